@@ -1,0 +1,42 @@
+#pragma once
+// What the game asks of the program around it: drawing, sound, the cursor,
+// dialogs, the records, the clock and the current directory. The Windows
+// program supplies these (ui/, sound/, records/); the unit tests supply
+// recorders. No rule lives behind them.
+
+// Board painting
+void repaintBlock(int col, int row);
+void requestFullRepaint();
+void fitWindow(int size);
+
+// Status panel drawing: each draws from the game values as they stand.
+void drawTimeBar();
+void drawHintArea();
+void drawSeconds();
+void drawHourglass();
+
+// The cursor confinement of a stroke, as a client rectangle whose right and
+// bottom edges are exclusive.
+void confineCursor(int left, int top, int right, int bottom);
+void releaseCursor();
+
+// Sound events, raised only while soundEnabled.
+void playBreakSound(int col, int row);
+void playCheckSound(int col, int row);
+void playErrorSound();
+void playHintSound();
+
+// End-of-game dialogs, each run to its end (inside the modal pause).
+int readBestTime(int size);
+void runBestDialog();      // BEST: a new best time, asks for a name
+void runRecordsDialog();   // TOPSCORE: the best-times table
+void runWinDialog();       // GAMEOVER1: solved without a new best time
+void runLossDialog();      // GAMEOVER: the bar ran out
+
+// The level reader's only message to the player (caption "error", OK only).
+void showErrorBox(const char* text);
+// The current directory into buffer (size bytes with the zero); returns its
+// length, or 0 when it does not fit or cannot be had.
+int currentDirectory(char* buffer, int size);
+// Calendar time in whole seconds since 1970, for the board generator.
+unsigned clockSeconds();

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# The native unit tests, then the same tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
+cd "$REPO_ROOT"
+status=0
+ctest --test-dir "$NATIVE_BUILD" --output-on-failure -j "$(nproc)" || status=1
+
+SAN_BUILD="$BUILD_ROOT/sanitize"
+cmake -S . -B "$SAN_BUILD" -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON -DGEN_DIR="$SAN_BUILD/gen" >/dev/null
+cmake --build "$SAN_BUILD" -j "$(nproc)" --target unit_tests
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  "$SAN_BUILD/tests/unit/unit_tests" --gtest_brief=1 || status=1
+exit $status

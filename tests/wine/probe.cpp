@@ -1,0 +1,219 @@
+// A look into the running game from the same Wine session, for the end-to-end
+// tests: window rectangles, control texts and states, and the number of GDI
+// objects the game's process holds. Texts are printed in UTF-8.
+//
+//   probe windows                 every visible top-level window
+//   probe controls <title>        the controls of the top-level window titled so
+//   probe gdi <title>             GDI objects in use by that window's process
+//   probe menu <title>            menu items of that window with their states
+#include <windows.h>
+#include <winternl.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+std::string toUtf8(const char* ansi)
+{
+    wchar_t wide[1024];
+    int n = MultiByteToWideChar(CP_ACP, 0, ansi, -1, wide, 1024);
+    if (n <= 0)
+        return std::string();
+    char utf8[4096];
+    int m = WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8, sizeof utf8, nullptr, nullptr);
+    return m > 0 ? std::string(utf8) : std::string();
+}
+
+std::string fromUtf8(const char* utf8)
+{
+    wchar_t wide[1024];
+    int n = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide, 1024);
+    if (n <= 0)
+        return std::string();
+    char ansi[4096];
+    int m = WideCharToMultiByte(CP_ACP, 0, wide, -1, ansi, sizeof ansi, nullptr, nullptr);
+    return m > 0 ? std::string(ansi) : std::string();
+}
+
+// Tabs and line breaks inside a text are printed escaped, so one line is one item.
+std::string escaped(const std::string& text)
+{
+    std::string out;
+    for (char c : text) {
+        if (c == '\t')
+            out += "\\t";
+        else if (c == '\n')
+            out += "\\n";
+        else if (c == '\r')
+            out += "\\r";
+        else
+            out += c;
+    }
+    return out;
+}
+
+std::string windowText(HWND window)
+{
+    char text[1024] = "";
+    GetWindowTextA(window, text, sizeof text);
+    return escaped(toUtf8(text));
+}
+
+std::string className(HWND window)
+{
+    char name[256] = "";
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+void printWindow(HWND window)
+{
+    RECT outer;
+    GetWindowRect(window, &outer);
+    RECT client;
+    GetClientRect(window, &client);
+    POINT origin = {0, 0};
+    ClientToScreen(window, &origin);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    std::printf("window hwnd=%lu pid=%lu class=%s rect=%ld,%ld,%ld,%ld client=%ld,%ld,%ld,%ld enabled=%d title=%s\n",
+                (unsigned long)(UINT_PTR)window, (unsigned long)pid, className(window).c_str(), outer.left,
+                outer.top, outer.right, outer.bottom, origin.x, origin.y, client.right, client.bottom,
+                IsWindowEnabled(window) ? 1 : 0, windowText(window).c_str());
+}
+
+BOOL CALLBACK printTopLevel(HWND window, LPARAM)
+{
+    if (IsWindowVisible(window))
+        printWindow(window);
+    return TRUE;
+}
+
+struct Search {
+    std::string title;
+    HWND found;
+};
+
+BOOL CALLBACK findByTitle(HWND window, LPARAM param)
+{
+    Search* search = reinterpret_cast<Search*>(param);
+    char text[1024] = "";
+    GetWindowTextA(window, text, sizeof text);
+    if (IsWindowVisible(window) && search->title == text) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND topLevel(const char* utf8Title)
+{
+    Search search = {fromUtf8(utf8Title), nullptr};
+    EnumWindows(findByTitle, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+BOOL CALLBACK printChild(HWND child, LPARAM)
+{
+    RECT r;
+    GetWindowRect(child, &r);
+    LONG style = GetWindowLongA(child, GWL_STYLE);
+    int checked = 0;
+    if (className(child) == "Button")
+        checked = (int)SendMessageA(child, BM_GETCHECK, 0, 0);
+    std::printf("control id=%d class=%s rect=%ld,%ld,%ld,%ld visible=%d enabled=%d checked=%d style=0x%08lx focus=%d text=%s\n",
+                GetDlgCtrlID(child), className(child).c_str(), r.left, r.top, r.right, r.bottom,
+                IsWindowVisible(child) ? 1 : 0, IsWindowEnabled(child) ? 1 : 0, checked,
+                (unsigned long)style, GetFocus() == child ? 1 : 0, windowText(child).c_str());
+    return TRUE;
+}
+
+// The GDI handle table of a 32-bit process: its address at offset 0x94 of the
+// process environment block, 0x10000 entries of 24 bytes, an entry in use
+// having a non-zero type byte at offset 14.
+long countGdiObjects(DWORD pid)
+{
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+    if (!process)
+        return -1;
+    PROCESS_BASIC_INFORMATION info = {};
+    ULONG got = 0;
+    long count = -1;
+    if (NtQueryInformationProcess(process, ProcessBasicInformation, &info, sizeof info, &got) == 0) {
+        DWORD table = 0;
+        SIZE_T read = 0;
+        const char* peb = reinterpret_cast<const char*>(info.PebBaseAddress);
+        if (ReadProcessMemory(process, peb + 0x94, &table, sizeof table, &read) && table) {
+            const SIZE_T entries = 0x10000, entryBytes = 24;
+            static unsigned char copy[0x10000 * 24];
+            if (ReadProcessMemory(process, reinterpret_cast<const void*>((UINT_PTR)table), copy,
+                                  entries * entryBytes, &read)) {
+                count = 0;
+                for (SIZE_T i = 0; i < entries; ++i)
+                    if (copy[i * entryBytes + 14] != 0)
+                        ++count;
+            }
+        }
+    }
+    CloseHandle(process);
+    return count;
+}
+
+void printMenu(HMENU menu, int depth)
+{
+    int items = GetMenuItemCount(menu);
+    for (int i = 0; i < items; ++i) {
+        char text[256] = "";
+        GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+        UINT state = GetMenuState(menu, i, MF_BYPOSITION);
+        UINT id = GetMenuItemID(menu, i);
+        std::printf("item depth=%d id=%d state=0x%x text=%s\n", depth, (int)id, state,
+                    escaped(toUtf8(text)).c_str());
+        HMENU sub = GetSubMenu(menu, i);
+        if (sub)
+            printMenu(sub, depth + 1);
+    }
+}
+
+int fail(const char* why)
+{
+    std::printf("error %s\n", why);
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2)
+        return fail("usage");
+    std::string command = argv[1];
+    if (command == "windows") {
+        EnumWindows(printTopLevel, 0);
+        return 0;
+    }
+    if (argc < 3)
+        return fail("usage");
+    HWND window = topLevel(argv[2]);
+    if (!window)
+        return fail("no-window");
+    if (command == "controls") {
+        printWindow(window);
+        EnumChildWindows(window, printChild, 0);
+        return 0;
+    }
+    if (command == "gdi") {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        std::printf("gdi %ld\n", countGdiObjects(pid));
+        return 0;
+    }
+    if (command == "menu") {
+        printWindow(window);
+        printMenu(GetMenu(window), 0);
+        return 0;
+    }
+    return fail("unknown-command");
+}
