@@ -1,0 +1,16 @@
+#pragma once
+// The main window and what it keeps for the whole run, for the parts of the
+// program that draw or open dialogs over it.
+#include <windows.h>
+
+extern HWND mainWindow;
+extern HINSTANCE programInstance;
+
+// Shared drawing objects, made at start-up and deleted by shutDown.
+extern HBITMAP blockBitmap;  // BLOCK, also drawn by the dialogs' thumbnail
+extern HPEN grayPen;
+extern HPEN whitePen;
+
+// The orderly end: cursor freed, settings saved when asked, objects released,
+// sound released, the quit message posted. Runs at most once.
+void shutDown(bool save);
