@@ -9,7 +9,7 @@ ctest --test-dir "$NATIVE_BUILD" --output-on-failure -j "$(nproc)" || status=1
 
 SAN_BUILD="$BUILD_ROOT/sanitize"
 cmake -S . -B "$SAN_BUILD" -DCMAKE_BUILD_TYPE=Debug -DSANITIZE=ON -DGEN_DIR="$SAN_BUILD/gen" >/dev/null
-cmake --build "$SAN_BUILD" -j "$(nproc)" --target unit_tests
+cmake --build "$SAN_BUILD" -j "$(nproc)"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  "$SAN_BUILD/tests/unit/unit_tests" --gtest_brief=1 || status=1
+  ctest --test-dir "$SAN_BUILD" --output-on-failure -j "$(nproc)" || status=1
 exit $status
