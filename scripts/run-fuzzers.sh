@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Bounded fuzzing of the readers of untrusted bytes (level files, wave
+# images). Each fuzz/fuzz_NAME.cpp starts from the corpus in fuzz/corpus/NAME;
+# new inputs go to a scratch folder, so the kept corpus changes only by hand.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
+cd "$REPO_ROOT"
+seconds="${FUZZ_SECONDS:-60}"
+FUZZ_BUILD="$BUILD_ROOT/fuzz"
+CXX=clang++ cmake -S . -B "$FUZZ_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFUZZ=ON >/dev/null
+cmake --build "$FUZZ_BUILD" -j "$(nproc)"
+status=0
+for src in fuzz/fuzz_*.cpp; do
+  [ -e "$src" ] || continue
+  name="$(basename "$src" .cpp)"
+  corpus="fuzz/corpus/${name#fuzz_}"
+  scratch="$FUZZ_BUILD/scratch-$name"
+  rm -rf "$scratch"; mkdir -p "$scratch" "$corpus"
+  echo "fuzzing $name for ${seconds}s"
+  (cd "$FUZZ_BUILD" && "./fuzz/$name" -max_total_time="$seconds" -print_final_stats=1 \
+      "$scratch" "$REPO_ROOT/$corpus" >"$FUZZ_BUILD/$name.log" 2>&1) || {
+    echo "$name found a problem:"; tail -n 40 "$FUZZ_BUILD/$name.log"; status=1; continue; }
+  grep -E 'stat::number_of_executed_units|Done' "$FUZZ_BUILD/$name.log" | tail -n 2
+done
+exit $status
