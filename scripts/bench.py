@@ -1,0 +1,118 @@
+"""The speed benchmark: prints figures, asserts nothing.
+
+Under Wine on a virtual display, side by side with a minimal Win32 program
+that only opens a window of the same size: the time from process start to the
+first complete paint, the CPU share of the idle program over 10 s (for the
+game with the clock standing and with it running), the time of a full paint
+and of one block action with its repaint.
+"""
+import os
+import shutil
+import statistics
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
+import harness  # noqa: E402
+
+WIN32 = os.path.join(harness.BUILD, "win32")
+RUNS = int(os.environ.get("BENCH_RUNS", "5"))
+IDLE_SECONDS = 10
+
+# Points of the 10 x 10 game window that its first paint draws last: the
+# hourglass, the third hint icon, the last block, the seconds digit.
+GAME_POINTS = ["24,238", "190,237", "198,207", "46,25"]
+MINIMAL_POINTS = ["1,1"]
+
+
+def probe(session, *args):
+    out = session.path("bench.out")
+    with open(out, "w") as f:
+        subprocess.run(["wine", "benchprobe.exe"] + list(args), cwd=session.folder, env=session.env,
+                       stdout=f, stderr=subprocess.DEVNULL, timeout=120)
+    with open(out) as f:
+        text = f.read().split()
+    return dict(kv.split("=") for kv in text if "=" in kv)
+
+
+def start_times(session, exe, title, points):
+    times = []
+    for _ in range(RUNS):
+        result = probe(session, "start", exe, title, *points)
+        if "painted_ms" in result and float(result["painted_ms"]) > 0:
+            times.append(float(result["painted_ms"]))
+        time.sleep(0.5)
+    return times
+
+
+def process_ticks(name):
+    """utime + stime of the Linux process running a Windows program."""
+    out = subprocess.run(["pgrep", "-f", name], capture_output=True, text=True).stdout.split()
+    total = 0
+    for pid in out:
+        try:
+            with open("/proc/%s/stat" % pid) as f:
+                fields = f.read().rsplit(")", 1)[1].split()
+            total += int(fields[11]) + int(fields[12])
+        except (OSError, IndexError):
+            pass
+    return total
+
+
+def cpu_share(name, seconds=IDLE_SECONDS):
+    hz = os.sysconf("SC_CLK_TCK")
+    before = process_ticks(name)
+    time.sleep(seconds)
+    return 100.0 * (process_ticks(name) - before) / hz / seconds
+
+
+def run_program(session, exe, title):
+    session.game = subprocess.Popen(["wine", exe], cwd=session.folder, env=session.env,
+                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    session.wait_window(title)
+    time.sleep(2)
+
+
+def main():
+    with harness.Session() as s:
+        for name in ("bombagram2.exe", "minimal_window.exe", "benchprobe.exe"):
+            shutil.copy(os.path.join(WIN32, name), s.folder)
+        s.copy_shipped_levels()
+        # Warm the Wine session so that both programs start alike.
+        probe(s, "start", "minimal_window.exe", "Minimal", *MINIMAL_POINTS)
+
+        game_start = start_times(s, "bombagram2.exe", harness.TITLE, GAME_POINTS)
+        minimal_start = start_times(s, "minimal_window.exe", "Minimal", MINIMAL_POINTS)
+
+        run_program(s, "minimal_window.exe", "Minimal")
+        minimal_idle = cpu_share("minimal_window.exe")
+        minimal_paint = probe(s, "paint", "Minimal", "200").get("mean_ms")
+        s.game.kill()
+        s.game.wait()
+
+        run_program(s, "bombagram2.exe", harness.TITLE)
+        waiting_idle = cpu_share("bombagram2.exe")
+        game_paint = probe(s, "paint", harness.TITLE, "200").get("mean_ms")
+        x, y, _, _ = s.client_origin()
+        s.click(x + 56 + 7, y + 65 + 7, 3)  # the first action starts the clock
+        running_idle = cpu_share("bombagram2.exe")
+        game_action = probe(s, "action", harness.TITLE, "200", "%d,%d" % (56 + 22, 65 + 7)).get("mean_ms")
+
+    def median(values):
+        return statistics.median(values) if values else float("nan")
+
+    print("Bombagram 2 benchmark (Wine, virtual display; %d start-ups each)" % RUNS)
+    print("%-44s %12s %12s" % ("", "game", "minimal"))
+    print("%-44s %12.0f %12.0f" % ("start to first complete paint, median ms", median(game_start), median(minimal_start)))
+    print("%-44s %12.2f %12.2f" % ("idle CPU, clock standing, % of a core", waiting_idle, minimal_idle))
+    print("%-44s %12.2f %12s" % ("idle CPU, clock running, % of a core", running_idle, "-"))
+    print("%-44s %12s %12s" % ("full paint, mean ms", game_paint, minimal_paint))
+    print("%-44s %12s %12s" % ("block action with its repaint, mean ms", game_action, "-"))
+    if game_start and minimal_start:
+        print("start-up ratio game / minimal: %.2f" % (median(game_start) / median(minimal_start)))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
