@@ -24,4 +24,7 @@ for r in "${results[@]}"; do
   case "$r" in PASS*) passed=$((passed+1));; *) failed=$((failed+1));; esac
 done
 echo "$passed passed, $failed failed"
+source scripts/env.sh
+# The package command ships only an executable that passed every test.
+if [ "$failed" = 0 ]; then sha256sum "$GAME_EXE" > "$BUILD_ROOT/tested-exe.sha256"; fi
 [ "$failed" = 0 ]
