@@ -1,5 +1,162 @@
-// Placeholder until the help wizard lands.
+// The help wizard (five property-sheet pages over the main window) and the
+// About box. Neither touches any game data; the caller pauses the game
+// around them.
 #include "help.h"
 
-void runHelpSheet() {}
-void runAboutBox() {}
+#include <windows.h>
+#include <commctrl.h>
+#include <prsht.h>
+
+#include "dialogs.h"
+#include "window.h"
+
+namespace {
+
+// The first-generation page record: the sheet walks the array by each
+// record's own size, so all five stay at this size.
+static_assert(sizeof(PROPSHEETPAGEA_V1) == 40, "page records are 40 bytes");
+
+const int helpPageCount = 5;
+
+struct HelpPage {
+    const char* templateName;
+    const char* title;  // unused by the sheet without PSP_USETITLE
+    DLGPROC procedure;
+};
+
+void answerNote(HWND page, LONG_PTR result)
+{
+    SetWindowLongA(page, DWL_MSGRESULT, static_cast<LONG>(result));
+}
+
+// Posted, not sent: the buttons change just after the page has become active.
+void offerButtons(HWND page, DWORD buttons)
+{
+    PostMessageA(GetParent(page), PSM_SETWIZBUTTONS, 0, buttons);
+}
+
+// What the sheet tells a page. A message result of 0 lets a page be left,
+// a cancel go through, and Back, Next and Finish move on.
+INT_PTR answerSheet(HWND page, const NMHDR* note, DWORD buttons)
+{
+    if (!note)
+        return FALSE;
+    switch (note->code) {
+    case PSN_SETACTIVE:
+        offerButtons(page, buttons);
+        return TRUE;
+    case PSN_KILLACTIVE:
+    case PSN_RESET:
+        answerNote(page, 0);
+        return TRUE;
+    case PSN_WIZBACK:
+    case PSN_WIZNEXT:
+    case PSN_WIZFINISH:
+        return TRUE;
+    }
+    return FALSE;
+}
+
+// Every page behaves alike but for the wizard buttons it offers.
+INT_PTR helpPage(HWND page, UINT message, LPARAM lParam, DWORD buttons)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+    case WM_COMMAND:
+        return TRUE;
+    case WM_NOTIFY:
+        return answerSheet(page, reinterpret_cast<const NMHDR*>(lParam), buttons);
+    }
+    return FALSE;
+}
+
+INT_PTR CALLBACK firstPageProc(HWND page, UINT message, WPARAM, LPARAM lParam)
+{
+    return helpPage(page, message, lParam, PSWIZB_NEXT);
+}
+
+INT_PTR CALLBACK middlePageProc(HWND page, UINT message, WPARAM, LPARAM lParam)
+{
+    return helpPage(page, message, lParam, PSWIZB_BACK | PSWIZB_NEXT);
+}
+
+INT_PTR CALLBACK lastPageProc(HWND page, UINT message, WPARAM, LPARAM lParam)
+{
+    return helpPage(page, message, lParam, PSWIZB_BACK | PSWIZB_FINISH);
+}
+
+const HelpPage helpPages[helpPageCount] = {
+    {"HELP", "1 of 5", firstPageProc},
+    {"HELP1", "2 of 5", middlePageProc},
+    {"HELP2", "3 of 5", middlePageProc},
+    {"HELP3", "4 of 5", middlePageProc},
+    {"HELP4", "5 of 5", lastPageProc},
+};
+
+void fillPageRecord(PROPSHEETPAGEA_V1& record, const HelpPage& page)
+{
+    record = PROPSHEETPAGEA_V1();
+    record.dwSize = sizeof record;
+    record.dwFlags = PSP_DEFAULT;
+    record.hInstance = programInstance;
+    record.pszTemplate = page.templateName;
+    record.pszTitle = page.title;
+    record.pfnDlgProc = page.procedure;
+    record.lParam = 0;
+}
+
+void loadCommonControls()
+{
+    static bool loaded = false;
+    if (loaded)
+        return;
+    InitCommonControls();
+    loaded = true;
+}
+
+INT_PTR closeOnOk(HWND dialog, WORD command)
+{
+    if (command != IDOK)
+        return FALSE;
+    EndDialog(dialog, 0);
+    return TRUE;
+}
+
+INT_PTR CALLBACK aboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        centreOnScreen(dialog);
+        return TRUE;
+    case WM_COMMAND:
+        return closeOnOk(dialog, LOWORD(wParam));
+    }
+    return FALSE;
+}
+
+}  // namespace
+
+// Always opens on page 1; Finish or Cancel closes it. Its result is not used.
+void runHelpSheet()
+{
+    loadCommonControls();
+    PROPSHEETPAGEA_V1 records[helpPageCount];
+    for (int i = 0; i < helpPageCount; ++i)
+        fillPageRecord(records[i], helpPages[i]);
+    PROPSHEETHEADERA header = {};
+    header.dwSize = PROPSHEETHEADERA_V1_SIZE;
+    header.dwFlags = PSH_PROPSHEETPAGE | PSH_WIZARD | PSH_NOAPPLYNOW;
+    header.hwndParent = mainWindow;
+    header.hInstance = programInstance;
+    header.pszCaption = "How To Play Bombagram 2";
+    header.nPages = helpPageCount;
+    header.nStartPage = 0;
+    header.ppsp = reinterpret_cast<LPCPROPSHEETPAGEA>(records);
+    PropertySheetA(&header);
+}
+
+// Only OK (or Enter) closes it; Escape's cancel command goes unanswered.
+void runAboutBox()
+{
+    DialogBoxParamA(programInstance, "ABOUT", mainWindow, aboutProc, 0);
+}
