@@ -1,0 +1,236 @@
+// Single block actions, strokes along one row or column, hints, and the
+// mapping of the window's mouse messages onto them.
+#include "actions.h"
+
+#include <cstdlib>
+
+#include "game.h"
+#include "layout.h"
+#include "outward.h"
+
+int strokeButton = 0;
+int strokeAnchorX = 0;
+int strokeAnchorY = 0;
+bool visited[visitedRoom][visitedRoom];
+
+const int bothButtons = keyLeft | keyRight;
+const int hintBombReward = 2;
+
+static int cellAreaLeft() { return boardLeft + cellAreaInset; }
+static int cellAreaTop() { return boardTop + cellAreaInset; }
+static int cellAreaEdge() { return blockPixels * boardSize; }
+
+// Mouse positions arrive as the two 16-bit words of the message.
+static int word16(int value) { return value & 0xFFFF; }
+
+BlockPos blockAt(int x, int y)
+{
+    // Truncation toward zero: up to 14 pixels left of or above the cell area
+    // still gives column or row 0.
+    return {(word16(x) - cellAreaLeft()) / blockPixels, (word16(y) - cellAreaTop()) / blockPixels};
+}
+
+bool onBoard(BlockPos block)
+{
+    return block.col >= 0 && block.col < boardSize && block.row >= 0 && block.row < boardSize;
+}
+
+bool insideCellArea(int x, int y)
+{
+    int px = word16(x);
+    int py = word16(y);
+    return px >= cellAreaLeft() && px < cellAreaLeft() + cellAreaEdge() && py >= cellAreaTop() &&
+           py < cellAreaTop() + cellAreaEdge();
+}
+
+static void clearVisited()
+{
+    for (int col = 0; col < visitedRoom; ++col)
+        for (int row = 0; row < visitedRoom; ++row)
+            visited[col][row] = false;
+}
+
+static bool breakBomb(BlockPos b)
+{
+    cells[b.col][b.row] = Checked;  // a broken bomb shows as checked
+    if (soundEnabled)
+        playErrorSound();
+    timeLeft -= profile.sizeFactor * profile.bombPenalty;
+    endStroke();
+    return true;
+}
+
+static bool breakBlock(BlockPos b)
+{
+    int& cell = cells[b.col][b.row];
+    bool bomb = solution[b.col][b.row] == 1;
+    if (cell == CoveredBomb || (cell == Checked && bomb))
+        return breakBomb(b);
+    if (cell != Covered && cell != Checked)
+        return false;
+    cell = Broken;
+    if (soundEnabled)
+        playBreakSound(b.col, b.row);
+    timeLeft += profile.sizeFactor * profile.breakReward;
+    clampTime();
+    return true;
+}
+
+static bool toggleCheck(BlockPos b)
+{
+    int& cell = cells[b.col][b.row];
+    if (cell == Broken)
+        return false;
+    if (cell == Checked)
+        cell = solution[b.col][b.row] == 1 ? CoveredBomb : Covered;
+    else
+        cell = Checked;
+    if (soundEnabled)
+        playCheckSound(b.col, b.row);
+    timeLeft += profile.sizeFactor * profile.checkReward;  // unchecking earns the same
+    clampTime();
+    return true;
+}
+
+static void blockChanged(BlockPos b)
+{
+    repaintBlock(b.col, b.row);
+    barRequest = true;
+    if (isSolved())
+        gameState = Solved;
+}
+
+// Every action starts the clock, but one that changes nothing after the
+// solving action must not hold back the win.
+static void keepSolved(bool wasSolved, bool changed)
+{
+    if (wasSolved && !changed)
+        gameState = Solved;
+}
+
+void cellAction(int x, int y, int word)
+{
+    bool wasSolved = gameState == Solved;
+    gameState = Playing;
+    BlockPos b = blockAt(x, y);
+    bool changed = false;
+    if (onBoard(b) && word == keyLeft)
+        changed = breakBlock(b);
+    else if (onBoard(b) && word == keyRight)
+        changed = toggleCheck(b);
+    if (changed)
+        blockChanged(b);
+    keepSolved(wasSolved, changed);
+}
+
+void beginStroke(int x, int y, int word)
+{
+    BlockPos b = blockAt(x, y);
+    if (!onBoard(b))
+        return;
+    strokeAnchorX = word16(x);
+    strokeAnchorY = word16(y);
+    strokeButton = word;
+    visited[b.col][b.row] = true;
+    cellAction(x, y, word);
+}
+
+static void confineToLine(BlockPos b, int x, int y)
+{
+    int dx = std::abs(word16(x) - strokeAnchorX);
+    int dy = std::abs(word16(y) - strokeAnchorY);
+    if (dy > dx) {
+        int left = cellAreaLeft() + blockPixels * b.col;
+        confineCursor(left, cellAreaTop(), left + blockPixels, cellAreaTop() + cellAreaEdge());
+        return;
+    }
+    int top = cellAreaTop() + blockPixels * b.row;
+    confineCursor(cellAreaLeft(), top, cellAreaLeft() + cellAreaEdge(), top + blockPixels);
+}
+
+void continueStroke(int x, int y)
+{
+    BlockPos b = blockAt(x, y);
+    if (strokeButton == 0 || !onBoard(b))
+        return;
+    confineToLine(b, x, y);
+    if (visited[b.col][b.row])
+        return;
+    cellAction(x, y, strokeButton);
+    if (strokeButton == 0)
+        return;  // a broken bomb ended the stroke and cleared the marks
+    visited[b.col][b.row] = true;
+    strokeAnchorX = word16(x);
+    strokeAnchorY = word16(y);
+}
+
+void endStroke()
+{
+    strokeButton = 0;
+    clearVisited();
+    releaseCursor();
+}
+
+static bool hintStep(int col, int row)
+{
+    int& cell = cells[col][row];
+    bool bomb = solution[col][row] == 1;
+    if (!bomb && (cell == Covered || cell == Checked)) {
+        cell = Broken;
+        timeLeft += profile.breakReward;  // a hint's break earns no size factor
+    } else if (bomb && (cell == Covered || cell == CoveredBomb)) {
+        cell = Checked;
+        timeLeft += hintBombReward;
+    } else {
+        return false;
+    }
+    clampTime();
+    blockChanged({col, row});
+    return true;
+}
+
+void useHint(int x, int y)
+{
+    BlockPos b = blockAt(x, y);
+    if (hintsLeft <= 0 || !onBoard(b))
+        return;
+    bool wasSolved = gameState == Solved;
+    gameState = Playing;
+    if (soundEnabled)
+        playHintSound();
+    clearVisited();
+    bool changed = false;
+    for (int i = 0; i < boardSize; ++i) {
+        changed = hintStep(b.col, i) || changed;
+        changed = hintStep(i, b.row) || changed;
+    }
+    --hintsLeft;
+    hintsRequest = true;
+    keepSolved(wasSolved, changed);
+    statusUpdate();
+}
+
+bool leftButtonDown(unsigned x, unsigned y, int word, bool ctrlHeld)
+{
+    if (ctrlHeld) {
+        useHint(static_cast<int>(x), static_cast<int>(y));
+        return true;
+    }
+    if (word != bothButtons && insideCellArea(static_cast<int>(x), static_cast<int>(y)))
+        beginStroke(static_cast<int>(x), static_cast<int>(y), word);
+    return false;
+}
+
+void rightButtonDown(unsigned x, unsigned y, int word)
+{
+    if (word != bothButtons && insideCellArea(static_cast<int>(x), static_cast<int>(y)))
+        beginStroke(static_cast<int>(x), static_cast<int>(y), word);
+}
+
+void mouseMoved(unsigned x, unsigned y)
+{
+    if (strokeButton != 0)
+        continueStroke(static_cast<int>(x), static_cast<int>(y));
+}
+
+void buttonReleased() { endStroke(); }

@@ -1,0 +1,104 @@
+// The outward operations as recorders for the native tests.
+#include "fake_platform.h"
+
+#include <cstring>
+
+#include "game.h"
+#include "outward.h"
+
+FakePlatform fake;
+
+void resetFake() { fake = FakePlatform(); }
+
+static std::string nameOf(const std::string& call) { return call.substr(0, call.find(' ')); }
+
+int callCount(const std::string& name)
+{
+    int count = 0;
+    for (const std::string& call : fake.calls)
+        count += nameOf(call) == name;
+    return count;
+}
+
+std::vector<std::string> callsNamed(const std::vector<std::string>& names)
+{
+    std::vector<std::string> found;
+    for (const std::string& call : fake.calls)
+        for (const std::string& name : names)
+            if (nameOf(call) == name)
+                found.push_back(call);
+    return found;
+}
+
+static void record(const std::string& call) { fake.calls.push_back(call); }
+
+static void runDialog(const char* name, const std::function<void()>& player)
+{
+    record(name);
+    fake.stateInDialog.push_back(gameState);
+    if (player)
+        player();
+}
+
+void repaintBlock(int col, int row) { record("repaintBlock " + std::to_string(col) + " " + std::to_string(row)); }
+
+void requestFullRepaint()
+{
+    record("requestFullRepaint");
+    if (fake.onFullRepaint)
+        fake.onFullRepaint();
+}
+
+void fitWindow(int size) { record("fitWindow " + std::to_string(size)); }
+
+void drawTimeBar()
+{
+    record("drawTimeBar");
+    fake.barDrawnAt.push_back(timeLeft);
+}
+
+void drawHintArea() { record("drawHintArea " + std::to_string(hintsLeft)); }
+void drawSeconds() { record("drawSeconds " + std::to_string(elapsedSeconds)); }
+
+void drawHourglass()
+{
+    record("drawHourglass");
+    fake.hourglassFrames.push_back(tickPhase);
+}
+
+void confineCursor(int left, int top, int right, int bottom)
+{
+    record("confineCursor " + std::to_string(left) + " " + std::to_string(top) + " " + std::to_string(right) +
+           " " + std::to_string(bottom));
+}
+
+void releaseCursor() { record("releaseCursor"); }
+
+void playBreakSound(int col, int row) { record("playBreakSound " + std::to_string(col) + " " + std::to_string(row)); }
+void playCheckSound(int col, int row) { record("playCheckSound " + std::to_string(col) + " " + std::to_string(row)); }
+void playErrorSound() { record("playErrorSound"); }
+void playHintSound() { record("playHintSound"); }
+
+int readBestTime(int size)
+{
+    record("readBestTime " + std::to_string(size));
+    return fake.bestTime;
+}
+
+void runBestDialog() { runDialog("runBestDialog", fake.onBestDialog); }
+void runRecordsDialog() { runDialog("runRecordsDialog", nullptr); }
+void runWinDialog() { runDialog("runWinDialog", fake.onWinDialog); }
+void runLossDialog() { runDialog("runLossDialog", fake.onLossDialog); }
+
+void showErrorBox(const char* text) { record(std::string("showErrorBox ") + text); }
+
+int currentDirectory(char* buffer, int size)
+{
+    int length = static_cast<int>(fake.directory.size());
+    if (!fake.directoryAvailable || length + 1 > size)
+        return 0;
+    std::memcpy(buffer, fake.directory.c_str(), length + 1);
+    return length;
+}
+
+unsigned clockSeconds() { return fake.clock; }

@@ -1,0 +1,31 @@
+#pragma once
+// A recorder of every outward operation of the game core, with scripted
+// answers: the best time, the dialogs' behaviour, the clock and the current
+// directory.
+#include <functional>
+#include <string>
+#include <vector>
+
+struct FakePlatform {
+    std::vector<std::string> calls;  // "repaintBlock 3 4", "runLossDialog", ...
+    std::vector<int> barDrawnAt;     // timeLeft at each drawTimeBar
+    std::vector<int> hourglassFrames;
+    std::vector<int> stateInDialog;  // gameState while each dialog ran
+    int bestTime = 9999;
+    unsigned clock = 1;
+    std::string directory;           // what currentDirectory reports
+    bool directoryAvailable = true;
+    // Run inside a dialog or a repaint, to play the player's part.
+    std::function<void()> onLossDialog;
+    std::function<void()> onWinDialog;
+    std::function<void()> onBestDialog;
+    std::function<void()> onFullRepaint;
+};
+
+extern FakePlatform fake;
+
+void resetFake();
+// How many calls begin with the given name (a whole word).
+int callCount(const std::string& name);
+// The calls whose name is one of names, in order.
+std::vector<std::string> callsNamed(const std::vector<std::string>& names);
