@@ -1,33 +1,67 @@
-// Program entry: an empty main window for now.
-#include <windows.h>
+// Program entry: the window class, the main window, the timers and shared
+// objects, sound, and the message loop with the function keys.
+#include "windowproc.h"
+#include "sprites.h"
+#include "window.h"
+#include "sound.h"
 
-static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+const char windowClassName[] = "Bombagram2";
+const COLORREF backgroundColour = 0xC0C0C0;
+
+static void registerWindowClass(HINSTANCE instance)
 {
-    switch (message) {
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
+    WNDCLASSA windowClass = {};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;  // a change of size repaints everything
+    windowClass.lpfnWndProc = windowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, "ZEMB");
+    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    windowClass.hbrBackground = CreateSolidBrush(backgroundColour);
+    windowClass.lpszMenuName = "ZEMBMENU";
+    windowClass.lpszClassName = windowClassName;
+    RegisterClassA(&windowClass);
+}
+
+static void loadDrawingObjects(HINSTANCE instance)
+{
+    timerBitmap = LoadBitmapA(instance, "TIMER");
+    timeBitmap = LoadBitmapA(instance, "TIME");
+    hintBitmap = LoadBitmapA(instance, "HELP");
+    blockBitmap = LoadBitmapA(instance, "BLOCK");
+    block2Bitmap = LoadBitmapA(instance, "BLOCK2");
+    scoreBitmap = LoadBitmapA(instance, "SCORE");
+    grayPen = CreatePen(PS_SOLID, 1, 0x808080);
+    whitePen = CreatePen(PS_SOLID, 1, 0xFFFFFF);
+}
+
+static int runMessageLoop(HACCEL keys)
+{
+    MSG message = {};
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (TranslateAcceleratorA(mainWindow, keys, &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return static_cast<int>(message.wParam);
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
 {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = windowProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = CreateSolidBrush(RGB(192, 192, 192));
-    wc.lpszClassName = "Bombagram2";
-    RegisterClassA(&wc);
-    HWND window = CreateWindowExA(0, "Bombagram2", "Bombagram2", WS_CAPTION | WS_SYSMENU,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, 320, 200, nullptr, nullptr, instance, nullptr);
-    ShowWindow(window, show);
-    UpdateWindow(window);
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return static_cast<int>(msg.wParam);
+    programInstance = instance;
+    registerWindowClass(instance);
+    GetAsyncKeyState(VK_CONTROL);  // forget a Ctrl press made before the game started
+    // WM_CREATE sets mainWindow and deals the first board.
+    CreateWindowExA(0, windowClassName, windowClassName, WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT,
+                    320, 200, nullptr, nullptr, instance, nullptr);
+    if (!mainWindow)
+        return 1;  // nothing to play in
+    SetTimer(mainWindow, 1, 100, nullptr);
+    SetTimer(mainWindow, 2, 1000, nullptr);
+    loadDrawingObjects(instance);
+    setUpSound(mainWindow);
+    ShowWindow(mainWindow, show);
+    UpdateWindow(mainWindow);
+    SetFocus(mainWindow);
+    return runMessageLoop(LoadAcceleratorsA(instance, "ACCEL"));
 }

@@ -1,0 +1,66 @@
+// What the main window keeps for the whole run, and the orderly end that
+// releases it.
+#include "window.h"
+#include "sprites.h"
+#include "records.h"
+#include "sound.h"
+
+HWND mainWindow = nullptr;
+HINSTANCE programInstance = nullptr;
+HBITMAP blockBitmap = nullptr;
+HPEN grayPen = nullptr;
+HPEN whitePen = nullptr;
+HBITMAP timerBitmap = nullptr;
+HBITMAP timeBitmap = nullptr;
+HBITMAP hintBitmap = nullptr;
+HBITMAP block2Bitmap = nullptr;
+HBITMAP scoreBitmap = nullptr;
+
+static bool released = false;
+
+bool drawingReleased() { return released; }
+
+void copySprite(HDC dc, HBITMAP sheet, int x, int y, int w, int h, int srcX, int srcY)
+{
+    if (!sheet || w <= 0 || h <= 0)
+        return;
+    HDC memory = CreateCompatibleDC(dc);
+    HGDIOBJ previous = SelectObject(memory, sheet);
+    BitBlt(dc, x, y, w, h, memory, srcX, srcY, SRCCOPY);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+}
+
+static void deleteBitmap(HBITMAP& bitmap)
+{
+    if (bitmap)
+        DeleteObject(bitmap);
+    bitmap = nullptr;
+}
+
+static void deletePen(HPEN& pen)
+{
+    if (pen)
+        DeleteObject(pen);
+    pen = nullptr;
+}
+
+void shutDown(bool save)
+{
+    if (released)
+        return;
+    released = true;
+    ClipCursor(nullptr);
+    if (save)
+        saveSettings();
+    deleteBitmap(scoreBitmap);
+    deleteBitmap(blockBitmap);
+    deleteBitmap(block2Bitmap);
+    deleteBitmap(timerBitmap);
+    deleteBitmap(timeBitmap);
+    deleteBitmap(hintBitmap);
+    deletePen(grayPen);
+    deletePen(whitePen);
+    releaseSound();
+    PostQuitMessage(0);
+}
