@@ -1,8 +1,10 @@
 #pragma once
 // The records and settings file "Kabloom2.dat" of the current directory,
-// section "Bombagram2", read and written key by key.
+// section "Bombagram2", read and written key by key. Nothing is cached: each
+// operation builds the path afresh, so a dialog shows what the file holds.
 
-const int recordTextBytes = 30;  // text keys are read into this much room
+const int recordTextBytes = 30;   // text keys are read into this much room
+const int recordsPathBytes = 300; // the directory and "\Kabloom2.dat" must fit here
 
 struct RecordRow {
     char name[recordTextBytes];
@@ -10,11 +12,14 @@ struct RecordRow {
     char levelName[recordTextBytes];
 };
 
-// The path of the file into buffer; false when it does not fit.
+// The path of the file into buffer (size bytes); false when it does not fit,
+// and then the game plays without records: reads give defaults, writes are skipped.
 bool recordsPath(char* buffer, int size);
 void loadSettings(int* size);  // sets randomMode, gives the stored size
 void saveSettings();
 // readBestTime(size) is declared in outward.h.
 void readRecordTable(RecordRow rows[3]);
+// The rows of a table without records ("이름없음", 999, "이름없음").
+void defaultRecordTable(RecordRow rows[3]);
 void storeRecord(int size, const char* name, const char* timeText, const char* level);
 void resetRecords();

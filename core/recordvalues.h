@@ -1,0 +1,24 @@
+#pragma once
+// The platform-free rules behind the records file and the end-of-game
+// dialogs: which slot a board size uses, the key names, how a stored score
+// text is read, how a text is cut to a byte budget without splitting a
+// double-byte character, and the thumbnail's cell size.
+
+const int noRecordSeconds = 999;  // the stored best of a slot without a record
+const int recordKeyBytes = 8;      // "LName3" and its zero fit easily
+
+// Slot 1, 2, 3 for board sizes 10, 15, 20; any other size plays as 10.
+int recordSlot(int size);
+// stem + the slot digit ("Score" and 2 give "Score2") into out (recordKeyBytes).
+void recordKey(char* out, const char* stem, int slot);
+// The best time a stored Score text stands for: a plain decimal number of
+// seconds, blanks around it allowed; anything else (absent, empty, negative,
+// not a number, too large for an int) stands for no record.
+int storedSeconds(const char* text);
+// The number of leading bytes of text that fit in maxBytes without ending
+// inside a double-byte character; isLeadByte tells the first byte of a pair.
+int fittingBytes(const char* text, int maxBytes, bool (*isLeadByte)(unsigned char));
+// Copies text into out (room bytes with the zero), cut as fittingBytes does.
+void copyFitting(char* out, int room, const char* text, bool (*isLeadByte)(unsigned char));
+// The edge in pixels of one cell of the 60 x 60 solution thumbnail.
+int thumbCell(int size);
