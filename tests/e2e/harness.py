@@ -49,6 +49,9 @@ class Image:
         assert fields[0] == b"P6", fields[0]
         self.width, self.height = int(fields[1]), int(fields[2])
         self.pixels = data[pos + 1:]
+        if int(fields[3]) > 255:
+            # Two bytes a sample, most significant first: keep the high bytes.
+            self.pixels = self.pixels[0::2]
 
     def pixel(self, x, y):
         i = 3 * (y * self.width + x)
