@@ -19,7 +19,10 @@ const unsigned long basicFormatBytes = 14;
 
 bool scanWaveChunks(const unsigned char* image, std::size_t size, WaveChunks* found)
 {
+    if (found == nullptr)
+        return false;
     found->format = nullptr;
+    found->formatLength = 0;
     found->data = nullptr;
     found->dataLength = 0;
     if (image == nullptr || size < 12 || !isTag(image, "RIFF") || !isTag(image + 8, "WAVE"))
@@ -39,6 +42,7 @@ bool scanWaveChunks(const unsigned char* image, std::size_t size, WaveChunks* fo
             if (length < basicFormatBytes)
                 return false;
             found->format = image + body;
+            found->formatLength = length;
             if (found->data != nullptr && found->dataLength != 0)
                 return true;
         } else if (isTag(chunk, "data") && (found->data == nullptr || found->dataLength == 0)) {
