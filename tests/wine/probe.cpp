@@ -6,6 +6,8 @@
 //   probe controls <title>        the controls of the top-level window titled so
 //   probe gdi <title>             GDI objects in use by that window's process
 //   probe menu <title>            menu items of that window with their states
+//   probe repaint <title>         invalidates the whole client area, as uncovering it does
+//   probe clip                    the cursor confinement rectangle, in screen pixels
 #include <windows.h>
 #include <winternl.h>
 
@@ -26,12 +28,14 @@ std::string toUtf8(const char* ansi)
     return m > 0 ? std::string(utf8) : std::string();
 }
 
+// Wine hands a program its arguments already in the ANSI code page, so a
+// title that is not valid UTF-8 is taken as it stands.
 std::string fromUtf8(const char* utf8)
 {
     wchar_t wide[1024];
-    int n = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide, 1024);
+    int n = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8, -1, wide, 1024);
     if (n <= 0)
-        return std::string();
+        return std::string(utf8);
     char ansi[4096];
     int m = WideCharToMultiByte(CP_ACP, 0, wide, -1, ansi, sizeof ansi, nullptr, nullptr);
     return m > 0 ? std::string(ansi) : std::string();
@@ -194,6 +198,12 @@ int main(int argc, char** argv)
         EnumWindows(printTopLevel, 0);
         return 0;
     }
+    if (command == "clip") {
+        RECT clip;
+        GetClipCursor(&clip);
+        std::printf("clip %ld,%ld,%ld,%ld\n", clip.left, clip.top, clip.right, clip.bottom);
+        return 0;
+    }
     if (argc < 3)
         return fail("usage");
     HWND window = topLevel(argv[2]);
@@ -208,6 +218,10 @@ int main(int argc, char** argv)
         DWORD pid = 0;
         GetWindowThreadProcessId(window, &pid);
         std::printf("gdi %ld\n", countGdiObjects(pid));
+        return 0;
+    }
+    if (command == "repaint") {
+        std::printf("repaint %d\n", InvalidateRect(window, nullptr, TRUE) ? 1 : 0);
         return 0;
     }
     if (command == "menu") {
