@@ -1,0 +1,47 @@
+#pragma once
+// Line logic for picture boards: what a player can deduce from the clues one
+// row or one column at a time. The level tool uses it to prove that every
+// shipped picture has exactly one solution reachable without guessing.
+// One line routine serves rows and columns: a line is a first entry, a step
+// between entries and a length, as in clues.h.
+#include "clues.h"
+#include "game.h"
+
+// What is known about a block while solving.
+const int blockUnknown = -1;
+const int blockFree = 0;
+const int blockBomb = 1;
+
+// Results of solving a board by line logic.
+const int solvedByLines = 0;      // every block decided
+const int linesContradict = 1;    // the clues cannot all hold
+const int linesStuck = 2;         // some blocks stay undecided
+
+// Every clue line of a board: the run lengths of each column and each row.
+struct BoardClues {
+    int size;
+    int columnRunCount[gridRoom];
+    int columnRuns[gridRoom][maxRuns];
+    int rowRunCount[gridRoom];
+    int rowRuns[gridRoom][maxRuns];
+};
+
+// Decides the blocks of one line (blockUnknown/Free/Bomb entries) that every
+// arrangement of the runs agrees on. Returns false when no arrangement fits
+// what is already known; *changed tells whether a block was decided.
+bool solveLine(int* first, int step, int length, const int* runs, int runCount, bool* changed);
+
+// The clues of a picture (bits[col][row], 1 = bomb) of the given size.
+void cluesOfPicture(const int (*picture)[gridRoom], int size, BoardClues* clues);
+
+// Solves rows and columns in turn until nothing changes. known[col][row] is
+// read as the starting knowledge (all blockUnknown for a fresh board) and
+// holds the result: decided blocks, and blockUnknown where line logic is stuck.
+int solveByLines(const BoardClues& clues, int (*known)[gridRoom]);
+
+// Fills known with blockUnknown for a board of the given size.
+void clearKnowledge(int size, int (*known)[gridRoom]);
+
+// Counts the solutions of the clues by line logic with guessing, stopping at
+// limit; a unique picture that needs more than line logic counts 1.
+int countSolutions(const BoardClues& clues, int limit);

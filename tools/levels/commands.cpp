@@ -1,0 +1,265 @@
+#include "commands.h"
+
+#include <chrono>
+#include <cstdio>
+
+#include "boardtext.h"
+#include "files.h"
+#include "levelcheck.h"
+#include "levelfile.h"
+#include "levelset.h"
+#include "nonfile.h"
+#include "sourcefile.h"
+
+namespace {
+
+const int exitFine = 0;
+const int exitFailed = 1;
+const int exitUsage = 2;
+
+const char usageText[] =
+    "usage: bombalevels <command> ...\n"
+    "  pack <source-folder> <out.dat>      pack the sources of one size into a level file\n"
+    "  unpack <file.dat> <out-folder>      write a level file back as sources\n"
+    "  check <file.dat | source-folder | source.txt>\n"
+    "                                      judge every level: well-formed, unique by line logic,\n"
+    "                                      30% to 70% bombs, no repeats\n"
+    "  show <file.dat | source.txt> [n]    print level n (from 1; all when left out) with its clues\n"
+    "  import <file.non> <out.txt>         a .non puzzle into a source\n"
+    "  export <source.txt> <out.non>       a source into a .non puzzle\n"
+    "  bench <file.dat | source-folder>... time the check of the levels\n";
+
+int usage(std::ostream& err)
+{
+    err << usageText;
+    return exitUsage;
+}
+
+bool wantArguments(const std::vector<std::string>& args, size_t fewest, size_t most)
+{
+    return args.size() >= fewest + 1 && args.size() <= most + 1;
+}
+
+int refuse(std::ostream& err, const std::string& problem)
+{
+    err << problem << "\n";
+    return exitFailed;
+}
+
+void printWarnings(const LevelSet& set, std::ostream& err)
+{
+    for (const std::string& warning : set.warnings)
+        err << "warning: " << warning << "\n";
+}
+
+// Every failing level with its reason; true when all pass.
+bool reportFailures(const LevelSet& set, const std::vector<LevelVerdict>& verdicts, std::ostream& err)
+{
+    bool allPass = true;
+    for (size_t i = 0; i < verdicts.size(); ++i) {
+        if (verdicts[i].passes)
+            continue;
+        allPass = false;
+        const Level& level = set.levels[i];
+        err << (level.flaw.empty() ? level.where + ": " : "") << failureReason(level, verdicts[i]) << "\n";
+        if (verdicts[i].wellFormed && verdicts[i].lineResult == linesStuck)
+            err << knowledgeGrid(level.size, verdicts[i].known, "    ");
+    }
+    return allPass;
+}
+
+int pack(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (!isFolder(args[1]))
+        return refuse(err, args[1] + ": pack reads a folder of level sources");
+    LevelSet set;
+    std::string problem;
+    if (!loadLevelSet(args[1], &set, &problem))
+        return refuse(err, problem);
+    if (!reportFailures(set, judgeLevels(set.levels), err))
+        return refuse(err, "refused: " + args[2] + " not written");
+    std::string bytes;
+    if (!levelFileBytes(set.levels, &bytes, &problem) || !writeFileAtomically(args[2], bytes, &problem))
+        return refuse(err, problem + "\nrefused: " + args[2] + " not written");
+    out << "packed " << set.levels.size() << " levels of " << set.size << " x " << set.size << " into " << args[2]
+        << " (" << bytes.size() << " bytes)\n";
+    return exitFine;
+}
+
+std::string unpackedFileName(size_t index, size_t count)
+{
+    char name[16];
+    std::snprintf(name, sizeof name, count > 99 ? "%03zu.txt" : "%02zu.txt", index + 1);
+    return name;
+}
+
+int unpack(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    LevelSet set;
+    std::string problem;
+    if (isFolder(args[1]) || isSourcePath(args[1]))
+        return refuse(err, args[1] + ": unpack reads a level file");
+    if (!loadLevelSet(args[1], &set, &problem))
+        return refuse(err, problem);
+    printWarnings(set, err);
+    std::vector<NamedText> files;
+    for (const Level& level : set.levels) {
+        if (!level.flaw.empty())
+            return refuse(err, level.flaw + "\nrefused: " + args[2] + " not written");
+        files.push_back({unpackedFileName(files.size(), set.levels.size()), sourceText(level)});
+    }
+    if (!writeFolderAtomically(args[2], files, &problem))
+        return refuse(err, problem);
+    out << "unpacked " << files.size() << " levels into " << args[2] << "\n";
+    return exitFine;
+}
+
+int check(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    LevelSet set;
+    std::string problem;
+    if (!loadLevelSet(args[1], &set, &problem))
+        return refuse(err, problem);
+    printWarnings(set, err);
+    std::vector<LevelVerdict> verdicts = judgeLevels(set.levels);
+    out << args[1] << ": " << set.levels.size() << " levels of " << set.size << " x " << set.size << "\n";
+    int passing = 0;
+    for (size_t i = 0; i < verdicts.size(); ++i) {
+        out << verdictReport(set.levels[i], verdicts[i], static_cast<int>(i));
+        passing += verdicts[i].passes ? 1 : 0;
+    }
+    int failing = static_cast<int>(verdicts.size()) - passing;
+    out << passing << " pass, " << failing << " fail\n";
+    if (set.levels.empty())
+        return refuse(err, args[1] + ": no levels");
+    return failing == 0 ? exitFine : exitFailed;
+}
+
+void showLevel(const Level& level, int index, std::ostream& out)
+{
+    out << index + 1 << ". " << level.name << " (" << level.size << " x " << level.size << ", "
+        << bombCount(level) << " bombs)\n"
+        << boardWithClues(level) << "\n";
+}
+
+bool readIndex(const std::string& text, int count, int* index)
+{
+    if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    *index = std::stoi(text) - 1;
+    return *index >= 0 && *index < count;
+}
+
+int show(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    LevelSet set;
+    std::string problem;
+    if (!loadLevelSet(args[1], &set, &problem))
+        return refuse(err, problem);
+    int count = static_cast<int>(set.levels.size());
+    int first = 0;
+    int last = count - 1;
+    if (args.size() == 3 && !readIndex(args[2], count, &first))
+        return refuse(err, args[1] + ": no level " + args[2] + " (there are " + std::to_string(count) + ")");
+    if (args.size() == 3)
+        last = first;
+    for (int i = first; i <= last; ++i) {
+        if (!set.levels[i].flaw.empty())
+            return refuse(err, set.levels[i].flaw);
+        showLevel(set.levels[i], i, out);
+    }
+    return count > 0 ? exitFine : refuse(err, args[1] + ": no levels");
+}
+
+int import(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    std::string text;
+    std::string problem;
+    if (!readWholeFile(args[1], &text, &problem))
+        return refuse(err, problem);
+    Level level;
+    if (!parseNon(text, args[1], &level))
+        return refuse(err, level.flaw + "\nrefused: " + args[2] + " not written");
+    LevelVerdict verdict = judgeLevel(level);
+    if (!verdict.passes) {
+        err << args[1] << ": " << failureReason(level, verdict) << "\n";
+        if (verdict.lineResult == linesStuck)
+            err << knowledgeGrid(level.size, verdict.known, "    ");
+        return refuse(err, "refused: " + args[2] + " not written");
+    }
+    if (!writeFileAtomically(args[2], sourceText(level), &problem))
+        return refuse(err, problem);
+    out << "imported " << level.name << " (" << level.size << " x " << level.size << ") into " << args[2] << "\n";
+    return exitFine;
+}
+
+int exportNon(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    Level level;
+    if (!loadSource(args[1], &level))
+        return refuse(err, level.flaw + "\nrefused: " + args[2] + " not written");
+    std::string problem;
+    if (!writeFileAtomically(args[2], nonText(level), &problem))
+        return refuse(err, problem);
+    out << "exported " << level.name << " into " << args[2] << "\n";
+    return exitFine;
+}
+
+double secondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+int bench(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    std::vector<Level> levels;
+    for (size_t i = 1; i < args.size(); ++i) {
+        LevelSet set;
+        std::string problem;
+        if (!loadLevelSet(args[i], &set, &problem))
+            return refuse(err, problem);
+        levels.insert(levels.end(), set.levels.begin(), set.levels.end());
+    }
+    auto start = std::chrono::steady_clock::now();
+    double firstRound = 0;
+    int rounds = 0;
+    int passing = 0;
+    // Enough rounds for a steady figure, at least a quarter of a second.
+    while (rounds < 3 || secondsSince(start) < 0.25) {
+        passing = 0;
+        for (const Level& level : levels)
+            passing += judgeLevel(level).passes ? 1 : 0;
+        if (++rounds == 1)
+            firstRound = secondsSince(start);
+    }
+    double perRound = secondsSince(start) / rounds;
+    out << "checked " << levels.size() << " levels (" << passing << " pass) " << rounds << " times\n"
+        << "first round: " << firstRound * 1000 << " ms\n"
+        << "per round:   " << perRound * 1000 << " ms for all levels, "
+        << (levels.empty() ? 0.0 : perRound * 1e6 / levels.size()) << " us per level\n";
+    return exitFine;
+}
+
+}  // namespace
+
+int runLevelsTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.empty())
+        return usage(err);
+    const std::string& command = args[0];
+    if (command == "pack" && wantArguments(args, 2, 2))
+        return pack(args, out, err);
+    if (command == "unpack" && wantArguments(args, 2, 2))
+        return unpack(args, out, err);
+    if (command == "check" && wantArguments(args, 1, 1))
+        return check(args, out, err);
+    if (command == "show" && wantArguments(args, 1, 2))
+        return show(args, out, err);
+    if (command == "import" && wantArguments(args, 2, 2))
+        return import(args, out, err);
+    if (command == "export" && wantArguments(args, 2, 2))
+        return exportNon(args, out, err);
+    if (command == "bench" && args.size() >= 2)
+        return bench(args, out, err);
+    return usage(err);
+}

@@ -1,0 +1,20 @@
+#pragma once
+// File handling of the level tool. Every write goes to a temporary name first
+// and is renamed into place, so a refused or failed run leaves nothing
+// half-made behind.
+#include <string>
+#include <vector>
+
+struct NamedText {
+    std::string fileName;
+    std::string content;
+};
+
+bool readWholeFile(const std::string& path, std::string* content, std::string* problem);
+bool writeFileAtomically(const std::string& path, const std::string& content, std::string* problem);
+// Writes the files into a folder that does not exist yet or is empty.
+bool writeFolderAtomically(const std::string& folder, const std::vector<NamedText>& files, std::string* problem);
+// The level sources (*.txt) of a folder, in name order: the record order.
+bool listSources(const std::string& folder, std::vector<std::string>* paths, std::string* problem);
+bool isFolder(const std::string& path);
+std::string fileNameOf(const std::string& path);

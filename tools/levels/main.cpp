@@ -1,0 +1,12 @@
+// bombalevels: packs, unpacks, checks and shows the game's picture levels.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "commands.h"
+
+int main(int argc, char** argv)
+{
+    std::vector<std::string> args(argv + 1, argv + argc);
+    return runLevelsTool(args, std::cout, std::cerr);
+}

@@ -1,0 +1,14 @@
+#pragma once
+// The ".non" text format of public nonogram collections: lines "title",
+// "width", "height", a "rows" and a "columns" section of one clue line per
+// line ("2,1"; "0" or empty for an empty line) and "goal", the solution row
+// by row as 0/1 digits (quoted or not). Other lines are ignored.
+#include <string>
+
+#include "level.h"
+
+// Reads a .non text into a level. Without a goal the clues must solve by
+// line logic, which then draws the picture. On bad input the level's flaw
+// says what and where ("cat.non:7: ...") and false is returned.
+bool parseNon(const std::string& text, const std::string& where, Level* level);
+std::string nonText(const Level& level);
