@@ -184,6 +184,17 @@ class Session:
                 return int(line.split()[1])
         return -1
 
+    def repaint(self, title=TITLE):
+        """Invalidates the window's whole client area, as uncovering it does."""
+        return any(l == "repaint 1" for l in self.probe("repaint", title))
+
+    def clip(self):
+        """The cursor confinement rectangle (left, top, right, bottom) in screen pixels."""
+        for line in self.probe("clip"):
+            if line.startswith("clip "):
+                return tuple(int(v) for v in line.split()[1].split(","))
+        return None
+
     def client_origin(self, title=TITLE):
         """Screen position of the client area's top-left corner, and its size."""
         w = self.wait_window(title)

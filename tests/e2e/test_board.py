@@ -1,0 +1,251 @@
+"""The board on screen, played with real input: frames and grid lines where
+they belong, the clue numbers of a known picture, the blocks' pictures after
+breaks, checks, drags and hints, and the clue numbers of a repainted board."""
+import time
+import unittest
+
+import boardview as bv
+import harness
+
+# A 10 x 10 picture whose clues the tests read back: a full top row (a red
+# 10), a column of 9, a column with the most runs a line of 10 can hold, a run
+# of three, and an empty bottom row.
+BOMBS_10 = ({(c, 0) for c in range(10)} | {(0, r) for r in range(9)} | {(2, r) for r in (2, 4, 6, 8)}
+            | {(3, 1), (3, 2)} | {(7, r) for r in range(3, 8)})
+GRID_10 = bv.grid_from_rows(10, BOMBS_10)
+# 20 x 20: a row of ten single bombs, the longest list a row of 20 holds.
+BOMBS_20 = {(c, 3) for c in range(0, 20, 2)} | {(5, r) for r in range(0, 20, 2)}
+GRID_20 = bv.grid_from_rows(20, BOMBS_20)
+
+
+def column(grid, col):
+    return [row[col] for row in grid]
+
+
+class BoardTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.s = harness.Session()
+        cls.s.write("level10.dat", bv.level_file(10, [("Known", GRID_10)]))
+        cls.s.write("level15.dat", bv.level_file(15, [("Empty", bv.grid_from_rows(15, set()))]))
+        cls.s.write("level20.dat", bv.level_file(20, [("Alternate", GRID_20)]))
+        cls.s.start()
+        cls.sprites = bv.block_sprites()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.s.close()
+
+    def fresh_board(self, key="F3", size=10):
+        """A new board of the one picture of that size, fully painted."""
+        self.s.key(key)
+        time.sleep(0.8)
+        x, y, _, _ = self.s.client_origin()
+        return bv.Geometry(size, (x, y))
+
+    def shot(self):
+        return self.s.screenshot()
+
+    def assert_block(self, img, geo, col, row, sprite):
+        # The dark grid lines run over the first pixels of blocks 0, 5, 10, 15.
+        expected = [[bv.BLACK if (col % 5 == 0 and i == 0) or (row % 5 == 0 and j == 0) else p
+                     for i, p in enumerate(line)] for j, line in enumerate(self.sprites[sprite])]
+        self.assertEqual(bv.block_picture(img, geo, col, row), expected,
+                         "block (%d, %d) should show the %s sprite" % (col, row, sprite))
+
+    # --- frames and grid -----------------------------------------------------
+    def check_frames(self, img, geo):
+        L, T, P, R = geo.left, geo.top, geo.panel, geo.right
+        px = lambda x, y: img.pixel(*geo.screen(x, y))
+        mid_x, mid_y = (R + 23) // 2, 100
+        for k in range(3):
+            self.assertEqual(px(mid_x, k), bv.WHITE, "outer frame top, ring %d" % k)
+            self.assertEqual(px(k, mid_y), bv.WHITE, "outer frame left")
+            self.assertEqual(px(R + 23 - k, mid_y), bv.DARK, "outer frame right")
+            self.assertEqual(px(mid_x, P + 59 - k), bv.DARK, "outer frame bottom")
+            self.assertEqual(px(mid_x, 9 + k), bv.DARK, "board frame top")
+            self.assertEqual(px(9 + k, mid_y), bv.DARK, "board frame left")
+            self.assertEqual(px(R + 14 - k, mid_y), bv.WHITE, "board frame right")
+            self.assertEqual(px(mid_x, P + 14 - k), bv.WHITE, "board frame bottom")
+            self.assertEqual(px(mid_x, P + 20 + k), bv.DARK, "panel frame top")
+            self.assertEqual(px(9 + k, P + 35), bv.DARK, "panel frame left")
+            self.assertEqual(px(R + 14 - k, P + 35), bv.WHITE, "panel frame right")
+            self.assertEqual(px(mid_x, P + 50 - k), bv.WHITE, "panel frame bottom")
+        for x, y in ((5, mid_y), (R + 18, mid_y), (mid_x, P + 17), (mid_x, P + 55)):
+            self.assertEqual(px(x, y), bv.GRAY, "window background at (%d, %d)" % (x, y))
+        # The corner box is raised: white top and left, gray and black right and bottom.
+        self.assertEqual(px(20, 12), bv.WHITE)
+        self.assertEqual(px(12, 20), bv.WHITE)
+        self.assertEqual(px(L + 10, 20), bv.DARK)
+        self.assertEqual(px(20, T + 10), bv.DARK)
+        self.assertEqual(px(L + 11, 20), bv.BLACK)
+        self.assertEqual(px(20, T + 11), bv.BLACK)
+
+    def check_grid_lines(self, img, geo):
+        px = lambda x, y: img.pixel(*geo.screen(x, y))
+        for i in range(geo.size):
+            x = geo.left + 12 + 15 * i
+            y = geo.top + 12 + 15 * i
+            down = [px(x, yy) for yy in range(12, geo.panel + 12)]
+            across = [px(xx, y) for xx in range(12, geo.right + 12)]
+            if i % 5 == 0:
+                self.assertTrue(all(p == bv.BLACK for p in down), "grid line down column %d" % i)
+                self.assertTrue(all(p == bv.BLACK for p in across), "grid line across row %d" % i)
+            else:
+                self.assertFalse(all(p == bv.BLACK for p in down), "no grid line at column %d" % i)
+                self.assertFalse(all(p == bv.BLACK for p in across), "no grid line at row %d" % i)
+
+    def test_frames_and_grid_lines_of_small_and_large_boards(self):
+        geo = self.fresh_board("F3", 10)
+        img = self.shot()
+        self.check_frames(img, geo)
+        self.check_grid_lines(img, geo)
+        geo = self.fresh_board("F5", 20)
+        img = self.shot()
+        self.check_frames(img, geo)
+        self.check_grid_lines(img, geo)
+        self.fresh_board("F3", 10)
+
+    # --- clue numbers --------------------------------------------------------
+    def check_line(self, found, expected, box_left, box_top, dx, dy, what):
+        """found: the numbers on screen, nearest the board first; expected: the
+        runs in line order. The box of number j (from the board) starts at
+        (box_left + dx * j, box_top + dy * j); its text is centred across the
+        box's 15 pixels and begins 2 pixels below its top."""
+        nearest_first = list(reversed(expected)) or [0]
+        self.assertEqual(len(found), len(nearest_first), "%s: %d numbers for %s" % (what, len(found), expected))
+        for j, (number, shown) in enumerate(zip(nearest_first, found)):
+            x0, y0, x1, _ = shown["box"]
+            self.assertEqual(shown["colour"], "red" if number >= 10 else "blue", "%s: colour of %d" % (what, number))
+            self.glyphs.setdefault(number, shown["glyph"])
+            self.assertEqual(shown["glyph"], self.glyphs[number], "%s: the text of %d" % (what, number))
+            self.assertLessEqual(abs((x0 + x1 + 1) / 2 - (box_left + dx * j + 7.5)), 1.5, "%s: %d centred" % (what, j))
+            self.assertEqual(y0, box_top + dy * j + 2, "%s: height of number %d" % (what, j))
+
+    def test_clue_numbers_of_a_known_picture(self):
+        geo = self.fresh_board("F3", 10)
+        img = self.shot()
+        self.glyphs = {}
+        for col in range(10):
+            self.check_line(bv.column_clues(img, geo, col), bv.runs(column(GRID_10, col)),
+                            geo.left + 12 + 15 * col, geo.top - 1, 0, -9, "column %d" % col)
+        for row in range(10):
+            self.check_line(bv.row_clues(img, geo, row), bv.runs(GRID_10[row]),
+                            geo.left - 2, geo.top + 12 + 15 * row, -8, 0, "row %d" % row)
+        # Different numbers look different, and the red 10 is a 1 and then a 0.
+        self.assertEqual(len(set(self.glyphs.values())), len(self.glyphs))
+        self.assertTrue(self.glyphs[1] <= self.glyphs[10], "10 begins with a 1")
+        zero_width = max(x for x, _ in self.glyphs[0]) + 1
+        ten_width = max(x for x, _ in self.glyphs[10]) + 1
+        shifted_zero = {(x + ten_width - zero_width, y) for x, y in self.glyphs[0]}
+        self.assertTrue(shifted_zero <= self.glyphs[10], "10 ends with a 0")
+
+    def test_ten_runs_fit_the_strips_of_a_large_board(self):
+        geo = self.fresh_board("F5", 20)
+        img = self.shot()
+        self.glyphs = {}
+        self.check_line(bv.row_clues(img, geo, 3), bv.runs(GRID_20[3]), geo.left - 2, geo.top + 12 + 45, -8, 0,
+                        "row 3")
+        self.check_line(bv.column_clues(img, geo, 5), bv.runs(column(GRID_20, 5)), geo.left + 12 + 75,
+                        geo.top - 1, 0, -9, "column 5")
+        # The tenth boxes start at x = 10 and y = 12, inside the strips.
+        self.assertEqual(geo.left - 2 - 8 * 9, 10)
+        self.assertEqual(bv.column_clues(img, geo, 5)[-1]["box"][1], 12 + 2)
+        for col in (0, 1, 19):
+            self.check_line(bv.column_clues(img, geo, col), bv.runs(column(GRID_20, col)),
+                            geo.left + 12 + 15 * col, geo.top - 1, 0, -9, "column %d" % col)
+        self.fresh_board("F3", 10)
+
+    def test_clues_of_a_repainted_board_count_covered_bombs_only(self):
+        geo = self.fresh_board("F3", 10)
+        self.s.click(*geo.block_centre(3, 1), button=3)  # the middle of column 3's run of three
+        time.sleep(0.4)
+        img = self.shot()
+        self.assertEqual(len(bv.column_clues(img, geo, 3)), 1, "a block repaint leaves the numbers alone")
+        self.assertTrue(self.s.repaint())
+        time.sleep(0.6)
+        img = self.shot()
+        self.assertEqual(len(bv.column_clues(img, geo, 3)), 2, "3 became 1 and 1")
+        self.s.click(*geo.block_centre(3, 1), button=3)
+        self.assertTrue(self.s.repaint())
+        time.sleep(0.6)
+        img = self.shot()
+        self.assertEqual(len(bv.column_clues(img, geo, 3)), 1, "unchecked, the run of three is back")
+
+    # --- blocks --------------------------------------------------------------
+    def test_break_check_and_uncheck_show_their_sprites(self):
+        geo = self.fresh_board("F3", 10)
+        img = self.shot()
+        for col, row in ((1, 1), (4, 4), (1, 0), (0, 0)):
+            self.assert_block(img, geo, col, row, "covered")
+        self.s.click(*geo.block_centre(1, 1))          # a free block breaks
+        self.s.click(*geo.block_centre(4, 4), button=3)  # a check
+        time.sleep(0.4)
+        img = self.shot()
+        self.assert_block(img, geo, 1, 1, "broken")
+        self.assert_block(img, geo, 4, 4, "checked")
+        self.s.click(*geo.block_centre(4, 4), button=3)  # and the uncheck
+        self.s.click(*geo.block_centre(1, 0))          # a bomb broken stays checked
+        time.sleep(0.4)
+        img = self.shot()
+        self.assert_block(img, geo, 4, 4, "covered")
+        self.assert_block(img, geo, 1, 0, "checked")
+        self.assert_block(img, geo, 0, 0, "covered")
+
+    def test_blocks_on_a_grid_line_keep_the_line(self):
+        geo = self.fresh_board("F3", 10)
+        self.s.click(*geo.block_centre(5, 5))
+        self.s.click(*geo.block_centre(5, 6), button=3)
+        time.sleep(0.4)
+        img = self.shot()
+        x, y = geo.block(5, 5)
+        self.assertTrue(all(img.pixel(*geo.screen(x, y + j)) == bv.BLACK for j in range(15)), "column line")
+        self.assertTrue(all(img.pixel(*geo.screen(x + i, y)) == bv.BLACK for i in range(15)), "row line")
+        x, y = geo.block(5, 6)
+        self.assertTrue(all(img.pixel(*geo.screen(x, y + j)) == bv.BLACK for j in range(15)), "column line")
+        inner = [r[1:] for r in bv.block_picture(img, geo, 5, 5)[1:]]
+        self.assertEqual(inner, [r[1:] for r in self.sprites["broken"][1:]])
+
+    def test_right_drag_checks_a_row_and_stays_in_it(self):
+        geo = self.fresh_board("F3", 10)
+        x4, y8 = geo.block_centre(4, 8)
+        points = [(x4, y8), (x4 + 15, y8 + 2), (x4 + 30, y8 + 4), (x4 + 45, y8 + 25), (x4 + 60, y8 - 25)]
+        self.s.xdotool("mousemove", *points[0])
+        self.s.xdotool("mousedown", 3)
+        for x, y in points[1:]:
+            time.sleep(0.08)
+            self.s.xdotool("mousemove", x, y)
+        time.sleep(0.1)
+        band = self.s.clip()
+        self.s.xdotool("mouseup", 3)
+        top_left = geo.screen(geo.left + 12, geo.top + 12 + 15 * 8)
+        self.assertEqual(band, (top_left[0], top_left[1], top_left[0] + 150, top_left[1] + 15),
+                         "the cursor is held in row 8 during the drag")
+        time.sleep(0.4)
+        img = self.shot()
+        for col in range(4, 9):
+            self.assert_block(img, geo, col, 8, "checked")
+        for col in range(4, 9):
+            self.assert_block(img, geo, col, 7, "covered")
+            self.assert_block(img, geo, col, 9, "covered")
+        self.assert_block(img, geo, 3, 8, "covered")
+        released = self.s.clip()
+        self.assertNotEqual(released, band, "the button-up frees the cursor")
+
+    def test_ctrl_click_hint_resolves_its_row_and_column(self):
+        geo = self.fresh_board("F3", 10)
+        self.s.xdotool("keydown", "ctrl")
+        self.s.click(*geo.block_centre(5, 5))
+        self.s.xdotool("keyup", "ctrl")
+        time.sleep(0.5)
+        img = self.shot()
+        for i in range(10):
+            for col, row in ((5, i), (i, 5)):
+                sprite = "checked" if (col, row) in BOMBS_10 else "broken"
+                self.assert_block(img, geo, col, row, sprite)
+        for col, row in ((4, 4), (6, 6), (0, 6), (7, 3)):
+            self.assert_block(img, geo, col, row, "covered")
+
+
+if __name__ == "__main__":
+    unittest.main()
