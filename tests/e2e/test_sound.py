@@ -1,0 +1,193 @@
+"""Sound effects heard as a player hears them: the game under Wine with an
+ALSA device that writes everything it plays to a file, and without any
+sound device at all.
+
+Wine's mixer writes the file as 48000 Hz stereo 32-bit floats; silence is
+written as zero samples. Each sound is told apart by its length and by how
+often it crosses zero (the buzz of an error is low, a crumbling block is
+noise).
+"""
+import os
+import shutil
+import struct
+import tempfile
+import time
+import unittest
+
+from harness import Session, TITLE
+
+FRAME_RATE = 48000
+FRAME_BYTES = 8  # two 32-bit float channels
+
+# The 10 x 10 board's layout: block (col, row) is the 15 x 15 square at
+# (boardLeft + 12 + 15 col, boardTop + 12 + 15 row) of the client area.
+BOARD_LEFT, BOARD_TOP, BLOCK = 44, 53, 15
+
+
+def level_file(bombs, size=10, name=b"soundtest"):
+    """One-record level file: 3-byte header, 20-byte name, the picture's bits
+    packed most significant first, row after row."""
+    bits = bytearray((size * size + 7) // 8)
+    for col, row in bombs:
+        i = row * size + col
+        bits[i // 8] |= 0x80 >> (i % 8)
+    return bytes([0, 0, 1]) + name.ljust(20, b"\0") + bytes(bits)
+
+
+# Bombs fill row 0; every other block is free.
+BOMBS = [(col, 0) for col in range(10)]
+
+
+def block_centre(origin, col, row):
+    x, y = origin[0], origin[1]
+    return (x + BOARD_LEFT + 12 + BLOCK * col + BLOCK // 2,
+            y + BOARD_TOP + 12 + BLOCK * row + BLOCK // 2)
+
+
+class Recording:
+    """The file the ALSA device writes, read from a mark on."""
+
+    def __init__(self, path):
+        self.path = path
+
+    def size(self):
+        return os.path.getsize(self.path) if os.path.exists(self.path) else 0
+
+    def wait_running(self, timeout=10):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            if self.size() > 0:
+                return
+            time.sleep(0.1)
+        raise AssertionError("the sound device was never opened")
+
+    def mark(self):
+        return self.size() - self.size() % FRAME_BYTES
+
+    def samples_since(self, mark):
+        """Left channel samples written since mark."""
+        with open(self.path, "rb") as f:
+            f.seek(mark)
+            data = f.read()
+        frames = len(data) // FRAME_BYTES
+        return struct.unpack("<%df" % (2 * frames), data[:frames * FRAME_BYTES])[0::2]
+
+
+def sound_in(samples):
+    """The stretch from the first to the last non-zero sample: its length in
+    seconds, zero crossings per second, peak and energy."""
+    loud = [i for i, v in enumerate(samples) if v != 0.0]
+    if not loud:
+        return None
+    part = samples[loud[0]:loud[-1] + 1]
+    seconds = len(part) / FRAME_RATE
+    crossings = sum(1 for a, b in zip(part, part[1:]) if (a < 0) != (b < 0))
+    return {"seconds": seconds, "crossings": crossings / seconds if seconds else 0,
+            "peak": max(abs(v) for v in part), "energy": sum(v * v for v in part)}
+
+
+class SoundDeviceTest(unittest.TestCase):
+    """With a sound device: the events are heard, and nothing else."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.scratch = tempfile.mkdtemp(prefix="bombagram2-sound-")
+        cls.raw = os.path.join(cls.scratch, "sound.raw")
+        cls.session = Session(sound_file=cls.raw)
+        cls.session.write("level10.dat", level_file(BOMBS))
+        cls.session.start()
+        cls.recording = Recording(cls.raw)
+        cls.recording.wait_running()
+        cls.origin = cls.session.client_origin()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.session.close()
+        shutil.rmtree(cls.scratch, ignore_errors=True)
+
+    def act_and_listen(self, action, seconds=2.0):
+        mark = self.recording.mark()
+        action()
+        time.sleep(seconds)
+        return sound_in(self.recording.samples_since(mark))
+
+    def click(self, col, row, button=1):
+        x, y = block_centre(self.origin, col, row)
+        return lambda: self.session.click(x, y, button)
+
+    def test_1_idle_game_is_silent(self):
+        heard = self.act_and_listen(lambda: None, 3.0)
+        self.assertIsNone(heard, "sound from a game nobody touched: %s" % heard)
+
+    def test_2_breaking_a_free_block_plays_the_crumble(self):
+        heard = self.act_and_listen(self.click(5, 5))
+        self.assertIsNotNone(heard, "breaking a block made no sound")
+        self.assertGreater(heard["peak"], 0.3)
+        self.assertTrue(0.3 < heard["seconds"] < 0.8, heard)
+        self.assertGreater(heard["crossings"], 1500, "the break should crumble, not buzz: %s" % heard)
+        # One-shot: once it has ended, the device is silent again.
+        self.assertIsNone(self.act_and_listen(lambda: None, 2.0))
+
+    def test_3_checking_and_unchecking_click(self):
+        for _ in ("check", "uncheck"):
+            heard = self.act_and_listen(self.click(7, 3, 3), 1.0)
+            self.assertIsNotNone(heard, "a check made no sound")
+            self.assertLess(heard["seconds"], 0.2, heard)
+
+    def test_4_breaking_a_bomb_buzzes(self):
+        heard = self.act_and_listen(self.click(3, 0))
+        self.assertIsNotNone(heard, "breaking a bomb made no sound")
+        self.assertTrue(0.45 < heard["seconds"] < 0.8, heard)
+        self.assertLess(heard["crossings"], 800, "the error sound is a low buzz: %s" % heard)
+
+    def test_5_a_stroke_plays_overlapping_break_sounds(self):
+        single = self.act_and_listen(self.click(1, 9))
+        self.assertIsNotNone(single)
+        a = block_centre(self.origin, 2, 8)
+        b = block_centre(self.origin, 3, 8)
+        both = self.act_and_listen(lambda: self.session.drag([a, b], 1, pause=0.05))
+        self.assertIsNotNone(both)
+        # Two blocks have two voices: about twice the sound, overlapping in
+        # less time than two sounds one after the other.
+        self.assertGreater(both["energy"], 1.5 * single["energy"], (single, both))
+        self.assertLess(both["seconds"], 2 * single["seconds"], (single, both))
+
+    def test_6_a_hint_chimes(self):
+        x, y = block_centre(self.origin, 8, 6)
+
+        def hint():
+            self.session.xdotool("mousemove", x, y, "keydown", "ctrl", "click", 1, "keyup", "ctrl")
+        heard = self.act_and_listen(hint, 2.5)
+        self.assertIsNotNone(heard, "a hint made no sound")
+        self.assertTrue(0.7 < heard["seconds"] < 1.3, heard)
+
+    def test_7_no_message_window(self):
+        self.assertEqual([w["title"] for w in self.session.windows()], [TITLE])
+
+
+class NoSoundDeviceTest(unittest.TestCase):
+    """Without any sound device the game plays silently and says nothing."""
+
+    def test_game_plays_without_sound_and_shows_no_message(self):
+        with Session() as s:
+            s.write("level10.dat", level_file(BOMBS))
+            s.start()
+            origin = s.client_origin()
+            time.sleep(1.0)
+            self.assertEqual([w["title"] for w in s.windows()], [TITLE])
+            before = s.screenshot("before.ppm")
+            for col, row, button in ((4, 4, 1), (6, 2, 3), (5, 0, 1)):  # break, check, bomb
+                s.click(*block_centre(origin, col, row), button=button)
+                time.sleep(0.3)
+            time.sleep(0.5)
+            after = s.screenshot("after.ppm")
+            for col, row, _ in ((4, 4, 1), (6, 2, 3)):
+                x, y = block_centre(origin, col, row)
+                changed = before.region(x - 7, y - 7, 15, 15) != after.region(x - 7, y - 7, 15, 15)
+                self.assertTrue(changed, "block (%d, %d) did not change" % (col, row))
+            self.assertTrue(s.running(), "the game ended")
+            self.assertEqual([w["title"] for w in s.windows()], [TITLE])
+
+
+if __name__ == "__main__":
+    unittest.main()
