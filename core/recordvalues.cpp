@@ -4,6 +4,21 @@
 #include "game.h"
 
 #include <climits>
+#include <cstring>
+
+bool joinRecordsPath(const char* directory, char* buffer, int size)
+{
+    static const char fileName[] = "\\Kabloom2.dat";
+    size_t length = std::strlen(directory);
+    if (length > 0 && directory[length - 1] == '\\')
+        --length;
+    size_t needed = length + sizeof fileName;  // the zero included
+    if (size <= 0 || needed > static_cast<size_t>(size) || needed > static_cast<size_t>(recordsPathBytes))
+        return false;
+    std::memcpy(buffer, directory, length);
+    std::memcpy(buffer + length, fileName, sizeof fileName);
+    return true;
+}
 
 int recordSlot(int size)
 {

@@ -6,6 +6,13 @@
 
 const int noRecordSeconds = 999;  // the stored best of a slot without a record
 const int recordKeyBytes = 8;      // "LName3" and its zero fit easily
+const int recordsPathBytes = 300;  // the directory and "\Kabloom2.dat" must fit here
+
+// directory + "\Kabloom2.dat" into buffer (size bytes); a directory that
+// already ends in a backslash (a drive's root) gets no second one. False, and
+// buffer untouched, when the whole path with its zero needs more than size or
+// recordsPathBytes bytes: the game then plays without records.
+bool joinRecordsPath(const char* directory, char* buffer, int size);
 
 // Slot 1, 2, 3 for board sizes 10, 15, 20; any other size plays as 10.
 int recordSlot(int size);

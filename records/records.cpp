@@ -12,7 +12,6 @@
 #include "recordvalues.h"
 
 static const char sectionName[] = "Bombagram2";
-static const char fileName[] = "\\Kabloom2.dat";
 static const char noName[] = "이름없음";  // "no name", stored in the ANSI code page
 static const int storedTextBytes = 20;    // names and times are written as at most 19 bytes
 
@@ -27,14 +26,7 @@ bool recordsPath(char* buffer, int size)
     DWORD length = GetCurrentDirectoryA(sizeof directory, directory);
     if (length == 0 || length >= sizeof directory)
         return false;  // no directory, or one longer than the buffer
-    if (directory[length - 1] == '\\')
-        directory[--length] = '\0';  // the root "C:\" already ends in the separator
-    int needed = static_cast<int>(length + sizeof fileName);  // the zero included
-    if (needed > size || needed > recordsPathBytes)
-        return false;
-    std::memcpy(buffer, directory, length);
-    std::memcpy(buffer + length, fileName, sizeof fileName);
-    return true;
+    return joinRecordsPath(directory, buffer, size);
 }
 
 static int readNumber(const char* path, const char* key, int fallback)

@@ -3,8 +3,9 @@
 // section "Bombagram2", read and written key by key. Nothing is cached: each
 // operation builds the path afresh, so a dialog shows what the file holds.
 
+#include "recordvalues.h"
+
 const int recordTextBytes = 30;   // text keys are read into this much room
-const int recordsPathBytes = 300; // the directory and "\Kabloom2.dat" must fit here
 
 struct RecordRow {
     char name[recordTextBytes];

@@ -122,3 +122,53 @@ TEST(Thumbnail, CellsCoverSixtyPixelsAtEverySize)
         EXPECT_EQ(size * thumbCell(size), 60) << "size " << size;
     EXPECT_EQ(thumbCell(7), 6);
 }
+
+TEST(RecordsPath, TheFileNameFollowsTheDirectory)
+{
+    char path[recordsPathBytes];
+    ASSERT_TRUE(joinRecordsPath("C:\\Games\\Bomb", path, sizeof path));
+    EXPECT_STREQ(path, "C:\\Games\\Bomb\\Kabloom2.dat");
+}
+
+TEST(RecordsPath, ARootDirectoryGetsNoSecondBackslash)
+{
+    char path[recordsPathBytes];
+    ASSERT_TRUE(joinRecordsPath("C:\\", path, sizeof path));
+    EXPECT_STREQ(path, "C:\\Kabloom2.dat");
+}
+
+// "\Kabloom2.dat" is 13 bytes: with its zero, a directory of 286 bytes is the
+// longest that fits in 300.
+TEST(RecordsPath, TheLongestFittingDirectoryUsesEveryByte)
+{
+    std::string directory = "C:\\" + std::string(283, 'd');
+    ASSERT_EQ(directory.size(), 286u);
+    char path[recordsPathBytes + 8];
+    std::memset(path, '#', sizeof path);
+    ASSERT_TRUE(joinRecordsPath(directory.c_str(), path, recordsPathBytes));
+    EXPECT_EQ(std::strlen(path), 299u);
+    EXPECT_EQ(std::string(path), directory + "\\Kabloom2.dat");
+    EXPECT_EQ(path[recordsPathBytes], '#') << "nothing is written past the buffer";
+}
+
+TEST(RecordsPath, ADirectoryTooLongForTheBufferGivesNoPath)
+{
+    char path[recordsPathBytes + 8];
+    for (int length : {287, 299, 400}) {
+        std::string directory = "C:\\" + std::string(length - 3, 'd');
+        std::memset(path, '#', sizeof path);
+        EXPECT_FALSE(joinRecordsPath(directory.c_str(), path, recordsPathBytes)) << length;
+        EXPECT_EQ(path[0], '#') << "the buffer is left alone for " << length;
+    }
+}
+
+TEST(RecordsPath, ASmallerBufferIsRespected)
+{
+    char path[16];
+    std::memset(path, '#', sizeof path);
+    EXPECT_FALSE(joinRecordsPath("C:\\ab", path, 16)) << "C:\\ab\\Kabloom2.dat needs 19 bytes";
+    EXPECT_EQ(path[0], '#');
+    EXPECT_TRUE(joinRecordsPath("C:", path, 16));
+    EXPECT_STREQ(path, "C:\\Kabloom2.dat");
+    EXPECT_FALSE(joinRecordsPath("C:", path, 0));
+}
