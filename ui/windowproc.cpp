@@ -53,6 +53,16 @@ static bool runCommand(int id)
     }
 }
 
+// The largest board's window may be larger than a small screen; its client
+// area must still be the board's full size.
+static void allowLargeWindow(LPARAM lParam)
+{
+    MINMAXINFO* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+    const LONG roomy = 4096;
+    limits->ptMaxTrackSize.x = roomy;
+    limits->ptMaxTrackSize.y = roomy;
+}
+
 static void timerTick(UINT_PTR id)
 {
     if (id == tickTimer)
@@ -114,6 +124,9 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         if (LOWORD(wParam) != WA_INACTIVE)
             activated();
         break;
+    case WM_GETMINMAXINFO:
+        allowLargeWindow(lParam);
+        return 0;
     case WM_PAINT:
         paintBoard();
         return 0;

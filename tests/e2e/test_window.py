@@ -1,0 +1,131 @@
+"""The main window: its client size for each board size, its place on the
+screen (also on a screen smaller than the window), the menu's check marks,
+and the orderly end through the menu and through closing the window."""
+import subprocess
+import time
+import unittest
+
+import boardview as bv
+import harness
+
+BOMBS = {(c, 0) for c in range(10)}
+
+
+def start_game(session):
+    for n in (10, 15, 20):
+        session.write("level%d.dat" % n, bv.level_file(n, [("Top", bv.grid_from_rows(n, {(c, 0) for c in range(n)}))]))
+    session.start()
+    time.sleep(1.0)
+
+
+class WindowTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.s = harness.Session()
+        start_game(cls.s)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.s.close()
+
+    def window(self):
+        return self.s.wait_window(harness.TITLE)
+
+    def menu_marks(self):
+        """Opens the Game menu from the keyboard and gives the heights of its check marks."""
+        self.s.key("alt+g")
+        time.sleep(0.6)
+        popups = [w for w in self.s.windows() if w["class"] == "#32768"]
+        img = self.s.screenshot()
+        self.s.key("Escape")
+        self.s.key("Escape")
+        time.sleep(0.3)
+        self.assertEqual(len(popups), 1, "the Game menu opens")
+        left, top, right, bottom = popups[0]["rect"]
+        rows = [y for y in range(top, bottom)
+                if any(img.pixel(x, y) == bv.BLACK for x in range(left + 3, left + 16))]
+        marks, last = [], None
+        for y in rows:
+            if last is None or y - last > 1:
+                marks.append(y)
+            last = y
+        return [y - top for y in marks]
+
+    def test_client_area_fits_each_board_and_the_window_is_centred(self):
+        for key, size in (("F4", 15), ("F5", 20), ("F3", 10), ("F3", 10)):
+            self.s.key(key)
+            time.sleep(0.8)
+            w = self.window()
+            self.assertEqual(w["client"][2:], bv.CLIENT[size], "client area for %d x %d" % (size, size))
+            left, top, right, bottom = w["rect"]
+            self.assertEqual(left, 1024 // 2 - (right - left) // 2, "centred across")
+            self.assertEqual(top, 768 // 2 - (bottom - top) // 2, "centred down")
+
+    def test_check_marks_follow_the_size_and_the_board_source(self):
+        self.s.key("F3")
+        time.sleep(0.6)
+        small = self.menu_marks()
+        self.s.key("F4")
+        time.sleep(0.6)
+        middle = self.menu_marks()
+        self.s.key("F5")
+        time.sleep(0.6)
+        large = self.menu_marks()
+        self.assertEqual(len(small), 2, "one size and the picture boards")
+        self.assertEqual(len(middle), 2)
+        self.assertEqual(len(large), 2)
+        step = middle[0] - small[0]
+        self.assertGreater(step, 10, "the size mark moves down one item")
+        self.assertEqual(large[0] - middle[0], step)
+        self.assertEqual(small[1], middle[1])
+        self.assertEqual(small[1], large[1])
+        self.assertGreater(small[1], large[0])
+        self.s.key("F6")
+        time.sleep(0.6)
+        self.assertEqual(self.menu_marks(), large[:1], "random boards: no mark on the picture item")
+        self.s.key("F6")
+        time.sleep(0.6)
+        self.assertEqual(self.menu_marks(), large, "picture boards again")
+        self.s.key("F3")
+        time.sleep(0.6)
+
+
+class SmallScreenTest(unittest.TestCase):
+    def test_a_window_larger_than_the_screen_stays_on_it(self):
+        with harness.Session(width=400, height=300) as s:
+            start_game(s)
+            for key, size in (("F5", 20), ("F4", 15), ("F3", 10)):
+                s.key(key)
+                time.sleep(0.8)
+                w = s.wait_window(harness.TITLE)
+                left, top, right, bottom = w["rect"]
+                # Centred where it fits, else held at the screen's edge, never off it.
+                self.assertEqual(left, max(0, 200 - (right - left) // 2), "board %d" % size)
+                self.assertEqual(top, max(0, 150 - (bottom - top) // 2), "board %d" % size)
+            # Wine keeps a window within the screen and its frame; the small
+            # board still gets its exact client area.
+            self.assertEqual(w["client"][2:], bv.CLIENT[10])
+
+
+class EndTest(unittest.TestCase):
+    def test_exit_from_the_menu_ends_the_program_cleanly(self):
+        with harness.Session() as s:
+            start_game(s)
+            geo = bv.Geometry(10, s.client_origin()[:2])
+            s.click(*geo.block_centre(3, 3))  # ticks and repaints are under way
+            s.key("alt+g")
+            time.sleep(0.5)
+            s.key("x")
+            self.assertEqual(s.wait_exit(15), 0)
+
+    def test_closing_the_window_ends_the_program_cleanly(self):
+        with harness.Session() as s:
+            start_game(s)
+            geo = bv.Geometry(10, s.client_origin()[:2])
+            s.click(*geo.block_centre(3, 3), button=3)
+            s.key("alt+F4")
+            self.assertEqual(s.wait_exit(15), 0)
+
+
+if __name__ == "__main__":
+    unittest.main()
