@@ -4,7 +4,7 @@
 
 namespace {
 
-const int columnWidth = 2;
+const int columnWidth = 3;  // room for a two-digit clue and a gap
 
 std::string padLeft(const std::string& text, int width)
 {
@@ -83,7 +83,7 @@ std::string boardWithClues(const Level& level)
     for (int row = 0; row < level.size; ++row) {
         text += padLeft(clueText(clues.rowRuns[row], clues.rowRunCount[row], ' '), margin);
         for (int col = 0; col < level.size; ++col)
-            text += std::string(" ") + (level.picture[col][row] ? '#' : '.');
+            text += padLeft(level.picture[col][row] ? "#" : ".", columnWidth);
         text += '\n';
     }
     return text;

@@ -30,7 +30,8 @@ bool appendRecord(const Level& level, std::string* bytes, std::string* problem)
     return true;
 }
 
-// The board size the file is for: its name first, else its length.
+// The board size the file is for: its name first, else the one size whose
+// records fill it exactly (record sizes differ, so at most one does).
 int sizeOfFile(const std::string& where, long length, int count)
 {
     std::string name = fileNameOf(where);
@@ -38,12 +39,11 @@ int sizeOfFile(const std::string& where, long length, int count)
         if (name == "level" + std::to_string(size) + ".dat")
             return size;
     }
-    int fitting = 0;
     for (int size : {10, 15, 20}) {
         if (length == recordOffset(size, count))
-            fitting = fitting == 0 ? size : -1;
+            return size;
     }
-    return fitting;
+    return 0;
 }
 
 bool padBitsAreZero(const std::uint8_t* packed, int size)

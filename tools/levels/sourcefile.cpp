@@ -66,6 +66,13 @@ std::string describeCharacter(char c)
 bool readBoardLine(const std::string& line, const std::string& where, int lineNumber, int row, Level* level)
 {
     int width = static_cast<int>(line.size());
+    for (int col = 0; col < width; ++col) {
+        if (line[col] != bombMark && line[col] != freeMark) {
+            return fail(level, where, lineNumber,
+                        "unknown character " + describeCharacter(line[col]) + " in column " +
+                            std::to_string(col + 1) + " (only '#' and '.' draw a board)");
+        }
+    }
     if (row == 0 && !isBoardSize(width)) {
         return fail(level, where, lineNumber,
                     "the first row has " + std::to_string(width) + " blocks; a board is 10, 15 or 20 wide");
@@ -74,19 +81,13 @@ bool readBoardLine(const std::string& line, const std::string& where, int lineNu
         level->size = width;
     if (row >= level->size)
         return fail(level, where, lineNumber, "more than " + std::to_string(level->size) + " rows");
-    for (int col = 0; col < width && col < level->size; ++col) {
-        if (line[col] != bombMark && line[col] != freeMark) {
-            return fail(level, where, lineNumber,
-                        "unknown character " + describeCharacter(line[col]) + " in column " +
-                            std::to_string(col + 1) + " (only '#' and '.' draw a board)");
-        }
-        level->picture[col][row] = line[col] == bombMark ? 1 : 0;
-    }
     if (width != level->size) {
         return fail(level, where, lineNumber,
                     "ragged row: " + std::to_string(width) + " blocks, the first row has " +
                         std::to_string(level->size));
     }
+    for (int col = 0; col < width; ++col)
+        level->picture[col][row] = line[col] == bombMark ? 1 : 0;
     return true;
 }
 

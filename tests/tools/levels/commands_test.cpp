@@ -1,0 +1,278 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "scratch.h"
+#include "sourcefile.h"
+
+#ifndef LEVEL_SOURCES
+#error "LEVEL_SOURCES names the folder of the shipped level sources"
+#endif
+
+namespace {
+
+void writeLevel(const std::string& path, const std::string& name, const std::vector<std::string>& rows)
+{
+    writeText(path, sourceText(levelOf(name, rows)));
+}
+
+std::vector<std::string> upsideDown(std::vector<std::string> rows) { return {rows.rbegin(), rows.rend()}; }
+
+std::vector<std::string> mirrored(const std::vector<std::string>& rows)
+{
+    std::vector<std::string> result;
+    for (const std::string& row : rows)
+        result.push_back(std::string(row.rbegin(), row.rend()));
+    return result;
+}
+
+// A folder of three good 10 x 10 sources: the chair three ways.
+std::string goodFolder(const std::string& scratch)
+{
+    std::string folder = scratch + "/10";
+    std::filesystem::create_directories(folder);
+    writeLevel(folder + "/01-chair.txt", "의자", chairRows());
+    writeLevel(folder + "/02-upside.txt", "뒤집힌 의자", upsideDown(chairRows()));
+    writeLevel(folder + "/03-mirror.txt", "거울 의자", mirrored(chairRows()));
+    return folder;
+}
+
+// Packing the folder must fail, name the file and the reason, and leave
+// nothing behind.
+void expectPackRefused(const std::string& scratch, const std::string& folder, const std::string& file,
+                       const std::string& reason)
+{
+    std::string err;
+    EXPECT_EQ(runTool({"pack", folder, scratch + "/level10.dat"}, nullptr, &err), 1);
+    EXPECT_NE(err.find(file), std::string::npos) << err;
+    EXPECT_NE(err.find(reason), std::string::npos) << err;
+    EXPECT_NE(err.find("not written"), std::string::npos) << err;
+    EXPECT_EQ(folderListing(scratch), std::vector<std::string>{"10"});
+}
+
+}  // namespace
+
+TEST(PackAndUnpack, SourcesRoundTripByteForByte)
+{
+    std::string scratch = scratchFolder("roundtrip");
+    std::string folder = goodFolder(scratch);
+    std::string out;
+    ASSERT_EQ(runTool({"pack", folder, scratch + "/level10.dat"}, &out), 0);
+    EXPECT_EQ(out, "packed 3 levels of 10 x 10 into " + scratch + "/level10.dat (102 bytes)\n");
+    ASSERT_EQ(runTool({"unpack", scratch + "/level10.dat", scratch + "/back"}), 0);
+    EXPECT_EQ(folderListing(scratch + "/back"), (std::vector<std::string>{"01.txt", "02.txt", "03.txt"}));
+    EXPECT_EQ(readText(scratch + "/back/01.txt"), readText(folder + "/01-chair.txt"));
+    EXPECT_EQ(readText(scratch + "/back/02.txt"), readText(folder + "/02-upside.txt"));
+    EXPECT_EQ(readText(scratch + "/back/03.txt"), readText(folder + "/03-mirror.txt"));
+    ASSERT_EQ(runTool({"pack", scratch + "/back", scratch + "/again.dat"}), 0);
+    EXPECT_EQ(readText(scratch + "/again.dat"), readText(scratch + "/level10.dat"));
+    removeScratch(scratch);
+}
+
+TEST(PackAndUnpack, ShippedSourcesRoundTrip)
+{
+    std::string scratch = scratchFolder("shipped");
+    for (const char* size : {"10", "15", "20"}) {
+        std::string sources = std::string(LEVEL_SOURCES) + "/" + size;
+        std::string file = scratch + "/level" + size + ".dat";
+        ASSERT_EQ(runTool({"pack", sources, file}), 0) << size;
+        ASSERT_EQ(runTool({"unpack", file, scratch + "/" + size}), 0) << size;
+        std::vector<std::string> originals = folderListing(sources);
+        std::vector<std::string> unpacked = folderListing(scratch + "/" + size);
+        ASSERT_EQ(unpacked.size(), originals.size() - (std::count(originals.begin(), originals.end(), "README.md")));
+        for (size_t i = 0; i < unpacked.size(); ++i)
+            EXPECT_EQ(readText(scratch + "/" + size + "/" + unpacked[i]), readText(sources + "/" + originals[i]))
+                << originals[i];
+    }
+    removeScratch(scratch);
+}
+
+TEST(PackRefusals, LevelsThatFailTheCheck)
+{
+    std::string scratch = scratchFolder("refuse-stuck");
+    std::string folder = goodFolder(scratch);
+    writeLevel(folder + "/04-blob.txt", "덩어리", ambiguousRows());
+    expectPackRefused(scratch, folder, "04-blob.txt", "line logic is stuck with 4 blocks undecided");
+    removeScratch(scratch);
+}
+
+TEST(PackRefusals, BadSourcesAndRepeats)
+{
+    std::string scratch = scratchFolder("refuse-bad");
+    std::string folder = goodFolder(scratch);
+    writeText(folder + "/04-ragged.txt", "name: 들쭉\n.##.......\n.##......\n");
+    expectPackRefused(scratch, folder, "04-ragged.txt:3", "ragged row");
+    writeText(folder + "/04-ragged.txt", "name: 가나다라마바사아자차\n" + sourceText(levelOf("", chairRows())).substr(7));
+    expectPackRefused(scratch, folder, "04-ragged.txt:1", "20 bytes in CP949");
+    std::filesystem::remove(folder + "/04-ragged.txt");
+    writeLevel(folder + "/04-again.txt", "또 의자", chairRows());
+    expectPackRefused(scratch, folder, "04-again.txt", "the same picture as level 1");
+    std::filesystem::remove(folder + "/04-again.txt");
+    std::vector<std::string> full(15, std::string(15, '#'));
+    full[0] = "#..............";
+    writeLevel(folder + "/04-big.txt", "큰 것", full);
+    expectPackRefused(scratch, folder, "04-big.txt", "a 15 x 15 board among 10 x 10 ones");
+    std::filesystem::remove(folder + "/04-big.txt");
+    std::vector<std::string> sparse(10, "..........");
+    sparse[0] = "##########";
+    writeLevel(folder + "/04-sparse.txt", "막대", sparse);
+    expectPackRefused(scratch, folder, "04-sparse.txt", "10% bombs, a level needs 30% to 70%");
+    removeScratch(scratch);
+}
+
+TEST(PackRefusals, EmptyOrMissingFolder)
+{
+    std::string scratch = scratchFolder("refuse-empty");
+    std::filesystem::create_directories(scratch + "/10");
+    expectPackRefused(scratch, scratch + "/10", "level10.dat", "no levels to pack");
+    std::string err;
+    EXPECT_EQ(runTool({"pack", scratch + "/none", scratch + "/level10.dat"}, nullptr, &err), 1);
+    EXPECT_NE(err.find("pack reads a folder"), std::string::npos);
+    removeScratch(scratch);
+}
+
+TEST(UnpackRefusals, CorruptFilesWriteNothing)
+{
+    std::string scratch = scratchFolder("unpack-bad");
+    std::string err;
+    writeText(scratch + "/level10.dat", std::string("B2\x02", 3) + std::string(40, '\0'));
+    EXPECT_EQ(runTool({"unpack", scratch + "/level10.dat", scratch + "/out"}, nullptr, &err), 1);
+    EXPECT_NE(err.find("level10.dat: truncated"), std::string::npos) << err;
+    writeText(scratch + "/level15.dat", std::string("B2\x01", 3) + std::string(49, 'x'));
+    EXPECT_EQ(runTool({"unpack", scratch + "/level15.dat", scratch + "/out"}, nullptr, &err), 1);
+    EXPECT_NE(err.find("record 1: the name has no zero byte"), std::string::npos) << err;
+    EXPECT_EQ(runTool({"unpack", scratch + "/missing.dat", scratch + "/out"}, nullptr, &err), 1);
+    EXPECT_NE(err.find("missing.dat: cannot be read"), std::string::npos) << err;
+    EXPECT_EQ(folderListing(scratch), (std::vector<std::string>{"level10.dat", "level15.dat"}));
+    removeScratch(scratch);
+}
+
+TEST(UnpackRefusals, KeepsAnExistingFolder)
+{
+    std::string scratch = scratchFolder("unpack-full");
+    ASSERT_EQ(runTool({"pack", goodFolder(scratch), scratch + "/level10.dat"}), 0);
+    std::string err;
+    EXPECT_EQ(runTool({"unpack", scratch + "/level10.dat", scratch + "/10"}, nullptr, &err), 1);
+    EXPECT_NE(err.find("not an empty folder"), std::string::npos);
+    EXPECT_EQ(folderListing(scratch + "/10").size(), 3u);
+    std::filesystem::create_directories(scratch + "/empty");
+    EXPECT_EQ(runTool({"unpack", scratch + "/level10.dat", scratch + "/empty"}), 0);
+    EXPECT_EQ(folderListing(scratch + "/empty").size(), 3u);
+    removeScratch(scratch);
+}
+
+TEST(Check, ReportsEveryLevelAndFails)
+{
+    std::string scratch = scratchFolder("check");
+    std::string folder = goodFolder(scratch);
+    std::string out;
+    EXPECT_EQ(runTool({"check", folder}, &out), 0);
+    EXPECT_NE(out.find(": 3 levels of 10 x 10\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("1 ok   의자"), std::string::npos) << out;
+    EXPECT_NE(out.find("38% bombs, unique by line logic"), std::string::npos) << out;
+    EXPECT_NE(out.find("3 pass, 0 fail"), std::string::npos) << out;
+    writeLevel(folder + "/04-blob.txt", "덩어리", ambiguousRows());
+    EXPECT_EQ(runTool({"check", folder}, &out), 1);
+    EXPECT_NE(out.find("4 FAIL 덩어리"), std::string::npos) << out;
+    EXPECT_NE(out.find("the clues allow more than one picture"), std::string::npos) << out;
+    EXPECT_NE(out.find("      ..........\n      ??........\n      ??........\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("3 pass, 1 fail"), std::string::npos) << out;
+    EXPECT_EQ(runTool({"check", folder + "/04-blob.txt"}, &out), 1);
+    EXPECT_EQ(runTool({"check", folder + "/01-chair.txt"}, &out), 0);
+    removeScratch(scratch);
+}
+
+TEST(Check, LevelFileWithAFlawedRecord)
+{
+    std::string scratch = scratchFolder("check-file");
+    ASSERT_EQ(runTool({"pack", goodFolder(scratch), scratch + "/level10.dat"}), 0);
+    std::string bytes = readText(scratch + "/level10.dat");
+    EXPECT_EQ(runTool({"check", scratch + "/level10.dat"}), 0);
+    bytes[3 + 33 + 20 + 12] = 0x0F;  // pad bits of record 2
+    writeText(scratch + "/level10.dat", bytes);
+    std::string out;
+    EXPECT_EQ(runTool({"check", scratch + "/level10.dat"}, &out), 1);
+    EXPECT_NE(out.find("2 FAIL " + scratch + "/level10.dat: record 2: pad bits"), std::string::npos) << out;
+    bytes[2] = 0;
+    writeText(scratch + "/level10.dat", bytes);
+    std::string err;
+    EXPECT_EQ(runTool({"check", scratch + "/level10.dat"}, &out, &err), 1);
+    EXPECT_NE(err.find("count byte 0"), std::string::npos);
+    removeScratch(scratch);
+}
+
+TEST(Show, BoardWithClues)
+{
+    std::string scratch = scratchFolder("show");
+    std::string folder = goodFolder(scratch);
+    std::string out;
+    ASSERT_EQ(runTool({"show", folder + "/01-chair.txt"}, &out), 0);
+    EXPECT_EQ(out,
+              "1. 의자 (10 x 10, 38 bombs)\n"
+              "     0 10 10  2  2  2  2  5  5  0\n"
+              "  2  .  #  #  .  .  .  .  .  .  .\n"
+              "  2  .  #  #  .  .  .  .  .  .  .\n"
+              "  2  .  #  #  .  .  .  .  .  .  .\n"
+              "  2  .  #  #  .  .  .  .  .  .  .\n"
+              "  2  .  #  #  .  .  .  .  .  .  .\n"
+              "  8  .  #  #  #  #  #  #  #  #  .\n"
+              "  8  .  #  #  #  #  #  #  #  #  .\n"
+              "2 2  .  #  #  .  .  .  .  #  #  .\n"
+              "2 2  .  #  #  .  .  .  .  #  #  .\n"
+              "2 2  .  #  #  .  .  .  .  #  #  .\n\n");
+    ASSERT_EQ(runTool({"pack", folder, scratch + "/level10.dat"}), 0);
+    ASSERT_EQ(runTool({"show", scratch + "/level10.dat", "3"}, &out), 0);
+    EXPECT_EQ(out.find("3. 거울 의자 (10 x 10, 38 bombs)\n"), 0u) << out;
+    std::string err;
+    EXPECT_EQ(runTool({"show", scratch + "/level10.dat", "4"}, &out, &err), 1);
+    EXPECT_NE(err.find("no level 4 (there are 3)"), std::string::npos);
+    EXPECT_EQ(runTool({"show", scratch + "/level10.dat", "x"}, &out, &err), 1);
+    ASSERT_EQ(runTool({"show", scratch + "/level10.dat"}, &out), 0);
+    EXPECT_NE(out.find("2. 뒤집힌 의자"), std::string::npos);
+    removeScratch(scratch);
+}
+
+TEST(ImportAndExport, RoundTripThroughNon)
+{
+    std::string scratch = scratchFolder("non");
+    std::string folder = goodFolder(scratch);
+    ASSERT_EQ(runTool({"export", folder + "/02-upside.txt", scratch + "/upside.non"}), 0);
+    ASSERT_EQ(runTool({"import", scratch + "/upside.non", scratch + "/upside.txt"}), 0);
+    EXPECT_EQ(readText(scratch + "/upside.txt"), readText(folder + "/02-upside.txt"));
+    ASSERT_EQ(runTool({"export", scratch + "/upside.txt", scratch + "/again.non"}), 0);
+    EXPECT_EQ(readText(scratch + "/again.non"), readText(scratch + "/upside.non"));
+    removeScratch(scratch);
+}
+
+TEST(ImportAndExport, RefusalsWriteNothing)
+{
+    std::string scratch = scratchFolder("non-bad");
+    std::string err;
+    writeText(scratch + "/wide.non", "title x\nwidth 15\nheight 10\ngoal 0\n");
+    EXPECT_EQ(runTool({"import", scratch + "/wide.non", scratch + "/out.txt"}, nullptr, &err), 1);
+    EXPECT_NE(err.find("wide.non:4: the board is 15 x 10"), std::string::npos) << err;
+    Level blob = levelOf("덩어리", ambiguousRows());
+    writeText(scratch + "/blob.txt", sourceText(blob));
+    ASSERT_EQ(runTool({"export", scratch + "/blob.txt", scratch + "/blob.non"}), 0);
+    EXPECT_EQ(runTool({"import", scratch + "/blob.non", scratch + "/out.txt"}, nullptr, &err), 1);
+    EXPECT_NE(err.find("line logic is stuck"), std::string::npos) << err;
+    writeText(scratch + "/bad.txt", "name: x\n..#\n");
+    EXPECT_EQ(runTool({"export", scratch + "/bad.txt", scratch + "/out.non"}, nullptr, &err), 1);
+    EXPECT_NE(err.find("bad.txt:2: the first row has 3 blocks"), std::string::npos) << err;
+    EXPECT_FALSE(exists(scratch + "/out.txt"));
+    EXPECT_FALSE(exists(scratch + "/out.non"));
+    removeScratch(scratch);
+}
+
+TEST(Usage, WrongArgumentsExitTwo)
+{
+    std::string err;
+    EXPECT_EQ(runTool({}, nullptr, &err), 2);
+    EXPECT_NE(err.find("usage: bombalevels"), std::string::npos);
+    EXPECT_EQ(runTool({"pack", "only-one"}), 2);
+    EXPECT_EQ(runTool({"check"}), 2);
+    EXPECT_EQ(runTool({"show", "a", "1", "2"}), 2);
+    EXPECT_EQ(runTool({"frobnicate", "a", "b"}), 2);
+}

@@ -1,0 +1,24 @@
+#pragma once
+// Scratch folders and small helpers shared by the level tool's tests.
+#include <string>
+#include <vector>
+
+#include "level.h"
+
+// A fresh, empty folder for one test.
+std::string scratchFolder(const std::string& test);
+void removeScratch(const std::string& folder);
+void writeText(const std::string& path, const std::string& content);
+std::string readText(const std::string& path);
+bool exists(const std::string& path);
+// The files of a folder, names only, sorted.
+std::vector<std::string> folderListing(const std::string& folder);
+// A level from rows of '#' and '.'.
+Level levelOf(const std::string& name, const std::vector<std::string>& rows);
+// Runs the tool in-process; out and err collect what it prints.
+int runTool(const std::vector<std::string>& args, std::string* out = nullptr, std::string* err = nullptr);
+
+// A chair: a 10 x 10 picture that passes the check.
+std::vector<std::string> chairRows();
+// A 10 x 10 picture whose clues a swap of two blocks also satisfies.
+std::vector<std::string> ambiguousRows();
