@@ -115,9 +115,9 @@ class Session:
     # --- the game ----------------------------------------------------------
     def start(self, exe=GAME_EXE, wait_title=TITLE, timeout=30):
         shutil.copy(exe, self.folder)
-        log = open(os.path.join(self.folder, "wine.log"), "w")
-        self.game = subprocess.Popen(["wine", os.path.basename(exe)], cwd=self.folder, env=self.env,
-                                     stdout=log, stderr=subprocess.STDOUT)
+        with open(os.path.join(self.folder, "wine.log"), "w") as log:
+            self.game = subprocess.Popen(["wine", os.path.basename(exe)], cwd=self.folder, env=self.env,
+                                         stdout=log, stderr=subprocess.STDOUT)
         if wait_title:
             return self.wait_window(wait_title, timeout)
         return None
@@ -234,6 +234,8 @@ class Session:
     def close(self):
         if self.game is not None and self.game.poll() is None:
             self.game.kill()
+        if self.game is not None:
+            self.game.wait()
         subprocess.run(["wineserver", "-k"], env=self.env, stderr=subprocess.DEVNULL)
         if self.xvfb.poll() is None:
             self.xvfb.terminate()

@@ -1,0 +1,162 @@
+"""The real game against hostile files: broken level files and records files
+edited by hand or locked. Nothing crashes, nothing stored is lost, and every
+outcome is the one the game chose for bad input."""
+import os
+import stat
+import subprocess
+import time
+import unittest
+
+from harness import Session
+from recordsfile import (BEST, RECORDS, RECORDS_FILE, act_on, exit_from_menu, keys_of, level_file,
+                         open_records_from_menu, records_text, window_titles)
+
+ERROR_CAPTION = "error"
+TINY = [(0, 0), (3, 2), (9, 9)]
+
+
+def dismiss_error_box(s, text):
+    """Waits for the level reader's message box, checks its text, presses OK."""
+    box = s.wait_window(ERROR_CAPTION)
+    texts = [c["text"] for c in s.controls(ERROR_CAPTION)[1]]
+    s.xdotool("mousemove", box["client"][0] + 5, box["client"][1] + 5)
+    s.key("Return")
+    return text in texts
+
+
+def lock_file(path):
+    """Read-only for everyone: root ignores the permission bits, so the file is
+    made immutable as well."""
+    os.chmod(path, stat.S_IRUSR | stat.S_IRGRP | stat.S_IROTH)
+    if os.geteuid() == 0:
+        subprocess.run(["chattr", "+i", path], check=True)
+
+
+def unlock_file(path):
+    if os.geteuid() == 0 and os.path.exists(path):
+        subprocess.run(["chattr", "-i", path], check=False)
+    if os.path.exists(path):
+        os.chmod(path, stat.S_IRUSR | stat.S_IWUSR)
+
+
+def wait_gone(s, title, timeout=8):
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        if title not in window_titles(s):
+            return True
+        time.sleep(0.3)
+    return False
+
+
+def start_expecting_error(s, text):
+    s.start(wait_title=None)
+    shown = dismiss_error_box(s, text)
+    s.wait_window("Bombagram2")
+    return shown
+
+
+class HostileLevelFiles(unittest.TestCase):
+    def check_still_playing(self, s):
+        time.sleep(0.5)
+        self.assertTrue(s.running(), "the game ended")
+        act_on(s, [(0, 0), (5, 5)], button=3)
+        act_on(s, [(4, 4)], button=1)
+        time.sleep(0.5)
+        self.assertTrue(s.running(), "the game ended after a few moves")
+        self.assertIn("Bombagram2", window_titles(s))
+
+    def test_truncated_file_deals_what_is_there(self):
+        whole = level_file([("Tiny", TINY)])
+        with Session() as s:
+            s.write("level10.dat", whole[:3 + 20 + 4])  # the name and 4 of 13 picture bytes
+            s.start()
+            self.check_still_playing(s)
+            self.assertNotIn(ERROR_CAPTION, window_titles(s))
+
+    def test_count_larger_than_the_records_present(self):
+        data = bytearray(level_file([("Tiny", TINY)]))
+        data[2] = 127
+        with Session() as s:
+            s.write("level10.dat", bytes(data))
+            s.start()
+            for _ in range(3):
+                s.key("F2")  # new boards, most of them beyond the end of the file
+                time.sleep(0.4)
+            self.check_still_playing(s)
+
+    def test_oversized_file_with_garbage_after_the_records(self):
+        data = level_file([("Tiny", TINY)] * 127) + os.urandom(2 * 1024 * 1024)
+        with Session() as s:
+            s.write("level10.dat", data)
+            s.start()
+            self.check_still_playing(s)
+
+    def test_empty_and_zero_count_files_show_a_header_error(self):
+        for data in (b"", b"\x42\x32", b"\x42\x32\x00" + b"\xff" * 33):
+            with self.subTest(length=len(data)), Session() as s:
+                s.write("level10.dat", data)
+                self.assertTrue(start_expecting_error(s, "header read error"))
+                self.check_still_playing(s)
+
+    def test_level_file_that_is_a_directory(self):
+        with Session() as s:
+            os.mkdir(s.path("level10.dat"))
+            self.assertTrue(start_expecting_error(s, "file open error"))
+            self.check_still_playing(s)
+            self.assertFalse(ERROR_CAPTION in window_titles(s), "the message is shown once")
+
+
+class HostileRecordsFiles(unittest.TestCase):
+    def test_garbage_huge_and_overlong_values(self):
+        long_name = "N" * 10000
+        original = ("\x01\x02garbage without equals\r\n[Other]\r\nKey=kept\r\n".encode("latin-1")
+                    + records_text("Size=99999999999999999999", "Random=-7",
+                                   "Score1=123456789012345", "Name1=" + long_name,
+                                   "Score2=--3", "LName2=" + "L" * 10000,
+                                   "this line is noise", "Score3=42"))
+        with Session() as s:
+            s.copy_shipped_levels()
+            s.write(RECORDS_FILE, original)
+            s.start()
+            time.sleep(0.5)
+            open_records_from_menu(s)
+            texts = s.control_texts(RECORDS)
+            self.assertEqual(texts[707], "N" * 29, "a long name is cut at the text buffer")
+            self.assertEqual(texts[705], "42")
+            self.assertLessEqual(len(texts[704]), 29)
+            s.key("Return")
+            self.assertTrue(wait_gone(s, RECORDS))
+            self.assertTrue(s.running())
+            exit_from_menu(s)
+            after = s.read(RECORDS_FILE)
+        # Everything but Size and Random stands as it was.
+        self.assertIn(b"garbage without equals", after)
+        self.assertIn(b"[Other]\r\nKey=kept", after)
+        self.assertIn(("Name1=" + long_name).encode(), after)
+        self.assertIn(b"Score1=123456789012345", after)
+        self.assertIn(b"this line is noise", after)
+
+    def test_read_only_records_file_is_left_alone(self):
+        original = records_text("Size=10", "Random=0", "Name1=Kim", "Score1=500", "LName1=Cup")
+        with Session() as s:
+            s.write("level10.dat", level_file([("Tiny", TINY)]))
+            s.write(RECORDS_FILE, original)
+            lock_file(s.path(RECORDS_FILE))
+            self.addCleanup(unlock_file, s.path(RECORDS_FILE))
+            s.start()
+            time.sleep(0.5)
+            act_on(s, TINY, button=3)
+            s.wait_window(BEST, timeout=10)
+            s.xdotool("type", "Ghost")
+            s.key("Return")
+            s.wait_window(RECORDS, timeout=10)
+            s.key("Return")
+            self.assertTrue(wait_gone(s, RECORDS))
+            self.assertTrue(s.running(), "a failed write ends nothing")
+            exit_from_menu(s)
+            unlock_file(s.path(RECORDS_FILE))
+            self.assertEqual(s.read(RECORDS_FILE), original)
+
+
+if __name__ == "__main__":
+    unittest.main()
