@@ -97,7 +97,9 @@ std::string failureReason(const Level& level, const LevelVerdict& verdict)
 
 std::string verdictReport(const Level& level, const LevelVerdict& verdict, int index)
 {
-    std::string head = "  " + std::to_string(index + 1) + " " + (verdict.passes ? "ok   " : "FAIL ");
+    std::string number = std::to_string(index + 1);
+    std::string head = std::string(number.size() < 3 ? 3 - number.size() : 0, ' ') + number + " " +
+                       (verdict.passes ? "ok   " : "FAIL ");
     if (!verdict.wellFormed)
         return head + failureReason(level, verdict) + "\n";
     head += level.name + " (" + level.where + "): " + percentText(verdict.bombs, level.size);
