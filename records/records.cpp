@@ -38,10 +38,13 @@ static int readNumber(const char* path, const char* key, int fallback)
 
 static void readText(const char* path, const char* key, char* out)
 {
-    char raw[recordTextBytes];
-    std::strcpy(raw, noName);
+    // Zeroed first: a value cut inside a double-byte character leaves the
+    // byte before the terminator unwritten.
+    char raw[recordTextBytes] = {};
     if (path != nullptr)
         GetPrivateProfileStringA(sectionName, key, noName, raw, sizeof raw, path);
+    else
+        std::strcpy(raw, noName);
     copyFitting(out, recordTextBytes, raw, ansiLeadByte);  // no half character at a cut
 }
 

@@ -1,0 +1,189 @@
+"""The records and settings file "Kabloom2.dat" as the game leaves it under
+Wine: nothing before the first write, Size and Random only on an orderly exit,
+hand-edited values shown sanely, and a long current directory."""
+import os
+import shutil
+import subprocess
+import time
+import unittest
+
+import harness
+from harness import Session
+from recordsfile import (LOSS, NO_NAME, RECORDS, RECORDS_FILE, act_on, client_width, exit_from_menu, gone,
+                         keys_of, level_file, open_records_from_menu, records_text, wait_board_size,
+                         window_titles)
+
+TINY = [(0, 0), (3, 2), (9, 9)]
+
+
+def picture_levels(s):
+    """One known picture for every size, so no size change meets a missing file."""
+    s.write("level10.dat", level_file([("Tiny", TINY)]))
+    s.write("level15.dat", level_file([("Wide", [(col, 0) for col in range(15)])], size=15))
+    s.write("level20.dat", level_file([("Huge", [(0, 0)])], size=20))
+
+
+def table_rows(texts):
+    return [[texts[n], texts[t], texts[l]] for n, t, l in ((707, 701, 702), (708, 703, 704), (709, 705, 706))]
+
+
+class FirstStart(unittest.TestCase):
+    def test_no_file_until_the_orderly_exit_then_size_before_random(self):
+        with Session() as s:
+            picture_levels(s)
+            s.start()
+            time.sleep(1)
+            self.assertFalse(os.path.exists(s.path(RECORDS_FILE)), "starting writes nothing")
+            open_records_from_menu(s)
+            self.assertEqual(table_rows(s.control_texts(RECORDS)), [[NO_NAME, "999", NO_NAME]] * 3)
+            s.key("Escape")  # ignored in the table
+            time.sleep(0.5)
+            self.assertIn(RECORDS, window_titles(s))
+            s.key("Return")
+            self.assertTrue(gone(s, RECORDS))
+            self.assertFalse(os.path.exists(s.path(RECORDS_FILE)), "reading the table writes nothing")
+            self.assertEqual(exit_from_menu(s), 0)
+            self.assertEqual(s.read(RECORDS_FILE), b"[Bombagram2]\r\nSize=10\r\nRandom=0\r\n")
+
+
+class SettingsAcrossRuns(unittest.TestCase):
+    def test_closing_saves_the_size_and_source_in_use_and_the_next_start_uses_them(self):
+        with Session() as s:
+            picture_levels(s)
+            s.write(RECORDS_FILE, records_text("Random=1", "Size=15", "Name1=Ann"))
+            s.start()
+            self.assertTrue(wait_board_size(s, 15), "the stored size is the first board's")
+            s.key("F5")  # expert: 20 x 20
+            self.assertTrue(wait_board_size(s, 20))
+            s.key("F6")  # back to the picture files
+            time.sleep(1)
+            s.key("alt+F4")
+            self.assertEqual(s.wait_exit(), 0)
+            self.assertEqual(keys_of(s.read(RECORDS_FILE)), [("Random", "0"), ("Size", "20"), ("Name1", "Ann")])
+
+            s.start()
+            self.assertTrue(wait_board_size(s, 20))
+            s.key("F3")  # beginner
+            self.assertTrue(wait_board_size(s, 10))
+            self.assertEqual(exit_from_menu(s), 0)
+            self.assertEqual(keys_of(s.read(RECORDS_FILE)), [("Random", "0"), ("Size", "10"), ("Name1", "Ann")])
+
+    def test_quitting_from_the_loss_dialog_keeps_the_last_orderly_settings(self):
+        original = records_text("Size=10", "Random=0", "Name2=Kim", "Score2=120", "LName2=Cat")
+        with Session() as s:
+            picture_levels(s)
+            s.write(RECORDS_FILE, original)
+            s.start()
+            time.sleep(1)
+            s.key("F4")  # 15 x 15: each broken bomb costs 40 of a bar of 200
+            self.assertTrue(wait_board_size(s, 15))
+            time.sleep(0.5)
+            act_on(s, [(col, 0) for col in range(5)], button=1, size=15)
+            s.wait_window(LOSS)
+            s.key("Escape")  # the cancel command is Quit game here
+            self.assertIsNotNone(s.wait_exit(), "Escape in GAMEOVER ends the program")
+            self.assertEqual(s.read(RECORDS_FILE), original)
+
+
+class HandEditedFile(unittest.TestCase):
+    def test_odd_values_show_sanely_and_stay_until_the_game_writes(self):
+        long_name = "N" * 200
+        original = records_text("Size=7", "Random=7", "Name1=" + long_name, "Score1=99999999999",
+                                "Score2=abc", "Name3=가나다라마바사아자차카타파하거", "Score3=-5", "LName3=")
+        with Session() as s:
+            picture_levels(s)
+            s.write(RECORDS_FILE, original)
+            s.start()
+            # Size 7 has no board: the game plays 10 x 10 (Random=7 means random boards).
+            self.assertTrue(wait_board_size(s, 10))
+            open_records_from_menu(s)
+            rows = table_rows(s.control_texts(RECORDS))
+            self.assertEqual(rows[0], ["N" * 29, "999", NO_NAME], "a long name is cut at 29 bytes")
+            self.assertEqual(rows[1], [NO_NAME, "999", NO_NAME], "a time that is no number is no record")
+            # 15 Korean characters are 30 bytes: 29 are read, and the half character is dropped.
+            self.assertEqual(rows[2], ["가나다라마바사아자차카타파하", "999", ""])
+            s.key("Return")
+            self.assertTrue(gone(s, RECORDS))
+            self.assertEqual(s.read(RECORDS_FILE), original, "showing the table changes nothing")
+            self.assertEqual(exit_from_menu(s), 0)
+            keys = keys_of(s.read(RECORDS_FILE))
+            self.assertEqual(keys[:2], [("Size", "10"), ("Random", "7")], "Random is written back as read")
+            self.assertEqual(keys[2:], keys_of(original)[2:], "the records stay as the player left them")
+
+    def test_a_negative_stored_time_is_beaten_by_any_win(self):
+        with Session() as s:
+            picture_levels(s)
+            s.write(RECORDS_FILE, records_text("Score1=-5", "Name1=Cheat"))
+            s.start()
+            time.sleep(1)
+            act_on(s, TINY, button=3)
+            s.wait_window("축하합니다")
+            texts = s.control_texts("축하합니다")
+            self.assertIn(602, texts, "BEST, the dialog that asks for a name")
+            s.xdotool("type", "Honest")
+            s.key("Return")
+            s.wait_window(RECORDS)
+            self.assertEqual(table_rows(s.control_texts(RECORDS))[0], ["Honest", texts[1001], "Tiny"])
+            self.assertEqual(keys_of(s.read(RECORDS_FILE)),
+                             [("Score1", texts[1001]), ("Name1", "Honest"), ("LName1", "Tiny")])
+            s.key("Return")
+            self.assertTrue(gone(s, RECORDS))
+            s.key("alt+F4")
+            self.assertEqual(s.wait_exit(), 0)
+
+
+def start_in_directory_of_length(s, length):
+    """Starts the game in a new folder whose Windows path ("Z:" + the Unix
+    path) has length characters; returns the folder."""
+    folder = s.folder
+    while len("Z:" + folder) < length - 60:
+        folder = os.path.join(folder, "d" * 50)
+    folder = os.path.join(folder, "e" * (length - len("Z:" + folder) - 1))
+    os.makedirs(folder)
+    shutil.copy(harness.GAME_EXE, folder)
+    with open(os.path.join(s.folder, "wine.log"), "w") as log:
+        s.game = subprocess.Popen(["wine", harness.GAME_EXE], cwd=folder, env=s.env,
+                                  stdout=log, stderr=subprocess.STDOUT)
+    # The level reader's own buffer is shorter: it may report its file first.
+    deadline = time.time() + 30
+    while time.time() < deadline and "Bombagram2" not in window_titles(s):
+        if "error" in window_titles(s):
+            s.key("Return")
+        time.sleep(0.5)
+    return folder
+
+
+def files_named(top, name):
+    return [os.path.join(d, name) for d, _, files in os.walk(top) if name in files]
+
+
+class LongDirectory(unittest.TestCase):
+    # Wine refuses a working directory of more than 258 characters, so the
+    # 300 bytes always hold the path; the too-long case is covered by the
+    # native tests of the path. Paths past 260 characters cannot be written
+    # under Wine: the game then plays without records.
+    def test_a_long_directory_keeps_its_records_there(self):
+        with Session() as s:
+            folder = start_in_directory_of_length(s, 240)  # the path is 253 characters
+            self.assertIn("Bombagram2", window_titles(s))
+            self.assertEqual(exit_from_menu(s), 0)
+            self.assertEqual(files_named(s.folder, RECORDS_FILE), [os.path.join(folder, RECORDS_FILE)])
+            with open(os.path.join(folder, RECORDS_FILE), "rb") as f:
+                self.assertEqual(f.read(), b"[Bombagram2]\r\nSize=10\r\nRandom=0\r\n")
+
+    def test_the_longest_directory_plays_without_records(self):
+        with Session() as s:
+            start_in_directory_of_length(s, 258)
+            self.assertIn("Bombagram2", window_titles(s))
+            open_records_from_menu(s)
+            self.assertEqual(table_rows(s.control_texts(RECORDS)), [[NO_NAME, "999", NO_NAME]] * 3)
+            s.key("alt+r")  # a reset that cannot be written goes unnoticed
+            time.sleep(0.5)
+            s.key("Return")
+            self.assertTrue(gone(s, RECORDS))
+            self.assertEqual(exit_from_menu(s), 0, "an orderly end, no crash")
+            self.assertEqual(files_named(s.folder, RECORDS_FILE), [], "no file under a cut path either")
+
+
+if __name__ == "__main__":
+    unittest.main()
