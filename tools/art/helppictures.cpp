@@ -74,14 +74,15 @@ Canvas drawHelpOverview()
     StatusView status = overviewStatus();
     int barTop = view.boardTop + 15 * view.size + 23;
     int hintsLeftEdge = 36 + status.timeMax + 5;
-    // The leaders end level with the help page's text boxes beside the picture.
+    // The leaders end level with the help page's text boxes beside the picture
+    // (the last box reaches below it, so its leader ends near the bottom).
     const Mark marks[] = {
-        {67, 51, 44, 28, 28, secondsMark},
-        blockMark(view, 2, 1, 68, checkedMark),
-        blockMark(view, 5, 3, 112, coveredMark),
-        blockMark(view, 9, 5, 145, brokenMark),
-        {2 * 36 + status.timeLeft, 2 * barTop + 23, status.timeLeft + 8, 30, 189, barMark},
-        {2 * hintsLeftEdge + 20 * status.hintsLeft, 2 * barTop + 23, 20 * status.hintsLeft + 8, 28, 245,
+        {67, 51, 44, 28, 30, secondsMark},
+        blockMark(view, 2, 1, 75, checkedMark),
+        blockMark(view, 5, 3, 120, coveredMark),
+        blockMark(view, 9, 5, 168, brokenMark),
+        {2 * 36 + status.timeLeft, 2 * barTop + 23, status.timeLeft + 8, 30, 200, barMark},
+        {2 * hintsLeftEdge + 20 * status.hintsLeft, 2 * barTop + 23, 20 * status.hintsLeft + 8, 28, 258,
          hintsMark},
     };
     for (const Mark& mark : marks)
