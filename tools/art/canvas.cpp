@@ -114,13 +114,6 @@ void copyRect(Canvas& target, int tx, int ty, const Canvas& source, int sx, int 
                 setPixel(target, tx + col, ty + row, pixelAt(source, sx + col, sy + row));
 }
 
-Canvas cutOut(const Canvas& source, int x, int y, int width, int height)
-{
-    Canvas part = makeCanvas(width, height, black);
-    copyRect(part, 0, 0, source, x, y, width, height);
-    return part;
-}
-
 Canvas rotated(const Canvas& source, int degrees, Rgb background)
 {
     Canvas turned = makeCanvas(source.width, source.height, background);

@@ -49,8 +49,6 @@ void drawRing(Canvas& canvas, int cx2, int cy2, int rx2, int ry2, int thickness,
 // Copies a width x height block of source at (sx, sy) to target at (tx, ty).
 void copyRect(Canvas& target, int tx, int ty, const Canvas& source, int sx, int sy,
               int width, int height);
-// A part of a canvas as a canvas of its own.
-Canvas cutOut(const Canvas& source, int x, int y, int width, int height);
 // The canvas turned clockwise by `degrees` about its centre, nearest pixel;
 // what falls outside the source becomes `background`.
 Canvas rotated(const Canvas& source, int degrees, Rgb background);

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "picturecheck.h"
 #include "helppictures.h"
 #include "layout.h"
 #include "pixelfont.h"
@@ -28,24 +29,6 @@ bool showsText(const Canvas& picture, int left, int top, int width, const char* 
 bool showsClue(const Canvas& picture, int left, int top, const char* text, Rgb colour)
 {
     return showsText(picture, left, top, clueBoxWidth, text, 1, colour);
-}
-
-bool sameBlock(const Canvas& a, int ax, int ay, const Canvas& b, int bx, int by, int w, int h)
-{
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (pixelAt(a, ax + x, ay + y) != pixelAt(b, bx + x, by + y))
-                return false;
-    return true;
-}
-
-int countColour(const Canvas& c, int x0, int y0, int w, int h, Rgb colour)
-{
-    int n = 0;
-    for (int y = y0; y < y0 + h; ++y)
-        for (int x = x0; x < x0 + w; ++x)
-            n += pixelAt(c, x, y) == colour;
-    return n;
 }
 
 // Each block's inside (its first pixel row and column may carry a grid line)
