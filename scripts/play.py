@@ -11,6 +11,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
+import boardview  # noqa: E402
 import harness  # noqa: E402
 
 RUN_DIR = os.path.join(harness.BUILD, "run")
@@ -29,17 +30,19 @@ def play_headless():
                 shutil.copy(os.path.join(RUN_DIR, name), session.folder)
         session.start()
         time.sleep(1.0)
-        x, y, _, _ = session.client_origin()
-        # A few moves on the 10 x 10 board: breaks, a check and a drag.
-        cell = lambda col, row: (x + 56 + 15 * col + 7, y + 65 + 15 * row + 7)
-        session.click(*cell(0, 0))
-        session.click(*cell(3, 2), button=3)
-        session.drag([cell(1, 4), cell(2, 4), cell(3, 4), cell(4, 4)], button=3)
+        geo = boardview.Geometry(10, session.client_origin()[:2])
+        # A few moves on the 10 x 10 board: a break, a check, a right drag
+        # along a row and a hint.
+        session.click(*geo.block_centre(0, 0))
+        session.click(*geo.block_centre(3, 2), button=3)
+        session.drag([geo.block_centre(c, 4) for c in range(1, 5)], button=3)
+        session.xdotool("keydown", "ctrl")
+        session.click(*geo.block_centre(7, 7))
+        session.xdotool("keyup", "ctrl")
         time.sleep(2.0)
         session.save_png(SHOT)
     print("The game ran on a virtual display; a screenshot of the board in play is at %s" % SHOT)
     return 0
-
 
 if __name__ == "__main__":
     sys.exit(play_on_display() if os.environ.get("DISPLAY") else play_headless())
