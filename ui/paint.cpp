@@ -31,7 +31,7 @@ static void line(HDC dc, int x1, int y1, int x2, int y2)
     LineTo(dc, x2, y2);
 }
 
-// A frame side of width three, drawn one pixel line per k.
+// One pixel line of a frame: each frame is three such rings thick.
 struct FrameLine {
     int pen;  // 0 white, 1 gray
     int x1, y1, x2, y2;
