@@ -33,14 +33,15 @@ def is_cyan(rgb):
 class ThumbnailChecks:
     """Pixel checks of a dialog showing the TINY solution at 6 px a cell."""
 
-    def check_thumbnail(self, s, title):
+    def check_thumbnail(self, s, title, bombs=TINY, size=10):
         (x, y), _ = client_rects(s, title)
         shot = s.screenshot()
         face = shot.pixel(x + 3, y + 3)
-        for row in range(10):
-            for col in range(10):
-                centre = shot.pixel(x + 27 + 6 * col + 3, y + 20 + 6 * row + 3)
-                if (col, row) in TINY:
+        cell = 60 // size
+        for row in range(size):
+            for col in range(size):
+                centre = shot.pixel(x + 27 + cell * col + cell // 2, y + 20 + cell * row + cell // 2)
+                if (col, row) in bombs:
                     self.assertTrue(is_cyan(centre), "cell col %d row %d is %s" % (col, row, centre))
                 else:
                     self.assertEqual(centre, face, "cell col %d row %d" % (col, row))
@@ -92,7 +93,7 @@ class NewBestTime(unittest.TestCase, ThumbnailChecks):
             self.assertTrue(gone(s, RECORDS))
             closed = time.time()
             self.assertEqual(s.read(RECORDS_FILE), original, "reading the table writes nothing")
-            time.sleep(2)
+            time.sleep(2.5)  # clicks right after a dialog closes are lost under Xvfb
             act_on(s, TINY[1:], button=3)
             solved = time.time()
             s.wait_window(BEST)
@@ -129,6 +130,58 @@ class NewBestTime(unittest.TestCase, ThumbnailChecks):
             self.assertTrue(gone(s, RECORDS))
             self.assertEqual(window_titles(s), ["Bombagram2"], "a new board follows, no other dialog")
             self.assertEqual(exit_from_menu(s), 0)
+
+
+class OtherSizes(unittest.TestCase, ThumbnailChecks):
+    """Records of 15 x 15 and 20 x 20 boards go to slots 2 and 3, with their own words."""
+
+    def test_each_size_congratulates_in_its_words_and_stores_in_its_slot(self):
+        medium = [(0, 0), (14, 14), (7, 3)]
+        large = [(0, 0), (19, 19), (10, 5)]
+        with Session() as s:
+            s.write("level15.dat", level_file([("Medium", medium)], size=15))
+            s.write("level20.dat", level_file([("Large", large)], size=20))
+            s.write(RECORDS_FILE, records_text("Size=15", "Random=0"))
+            s.start()
+            self.assertTrue(wait_board_size(s, 15))
+            time.sleep(0.5)
+            act_on(s, medium, button=3, size=15)
+            s.wait_window(BEST)
+            texts = s.control_texts(BEST)
+            self.assertEqual(texts[601], "중급자중 최고 기록입니다. 이름을 입력하여 주십시오")
+            self.assertEqual(texts[1000], "Medium")
+            self.check_thumbnail(s, BEST, medium, 15)
+            s.xdotool("type", "Mid")
+            s.key("Return")
+            s.wait_window(RECORDS)
+            s.key("Return")
+            self.assertTrue(gone(s, RECORDS))
+
+            time.sleep(2)
+            s.key("F5")
+            self.assertTrue(wait_board_size(s, 20))
+            time.sleep(0.5)
+            act_on(s, large, button=3, size=20)
+            s.wait_window(BEST)
+            large_texts = s.control_texts(BEST)
+            self.assertEqual(large_texts[601], "숙련자중 최고 기록입니다. 이름을 입력하여 주십시오")
+            self.assertEqual(large_texts[1000], "Large")
+            self.check_thumbnail(s, BEST, large, 20)
+            s.xdotool("type", "Big")
+            s.key("Return")
+            s.wait_window(RECORDS)
+            table = s.control_texts(RECORDS)
+            self.assertEqual([table[i] for i in (707, 701, 702)], [NO_NAME, "999", NO_NAME])
+            self.assertEqual([table[i] for i in (708, 703, 704)], ["Mid", texts[1001], "Medium"])
+            self.assertEqual([table[i] for i in (709, 705, 706)], ["Big", large_texts[1001], "Large"])
+            self.assertEqual(keys_of(s.read(RECORDS_FILE)), [
+                ("Size", "15"), ("Random", "0"),
+                ("Name2", "Mid"), ("Score2", texts[1001]), ("LName2", "Medium"),
+                ("Name3", "Big"), ("Score3", large_texts[1001]), ("LName3", "Large")])
+            s.key("Return")
+            self.assertTrue(gone(s, RECORDS))
+            s.key("alt+F4")
+            self.assertEqual(s.wait_exit(), 0)
 
 
 class ResetFromTheTable(unittest.TestCase):
@@ -223,6 +276,28 @@ class SlowerWin(unittest.TestCase, ThumbnailChecks):
             self.assertEqual(s.read(RECORDS_FILE), original, "quitting keeps the file as it was")
 
 
+class DrawingObjects(unittest.TestCase):
+    """The thumbnail's memory context is released at every paint: the game
+    holds as many GDI objects after each win dialog as after the first."""
+
+    def test_repeated_win_dialogs_hold_no_more_objects(self):
+        with Session() as s:
+            s.write("level10.dat", level_file([("Tiny", TINY)]))
+            s.write(RECORDS_FILE, records_text("Score1=0"))
+            s.start()
+            time.sleep(1)
+            counts = []
+            for _ in range(3):
+                act_on(s, TINY, button=3)
+                s.wait_window(BEST)
+                s.key("Return")
+                self.assertTrue(gone(s, BEST))
+                time.sleep(2.5)  # clicks right after a dialog closes are lost under Xvfb
+                counts.append(s.gdi_count())
+            self.assertGreater(counts[0], 0, "the probe counts the game's objects")
+            self.assertEqual(counts[1:], [counts[0]] * 2, "objects per closed win dialog: %s" % counts)
+
+
 class Loss(unittest.TestCase):
     def test_ok_deals_a_new_board_and_quit_game_ends_without_saving(self):
         original = records_text("Size=10", "Random=0")
@@ -243,7 +318,7 @@ class Loss(unittest.TestCase):
             self.assertEqual(window_titles(s), ["Bombagram2"], "OK goes on to a new board")
 
             # At 15 x 15 a broken bomb costs 40 of a bar of 200; quitting keeps Size=10.
-            time.sleep(1)
+            time.sleep(2)
             s.key("F4")
             self.assertTrue(wait_board_size(s, 15))
             time.sleep(0.5)
