@@ -8,7 +8,7 @@ import time
 import unittest
 
 from harness import Session
-from recordsfile import (BEST, RECORDS, RECORDS_FILE, act_on, exit_from_menu, keys_of, level_file,
+from recordsfile import (BEST, RECORDS, RECORDS_FILE, act_on, exit_from_menu, gone, level_file,
                          open_records_from_menu, records_text, window_titles)
 
 ERROR_CAPTION = "error"
@@ -37,15 +37,6 @@ def unlock_file(path):
         subprocess.run(["chattr", "-i", path], check=False)
     if os.path.exists(path):
         os.chmod(path, stat.S_IRUSR | stat.S_IWUSR)
-
-
-def wait_gone(s, title, timeout=8):
-    deadline = time.time() + timeout
-    while time.time() < deadline:
-        if title not in window_titles(s):
-            return True
-        time.sleep(0.3)
-    return False
 
 
 def start_expecting_error(s, text):
@@ -125,7 +116,7 @@ class HostileRecordsFiles(unittest.TestCase):
             self.assertEqual(texts[705], "42")
             self.assertLessEqual(len(texts[704]), 29)
             s.key("Return")
-            self.assertTrue(wait_gone(s, RECORDS))
+            self.assertTrue(gone(s, RECORDS))
             self.assertTrue(s.running())
             exit_from_menu(s)
             after = s.read(RECORDS_FILE)
@@ -151,7 +142,7 @@ class HostileRecordsFiles(unittest.TestCase):
             s.key("Return")
             s.wait_window(RECORDS, timeout=10)
             s.key("Return")
-            self.assertTrue(wait_gone(s, RECORDS))
+            self.assertTrue(gone(s, RECORDS))
             self.assertTrue(s.running(), "a failed write ends nothing")
             exit_from_menu(s)
             unlock_file(s.path(RECORDS_FILE))
