@@ -1,30 +1,58 @@
 #!/usr/bin/env bash
-# Sets up everything, builds, and runs every test of the project:
-# native unit tests (plain and sanitized), bounded fuzzing, the level checks
-# and the end-to-end tests of the real game under Wine.
+# Sets up everything, builds, and runs every test of the project: native unit
+# and tool tests (plain and sanitized), bounded fuzzing, and the end-to-end
+# tests of the real game under Wine. Ends with "N passed, N failed".
 set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 bash scripts/setup.sh || exit 1
-bash scripts/build.sh || exit 1
+source scripts/env.sh
+bash scripts/build.sh || { echo "the build failed"; exit 1; }
 
-results=()
+logs="$BUILD_ROOT/test-logs"
+mkdir -p "$logs"
+groups=()
 run_group() {
   local name="$1"; shift
   echo "=== $name"
-  if "$@"; then results+=("PASS $name"); else results+=("FAIL $name"); fi
+  "$@" 2>&1 | tee "$logs/$name.log"
+  groups+=("$name:${PIPESTATUS[0]}")
 }
-run_group "unit tests (native and sanitized)" bash scripts/run-unit-tests.sh
-[ -x scripts/run-fuzzers.sh ] && run_group "fuzzers (bounded)" bash scripts/run-fuzzers.sh
-run_group "end-to-end tests under Wine" bash scripts/run-e2e-tests.sh
+run_group unit bash scripts/run-unit-tests.sh
+run_group fuzz bash scripts/run-fuzzers.sh
+run_group e2e bash scripts/run-e2e-tests.sh
+
+# Counts per test: ctest's summary lines, one per fuzzer, unittest's totals.
+counts() {
+  python3 - "$logs" <<'EOF'
+import re, sys, os
+logs = sys.argv[1]
+passed = failed = 0
+unit = open(os.path.join(logs, "unit.log"), errors="replace").read()
+for p, f, t in re.findall(r"(\d+)% tests passed, (\d+) tests failed out of (\d+)", unit):
+    passed += int(t) - int(f); failed += int(f)
+fuzz = open(os.path.join(logs, "fuzz.log"), errors="replace").read()
+runs = len(re.findall(r"^fuzzing ", fuzz, re.M)); found = len(re.findall(r"found a problem", fuzz))
+passed += runs - found; failed += found
+e2e = open(os.path.join(logs, "e2e.log"), errors="replace").read()
+ran = re.search(r"^Ran (\d+) tests?", e2e, re.M)
+bad = re.search(r"^FAILED \((.*)\)", e2e, re.M)
+n_bad = sum(int(x) for x in re.findall(r"(?:failures|errors)=(\d+)", bad.group(1))) if bad else 0
+if ran:
+    passed += int(ran.group(1)) - n_bad; failed += n_bad
+print(passed, failed)
+EOF
+}
 
 echo "=== summary"
-passed=0; failed=0
-for r in "${results[@]}"; do
-  echo "$r"
-  case "$r" in PASS*) passed=$((passed+1));; *) failed=$((failed+1));; esac
+status=0
+for g in "${groups[@]}"; do
+  echo "${g%%:*}: exit ${g##*:}"
+  [ "${g##*:}" = 0 ] || status=1
 done
+read -r passed failed < <(counts)
+# A group that failed without a counted failure (a crash, a build error) still fails the run.
+if [ "$status" != 0 ] && [ "$failed" = 0 ]; then failed=1; fi
 echo "$passed passed, $failed failed"
-source scripts/env.sh
 # The package command ships only an executable that passed every test.
-if [ "$failed" = 0 ]; then sha256sum "$GAME_EXE" > "$BUILD_ROOT/tested-exe.sha256"; fi
-[ "$failed" = 0 ]
+if [ "$status" = 0 ]; then sha256sum "$GAME_EXE" > "$BUILD_ROOT/tested-exe.sha256"; fi
+exit $status
