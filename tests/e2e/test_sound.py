@@ -164,6 +164,27 @@ class SoundDeviceTest(unittest.TestCase):
     def test_7_no_message_window(self):
         self.assertEqual([w["title"] for w in self.session.windows()], [TITLE])
 
+    def test_8_a_new_best_time_plays_the_fanfare(self):
+        # Row 0 holds the bombs: 3 was broken (and so checked) and 8 checked
+        # by the hint above; checking the rest solves the board in a new best
+        # time, and the best-time dialog opens with its fanfare.
+        rest = [col for col in range(10) if col not in (3, 8)]
+
+        def solve():
+            for col in rest:
+                self.session.click(*block_centre(self.origin, col, 0), button=3)
+                time.sleep(0.05)
+        heard = self.act_and_listen(solve, 4.0)
+        titles = [w["title"] for w in self.session.windows()]
+        self.assertIn("축하합니다", titles, "the board was not solved")
+        self.assertIsNotNone(heard)
+        # Eight check clicks last about half a second; the fanfare 2.5 s more.
+        self.assertGreater(heard["seconds"], 2.3, heard)
+        self.session.xdotool("mousemove", 512, 384)
+        self.session.key("Return")   # BEST: the record is stored
+        self.session.wait_window("최고 기록")
+        self.session.key("Return")   # TOPSCORE closes; a new board follows
+
 
 class NoSoundDeviceTest(unittest.TestCase):
     """Without any sound device the game plays silently and says nothing."""
