@@ -105,13 +105,30 @@ void fillPageRecord(PROPSHEETPAGEA_V1& record, const HelpPage& page)
     record.lParam = 0;
 }
 
-void loadCommonControls()
+typedef void(WINAPI* InitCommonControlsCall)();
+typedef INT_PTR(WINAPI* PropertySheetCall)(LPCPROPSHEETHEADERA);
+
+template <typename Call>
+Call libraryCall(HMODULE library, const char* name)
 {
-    static bool loaded = false;
-    if (loaded)
-        return;
-    InitCommonControls();
-    loaded = true;
+    return reinterpret_cast<Call>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+}
+
+// The common controls serve the help wizard alone: they are loaded when it
+// first opens, which keeps them out of the game's start-up.
+PropertySheetCall loadPropertySheet()
+{
+    static PropertySheetCall propertySheet = nullptr;
+    if (propertySheet)
+        return propertySheet;
+    HMODULE library = LoadLibraryA("comctl32.dll");
+    if (!library)
+        return nullptr;
+    InitCommonControlsCall initCommonControls = libraryCall<InitCommonControlsCall>(library, "InitCommonControls");
+    if (initCommonControls)
+        initCommonControls();
+    propertySheet = libraryCall<PropertySheetCall>(library, "PropertySheetA");
+    return propertySheet;
 }
 
 INT_PTR closeOnOk(HWND dialog, WORD command)
@@ -139,7 +156,9 @@ INT_PTR CALLBACK aboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 // Always opens on page 1; Finish or Cancel closes it. Its result is not used.
 void runHelpSheet()
 {
-    loadCommonControls();
+    PropertySheetCall propertySheet = loadPropertySheet();
+    if (!propertySheet)
+        return;
     PROPSHEETPAGEA_V1 records[helpPageCount];
     for (int i = 0; i < helpPageCount; ++i)
         fillPageRecord(records[i], helpPages[i]);
@@ -152,7 +171,7 @@ void runHelpSheet()
     header.nPages = helpPageCount;
     header.nStartPage = 0;
     header.ppsp = reinterpret_cast<LPCPROPSHEETPAGEA>(records);
-    PropertySheetA(&header);
+    propertySheet(&header);
 }
 
 // Only OK (or Enter) closes it; Escape's cancel command goes unanswered.
