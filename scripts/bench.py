@@ -100,6 +100,15 @@ def main():
         running_idle = cpu_share("bombagram2.exe")
         game_action = probe(s, "action", harness.TITLE, "200", "%d,%d" % (56 + 22, 65 + 7)).get("mean_ms")
 
+    # With a sound device (an ALSA file device): Wine's mixer then runs too.
+    with harness.Session(sound_file=os.path.join(harness.BUILD, "bench-sound.raw")) as s:
+        shutil.copy(os.path.join(WIN32, "bombagram2.exe"), s.folder)
+        s.copy_shipped_levels()
+        run_program(s, "bombagram2.exe", harness.TITLE)
+        sound_idle = cpu_share("bombagram2.exe")
+    if os.path.exists(os.path.join(harness.BUILD, "bench-sound.raw")):
+        os.remove(os.path.join(harness.BUILD, "bench-sound.raw"))
+
     def median(values):
         return statistics.median(values) if values else float("nan")
 
@@ -108,6 +117,7 @@ def main():
     print("%-44s %12.0f %12.0f" % ("start to first complete paint, median ms", median(game_start), median(minimal_start)))
     print("%-44s %12.2f %12.2f" % ("idle CPU, clock standing, % of a core", waiting_idle, minimal_idle))
     print("%-44s %12.2f %12s" % ("idle CPU, clock running, % of a core", running_idle, "-"))
+    print("%-44s %12.2f %12s" % ("idle CPU, standing, with a sound device", sound_idle, "-"))
     print("%-44s %12s %12s" % ("full paint, mean ms", game_paint, minimal_paint))
     print("%-44s %12s %12s" % ("block action with its repaint, mean ms", game_action, "-"))
     if game_start and minimal_start:
