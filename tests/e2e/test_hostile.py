@@ -29,7 +29,8 @@ def lock_file(path):
     made immutable as well."""
     os.chmod(path, stat.S_IRUSR | stat.S_IRGRP | stat.S_IROTH)
     if os.geteuid() == 0:
-        subprocess.run(["chattr", "+i", path], check=True)
+        return subprocess.run(["chattr", "+i", path], stderr=subprocess.DEVNULL).returncode == 0
+    return True
 
 
 def unlock_file(path):
@@ -132,8 +133,9 @@ class HostileRecordsFiles(unittest.TestCase):
         with Session() as s:
             s.write("level10.dat", level_file([("Tiny", TINY)]))
             s.write(RECORDS_FILE, original)
-            lock_file(s.path(RECORDS_FILE))
             self.addCleanup(unlock_file, s.path(RECORDS_FILE))
+            if not lock_file(s.path(RECORDS_FILE)):
+                self.skipTest("this file system cannot make a file read-only for root")
             s.start()
             time.sleep(0.5)
             act_on(s, TINY, button=3)
