@@ -236,3 +236,14 @@ int countSolutions(const BoardClues& clues, int limit)
     }
     return found;
 }
+
+bool sameRuns(const int* a, int countA, const int* b, int countB)
+{
+    if (countA != countB)
+        return false;
+    for (int i = 0; i < countA; ++i) {
+        if (a[i] != b[i])
+            return false;
+    }
+    return true;
+}

@@ -33,6 +33,8 @@ bool solveLine(int* first, int step, int length, const int* runs, int runCount, 
 
 // The clues of a picture (bits[col][row], 1 = bomb) of the given size.
 void cluesOfPicture(const int (*picture)[gridRoom], int size, BoardClues* clues);
+// Two lists of runs are the same clue.
+bool sameRuns(const int* a, int countA, const int* b, int countB);
 
 // Solves rows and columns in turn until nothing changes. known[col][row] is
 // read as the starting knowledge (all blockUnknown for a fresh board) and

@@ -177,24 +177,13 @@ bool pictureFromGoal(NonReading* reading, Level* level)
     return true;
 }
 
-bool sameLineClues(const int* a, int countA, const int* b, int countB)
-{
-    if (countA != countB)
-        return false;
-    for (int i = 0; i < countA; ++i) {
-        if (a[i] != b[i])
-            return false;
-    }
-    return true;
-}
-
 // Given clues must be the goal's own.
 bool cluesMatchGoal(NonReading* reading, const Level& level)
 {
     BoardClues own;
     cluesOfPicture(level.picture, level.size, &own);
     for (int i = 0; i < level.size; ++i) {
-        if (reading->hasRows && !sameLineClues(own.rowRuns[i], own.rowRunCount[i], reading->clues.rowRuns[i],
+        if (reading->hasRows && !sameRuns(own.rowRuns[i], own.rowRunCount[i], reading->clues.rowRuns[i],
                                                reading->clues.rowRunCount[i])) {
             return fail(reading, reading->goalLine, "row " + std::to_string(i + 1) + "'s clue " +
                                                         clueText(reading->clues.rowRuns[i], reading->clues.rowRunCount[i], ',') +
@@ -202,7 +191,7 @@ bool cluesMatchGoal(NonReading* reading, const Level& level)
                                                         clueText(own.rowRuns[i], own.rowRunCount[i], ',') + ")");
         }
         if (reading->hasColumns &&
-            !sameLineClues(own.columnRuns[i], own.columnRunCount[i], reading->clues.columnRuns[i],
+            !sameRuns(own.columnRuns[i], own.columnRunCount[i], reading->clues.columnRuns[i],
                            reading->clues.columnRunCount[i])) {
             return fail(reading, reading->goalLine, "column " + std::to_string(i + 1) + "'s clue " +
                                                         clueText(reading->clues.columnRuns[i], reading->clues.columnRunCount[i], ',') +

@@ -53,17 +53,6 @@ int solveRows(const std::vector<std::string>& rows, int (*known)[gridRoom], Boar
     return solveByLines(*clues, known);
 }
 
-bool sameRuns(const int* a, int countA, const int* b, int countB)
-{
-    if (countA != countB)
-        return false;
-    for (int i = 0; i < countA; ++i) {
-        if (a[i] != b[i])
-            return false;
-    }
-    return true;
-}
-
 // Every picture of a 4 x 4 board tried against the clues: the plain count
 // that countSolutions must agree with.
 int bruteForceSolutions(const BoardClues& clues)
