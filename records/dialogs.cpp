@@ -1,6 +1,7 @@
 // The end-of-game and best-times dialogs: BEST (a new best time), TOPSCORE
 // (the table), GAMEOVER (the bar ran out) and GAMEOVER1 (solved, no record).
 // Each runs modally over the main window inside the game's modal pause.
+#include "spritesheets.h"
 #include "dialogs.h"
 
 #include <cstring>
@@ -20,7 +21,7 @@ static const int storedTextBytes = 20;  // the name and the time are stored as a
 // cells from (27, 20), a one-pixel frame from (25, 18) to (89, 82).
 static const int thumbLeft = 27;
 static const int thumbTop = 20;
-static const int blockTileY = 45;  // BLOCK's fourth tile, solid cyan in the artwork
+static const int blockTileY = blockEdge * brokenTile;  // the broken block's tile, solid cyan
 
 static bool ansiLeadByte(unsigned char c)
 {

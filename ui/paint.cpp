@@ -7,6 +7,7 @@
 #include "game.h"
 #include "layout.h"
 #include "outward.h"
+#include "spritesheets.h"
 
 const COLORREF white = 0xFFFFFF;
 const COLORREF gray = 0x808080;
@@ -14,16 +15,8 @@ const COLORREF black = 0x000000;
 
 int paintedSize() { return playableSize(boardSize); }
 
-// Top of a block's sprite in BLOCK: covered blocks look alike, with or
-// without a bomb.
-static int spriteTop(int state)
-{
-    switch (state) {
-    case Checked: return 15;
-    case Broken: return 45;
-    default: return 0;
-    }
-}
+// Top of a block's sprite in BLOCK.
+static int spriteTop(int state) { return blockEdge * tileForCell(state); }
 
 static void line(HDC dc, int x1, int y1, int x2, int y2)
 {

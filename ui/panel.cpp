@@ -6,17 +6,8 @@
 #include "game.h"
 #include "layout.h"
 #include "outward.h"
+#include "spritesheets.h"
 
-const int barHeight = 23;
-const int emptyBarY = 23;        // the empty bar's row in TIME
-const int timeSpriteWidth = 300;
-const int emptyEdgeWidth = 2;    // the dark line that starts the empty bar
-const int digitWidth = 13;
-const int digitHeight = 23;
-const int hourglassSize = 22;
-const int hourglassFrames = 16;
-const int bookSize = 20;
-const int bookX = 60;            // the book among the four HELP icons
 const int maxHints = 3;
 
 static int barTop() { return panelTop + 23; }
@@ -37,12 +28,12 @@ static int drawnBarLength()
 // the plain part of the empty bar, without a second edge line.
 static void drawEmptyBar(HDC dc, int x, int width)
 {
-    int first = width < timeSpriteWidth ? width : timeSpriteWidth;
-    copySprite(dc, timeBitmap, x, barTop(), first, barHeight, 0, emptyBarY);
-    const int plainWidth = timeSpriteWidth - emptyEdgeWidth;
+    int first = width < barSpriteWidth ? width : barSpriteWidth;
+    copySprite(dc, timeBitmap, x, barTop(), first, barRowHeight, 0, barRowHeight);
+    const int plainWidth = barSpriteWidth - emptyBarEdge;
     for (int done = first; done < width; done += plainWidth) {
         int piece = width - done < plainWidth ? width - done : plainWidth;
-        copySprite(dc, timeBitmap, x + done, barTop(), piece, barHeight, emptyEdgeWidth, emptyBarY);
+        copySprite(dc, timeBitmap, x + done, barTop(), piece, barRowHeight, emptyBarEdge, barRowHeight);
     }
 }
 
@@ -54,7 +45,7 @@ void drawTimeBar()
         return;
     const int length = drawnBarLength();
     HDC dc = GetDC(mainWindow);
-    copySprite(dc, timeBitmap, barLeft, barTop(), length, barHeight, 0, 0);
+    copySprite(dc, timeBitmap, barLeft, barTop(), length, barRowHeight, 0, 0);
     drawEmptyBar(dc, barLeft + length, profile.timeMax + 4 - length);
     ReleaseDC(mainWindow, dc);
 }
@@ -68,7 +59,7 @@ void drawHintArea()
     HDC dc = GetDC(mainWindow);
     drawEmptyBar(dc, barLeft + length, profile.timeMax + 64 - length);
     for (int k = 1; k <= books; ++k)
-        copySprite(dc, hintBitmap, hintIconX(profile.timeMax, k), panelTop + 25, bookSize, bookSize, bookX, 0);
+        copySprite(dc, hintBitmap, hintIconX(profile.timeMax, k), panelTop + 25, hintIconEdge, hintIconEdge, hintIconEdge * bookIcon, 0);
     ReleaseDC(mainWindow, dc);
 }
 
@@ -80,7 +71,7 @@ void drawSeconds()
     secondsDigits(elapsedSeconds, digits);
     HDC dc = GetDC(mainWindow);
     for (int i = 0; i < 3; ++i)
-        copySprite(dc, scoreBitmap, 14 + digitWidth * i, 14, digitWidth, digitHeight, digitWidth * digits[i], 0);
+        copySprite(dc, scoreBitmap, 14 + scoreCellWidth * i, 14, scoreCellWidth, scoreCellHeight, scoreCellWidth * digits[i], 0);
     ReleaseDC(mainWindow, dc);
 }
 
@@ -88,8 +79,8 @@ void drawHourglass()
 {
     if (!canDraw())
         return;
-    const int frame = clamped(tickPhase, 0, hourglassFrames - 1);
+    const int frame = clamped(tickPhase, 0, timerFrames - 1);
     HDC dc = GetDC(mainWindow);
-    copySprite(dc, timerBitmap, 13, panelTop + 24, hourglassSize, hourglassSize, hourglassSize * frame, 0);
+    copySprite(dc, timerBitmap, 13, panelTop + 24, timerFrameEdge, timerFrameEdge, timerFrameEdge * frame, 0);
     ReleaseDC(mainWindow, dc);
 }

@@ -4,15 +4,6 @@
 
 #include "game.h"
 
-int tileForCell(int cellState)
-{
-    switch (cellState) {
-    case Checked: return checkedTile;
-    case Broken: return brokenTile;
-    default: return coveredTile;
-    }
-}
-
 const Rgb fuseBrown{128, 64, 0};
 const Rgb sparkYellow{255, 255, 0};
 const Rgb sparkOrange{255, 128, 0};
@@ -118,7 +109,7 @@ static Canvas drawBubbleStrip(int width)
 
 Canvas drawTimeBar()
 {
-    const int width = 300;
+    const int width = barSpriteWidth;
     Canvas bar = makeCanvas(width, 2 * barRowHeight, lightGray);
     copyRect(bar, 0, 0, drawBubbleStrip(width), 0, 0, width, barRowHeight);
     // The empty bar starts with a dark edge that marks the end of the full part.

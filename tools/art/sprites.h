@@ -6,26 +6,7 @@
 
 #include "canvas.h"
 
-const int blockEdge = 15;
-// Tiles of BLOCK, top to bottom.
-const int coveredTile = 0;
-const int checkedTile = 1;
-const int bombOnRedTile = 2;
-const int brokenTile = 3;
-const int bombOnGrayTile = 4;
-const int blockTiles = 5;
-// The tile the board shows for a cell state (covered blocks with and without
-// a bomb look the same).
-int tileForCell(int cellState);
-
-const int scoreCellWidth = 13;
-const int scoreCellHeight = 23;
-const int blankDigit = 10;
-const int timerFrameEdge = 22;
-const int timerFrames = 16;
-const int hintIconEdge = 20;
-const int bookIcon = 3;  // the only hint icon the panel draws
-const int barRowHeight = 23;
+#include "spritesheets.h"
 
 // The lit and unlit segments of the seconds digits.
 const Rgb litSegment{0, 255, 0};
