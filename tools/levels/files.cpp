@@ -114,3 +114,12 @@ bool isFolder(const std::string& path)
 }
 
 std::string fileNameOf(const std::string& path) { return fs::path(path).filename().string(); }
+
+std::string trimmed(const std::string& text)
+{
+    size_t begin = text.find_first_not_of(" \t\r");
+    if (begin == std::string::npos)
+        return "";
+    size_t end = text.find_last_not_of(" \t\r");
+    return text.substr(begin, end - begin + 1);
+}

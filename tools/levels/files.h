@@ -18,3 +18,5 @@ bool writeFolderAtomically(const std::string& folder, const std::vector<NamedTex
 bool listSources(const std::string& folder, std::vector<std::string>* paths, std::string* problem);
 bool isFolder(const std::string& path);
 std::string fileNameOf(const std::string& path);
+// A line of a text file without the blanks, tabs and carriage returns around it.
+std::string trimmed(const std::string& text);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "boardtext.h"
+#include "files.h"
 #include "linesolver.h"
 #include "namecodec.h"
 
@@ -24,15 +25,6 @@ struct NonReading {
     BoardClues clues = {};
     std::string flaw;
 };
-
-std::string trimmed(const std::string& text)
-{
-    size_t begin = text.find_first_not_of(" \t\r");
-    if (begin == std::string::npos)
-        return "";
-    size_t end = text.find_last_not_of(" \t\r");
-    return text.substr(begin, end - begin + 1);
-}
 
 std::string unquoted(const std::string& text)
 {

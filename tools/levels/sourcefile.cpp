@@ -12,15 +12,6 @@ const char bombMark = '#';
 const char freeMark = '.';
 const std::string namePrefix = "name:";
 
-std::string trimmed(const std::string& text)
-{
-    size_t begin = text.find_first_not_of(" \t");
-    if (begin == std::string::npos)
-        return "";
-    size_t end = text.find_last_not_of(" \t");
-    return text.substr(begin, end - begin + 1);
-}
-
 bool isComment(const std::string& line) { return trimmed(line).empty() || line[0] == ';'; }
 
 bool fail(Level* level, const std::string& where, int lineNumber, const std::string& what)
