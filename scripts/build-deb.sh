@@ -16,8 +16,8 @@ cd "$REPO_ROOT"
 out="${1:-$BUILD_ROOT}"
 here=packaging/deb
 
-# The version is written once, in the executable's version resource; its
-# other mentions there must agree.
+# The version is the executable's own, from its version resource script; the
+# numbers and the texts there must agree.
 resource_version() {
   local numbers texts
   numbers="$(sed -n 's/^ *\(FILE\|PRODUCT\)VERSION *\([0-9]*\), *\([0-9]*\), *\([0-9]*\), *\([0-9]*\) *$/\2.\3.\4.\5/p' \
