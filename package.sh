@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the portable zip for Windows users: the 32-bit executable the tests
-# ran, the three level files and a short README in Korean and English.
+# Builds the portable zip for Windows users (the 32-bit executable the tests
+# ran, the three level files and a short README in Korean and English) and the
+# Debian package for Linux players, from the same tested files.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 source scripts/env.sh
@@ -23,3 +24,7 @@ rm -f "$zip_file"
    zip -X -q -r "$zip_file" Bombagram2)
 echo "package: $zip_file"
 unzip -l "$zip_file"
+rm -f "$BUILD_ROOT"/bombagram2_*_all.deb
+deb_file="$(bash scripts/build-deb.sh "$BUILD_ROOT")"
+echo "package: $deb_file"
+dpkg-deb --info "$deb_file" | sed -n 's/^ \(Version\|Depends\): /  \1: /p'

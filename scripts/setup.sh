@@ -7,7 +7,7 @@ source "$here/scripts/env.sh"
 
 packages=(g++ cmake make libgtest-dev clang libclang-rt-14-dev python3
           g++-mingw-w64-i686 wine wine32 xvfb xdotool imagemagick
-          locales fonts-nanum fonts-liberation zip)
+          locales fonts-nanum fonts-liberation zip lintian)
 
 missing_packages() {
   local p
