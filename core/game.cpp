@@ -18,6 +18,7 @@ int gameState = Starting;
 bool barRequest = true;
 bool hintsRequest = true;
 char levelName[levelNameBytes] = "Random Level";
+bool bestTimeAllowed = true;
 int randomMode = 1;
 bool soundEnabled = false;
 
@@ -122,7 +123,7 @@ void modalPause(void (*dialog)())
 
 static void winDialogs()
 {
-    if (elapsedSeconds < readBestTime(boardSize)) {
+    if (bestTimeAllowed && elapsedSeconds < readBestTime(boardSize)) {
         runBestDialog();
         runRecordsDialog();
         return;

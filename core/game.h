@@ -35,6 +35,7 @@ extern int gameState;
 extern bool barRequest;
 extern bool hintsRequest;
 extern char levelName[levelNameBytes];
+extern bool bestTimeAllowed;  // false for a picture board its level file did not hold
 extern int randomMode;
 extern bool soundEnabled;
 

@@ -33,6 +33,11 @@ void runRecordsDialog();   // TOPSCORE: the best-times table
 void runWinDialog();       // GAMEOVER1: solved without a new best time
 void runLossDialog();      // GAMEOVER: the bar ran out
 
+// The level files. Up to bytes of the level file of a size, from offset on,
+// into into: the number of bytes read (fewer at the end of the file, none
+// when a read fails), or -1 when the file cannot be opened. The file is
+// opened and closed again within the call.
+int readLevelBytes(int size, long offset, unsigned char* into, int bytes);
 // The level reader's only message to the player (caption "error", OK only).
 void showErrorBox(const char* text);
 // The current directory into buffer (size bytes with the zero); returns its

@@ -4,27 +4,17 @@
 
 #include <climits>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 
 #include "game.h"
-#include "levelfile.h"
 #include "levelformat.h"
 #include "outward.h"
-
-#ifdef _WIN32
-const char pathSeparator = '\\';
-#else
-const char pathSeparator = '/';
-#endif
-
-int levelFileOpenings = 0;
-int levelFilesOpen = 0;
 
 static std::uint32_t generatorState = 1;
 
 const int bombThreshold = 60;  // a draw remainder of 60..99 out of 100 is a bomb
 const char randomLevelName[] = "Random Level";
+const int largestPackedBytes = 50;  // the picture of a 20 x 20 board
 
 void seedRandom(unsigned seed) { generatorState = seed; }
 
@@ -67,6 +57,7 @@ void makeRandomBoard(int size)
     size = playableSize(size);
     std::memset(levelName, 0, levelNameBytes);
     std::memcpy(levelName, randomLevelName, sizeof randomLevelName);
+    bestTimeAllowed = true;
     seedRandom(clockSeconds());
     // Draw j decides column j / N, row j % N: the draws run down each column.
     for (int col = 0; col < size; ++col)
@@ -75,59 +66,18 @@ void makeRandomBoard(int size)
     coverBoard(size);
 }
 
-bool levelFilePath(int size, char* path, int room)
-{
-    char directory[levelPathRoom];
-    if (room <= 0)
-        return false;
-    path[0] = 0;
-    int length = currentDirectory(directory, levelPathRoom);
-    if (length <= 0 || length >= levelPathRoom)
-        return false;
-    directory[length] = 0;
-    if (room > levelPathRoom)
-        room = levelPathRoom;  // the path never grows past the platform's buffer
-    int written = std::snprintf(path, room, "%s%clevel%d.dat", directory, pathSeparator, size);
-    if (written < 0 || written >= room) {
-        path[0] = 0;
-        return false;
-    }
-    return true;
-}
-
-static std::FILE* openLevelFile(int size)
-{
-    char path[levelPathRoom];
-    if (!levelFilePath(size, path, levelPathRoom))
-        return nullptr;
-    std::FILE* file = std::fopen(path, "rb");
-    if (file) {
-        ++levelFileOpenings;
-        ++levelFilesOpen;
-    }
-    return file;
-}
-
-static void closeLevelFile(std::FILE* file)
-{
-    std::fclose(file);
-    --levelFilesOpen;
-}
-
 // The count byte, or 0 after a message when the header cannot be had. A count
 // of 0 would leave no record to pick, so it is an unreadable header too.
 static int levelCountOf(int size)
 {
-    std::FILE* file = openLevelFile(size);
-    if (!file) {
+    unsigned char header[levelHeaderBytes] = {0, 0, 0};
+    int got = readLevelBytes(size, 0, header, levelHeaderBytes);
+    if (got < 0) {
         showErrorBox("file open error");
         return 0;
     }
-    std::uint8_t header[levelHeaderBytes] = {0, 0, 0};
-    std::size_t got = std::fread(header, 1, levelHeaderBytes, file);
-    closeLevelFile(file);
     int count = static_cast<std::int8_t>(header[2]);
-    if (got < static_cast<std::size_t>(levelHeaderBytes) || count == 0) {
+    if (got < levelHeaderBytes || count == 0) {
         showErrorBox("header read error");
         return 0;
     }
@@ -140,15 +90,15 @@ int readLevelCount(int size)
     return count == 0 ? -1 : count;
 }
 
-// Reads up to bytes at offset; what lies beyond the end keeps its preset.
-static void readAt(std::FILE* file, long long offset, void* into, int bytes)
+// Reads the record's bytes into record; what lies beyond the end of the file
+// keeps its preset. True when the whole record was there.
+static bool readRecordBytes(int size, int index, unsigned char* record)
 {
-    if (offset < 0 || offset > LONG_MAX - bytes)
-        return;
-    if (std::fseek(file, static_cast<long>(offset), SEEK_SET) != 0)
-        return;
-    std::size_t got = std::fread(into, 1, static_cast<std::size_t>(bytes), file);
-    (void)got;  // a short read leaves the rest of the preset
+    const int bytes = recordBytes(size);
+    long long start = levelHeaderBytes + static_cast<long long>(index) * bytes;
+    if (start < 0 || start > LONG_MAX - bytes)
+        return false;
+    return readLevelBytes(size, static_cast<long>(start), record, bytes) == bytes;
 }
 
 // A name of 20 bytes with no zero among them is cut to 19.
@@ -158,23 +108,28 @@ static void terminateName(char* name)
         name[levelNameBytes - 1] = 0;
 }
 
-void readLevelRecord(int size, int index, char* name)
+// Level files are swapped between players: a byte below 0x20 in a name (a
+// line break above all) is shown and stored as a blank, so that no name can
+// reach the records file as anything but one value.
+static void blankControlBytes(char* name)
+{
+    for (int k = 0; k < levelNameBytes && name[k] != 0; ++k)
+        if (static_cast<unsigned char>(name[k]) < 0x20)
+            name[k] = ' ';
+}
+
+bool readLevelRecord(int size, int index, char* name)
 {
     const int bytes = packedBytes(size);
-    char nameBuffer[levelRecordNameBytes];
-    std::uint8_t picture[50] = {};
-    blankName(nameBuffer);
-    std::FILE* file = bytes > 0 ? openLevelFile(size) : nullptr;
-    if (file) {
-        long long start = levelHeaderBytes + static_cast<long long>(index) * recordBytes(size);
-        readAt(file, start, nameBuffer, levelRecordNameBytes);
-        readAt(file, start + levelRecordNameBytes, picture, bytes);
-        closeLevelFile(file);
-    }
-    std::memcpy(name, nameBuffer, levelRecordNameBytes);
+    unsigned char record[levelRecordNameBytes + largestPackedBytes] = {};
+    blankName(reinterpret_cast<char*>(record));
+    bool whole = bytes > 0 && readRecordBytes(size, index, record);
+    std::memcpy(name, record, levelRecordNameBytes);
     terminateName(name);
+    blankControlBytes(name);
     if (bytes > 0)
-        unpackPicture(picture, size, solution);
+        unpackPicture(record + levelRecordNameBytes, size, solution);
+    return whole;
 }
 
 void makePictureBoard(int size)
@@ -187,8 +142,10 @@ void makePictureBoard(int size)
         // No header: a board without bombs, no record read, no second message.
         blankName(levelName);
         clearSolution(size);
+        bestTimeAllowed = false;
     } else {
-        readLevelRecord(size, draw % count, levelName);
+        // A board the file did not hold whole is no level: its win sets no best time.
+        bestTimeAllowed = readLevelRecord(size, draw % count, levelName);
     }
     coverBoard(size);
 }

@@ -13,5 +13,7 @@ void makePictureBoard(int size);
 // opened or its header read (a message box has then been shown).
 int readLevelCount(int size);
 // Record index of the file: 20 name bytes into name, the picture into the
-// top-left size x size part of solution; bytes not read keep their presets.
-void readLevelRecord(int size, int index, char* name);
+// top-left size x size part of solution; bytes not read keep their presets
+// (blanks and a zero, no bombs). Bytes below 0x20 in the name become blanks.
+// True when the file held the whole record.
+bool readLevelRecord(int size, int index, char* name);

@@ -37,9 +37,11 @@ void centreOnScreen(HWND dialog)
     MoveWindow(dialog, x, y, r.right - r.left, r.bottom - r.top, TRUE);
 }
 
+// Quit game (and Escape) ends the program as the Exit command does, settings
+// saved; the quit message then ends the dialog's loop.
 void quitFromDialog()
 {
-    shutDown(false);  // the quit message then ends the dialog's loop; Size and Random stay
+    shutDown(true);
 }
 
 // --- the thumbnail ---------------------------------------------------------

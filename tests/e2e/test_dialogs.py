@@ -273,7 +273,7 @@ class SlowerWin(unittest.TestCase, ThumbnailChecks):
             self.check_no_overlap(s, BEST)
             s.key("Escape")
             self.assertIsNotNone(s.wait_exit(), "Escape quits the game")
-            self.assertEqual(s.read(RECORDS_FILE), original, "quitting keeps the file as it was")
+            self.assertEqual(s.read(RECORDS_FILE), original, "quitting saves the same size and source again")
 
 
 class DrawingObjects(unittest.TestCase):
@@ -299,7 +299,7 @@ class DrawingObjects(unittest.TestCase):
 
 
 class Loss(unittest.TestCase):
-    def test_ok_deals_a_new_board_and_quit_game_ends_without_saving(self):
+    def test_ok_deals_a_new_board_and_quit_game_ends_saving_the_settings(self):
         original = records_text("Size=10", "Random=0")
         with Session() as s:
             s.write("level10.dat", level_file([("Rows", FULL_ROWS)]))
@@ -317,7 +317,7 @@ class Loss(unittest.TestCase):
             self.assertTrue(gone(s, LOSS))
             self.assertEqual(window_titles(s), ["Bombagram2"], "OK goes on to a new board")
 
-            # At 15 x 15 a broken bomb costs 40 of a bar of 200; quitting keeps Size=10.
+            # At 15 x 15 a broken bomb costs 40 of a bar of 200; quitting saves Size=15.
             time.sleep(2)
             s.key("F4")
             self.assertTrue(wait_board_size(s, 15))
@@ -326,7 +326,7 @@ class Loss(unittest.TestCase):
             s.wait_window(LOSS)
             s.click(*button_centre(s, LOSS, 2))
             self.assertIsNotNone(s.wait_exit(), "Quit game ends the program")
-            self.assertEqual(s.read(RECORDS_FILE), original, "Size and Random are not saved")
+            self.assertEqual(s.read(RECORDS_FILE), records_text("Size=15", "Random=0"), "Size and Random are saved")
 
 
 if __name__ == "__main__":

@@ -177,6 +177,17 @@ class AboutTemplate(unittest.TestCase):
             self.assertTrue(7 <= x <= 20 and 31 <= y <= 109, "%r at %d, %d" % (c["text"], x, y))
 
 
+class PlayerFacingLines(unittest.TestCase):
+    def test_about_box_and_last_page_tell_where_the_records_live(self):
+        templates = read_templates()
+        for name in ("ABOUT", "HELP4"):
+            with self.subTest(template=name):
+                words = " ".join(c["text"] for c in texts(templates[name]))
+                self.assertIn("Kabloom2.dat", words)
+                for developer_word in ("README", "저장소", "main 폴더"):
+                    self.assertNotIn(developer_word, words)
+
+
 class ParserChecks(unittest.TestCase):
     """The reader itself: a wrong parse would make the checks above meaningless."""
 

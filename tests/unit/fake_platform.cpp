@@ -1,6 +1,7 @@
 // The outward operations as recorders for the native tests.
 #include "fake_platform.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "game.h"
@@ -89,6 +90,20 @@ void runBestDialog() { runDialog("runBestDialog", fake.onBestDialog); }
 void runRecordsDialog() { runDialog("runRecordsDialog", nullptr); }
 void runWinDialog() { runDialog("runWinDialog", fake.onWinDialog); }
 void runLossDialog() { runDialog("runLossDialog", fake.onLossDialog); }
+
+int readLevelBytes(int size, long offset, unsigned char* into, int bytes)
+{
+    ++fake.levelReadings;
+    auto file = fake.levelFiles.find(size);
+    if (file == fake.levelFiles.end())
+        return -1;
+    const std::vector<std::uint8_t>& data = file->second;
+    if (fake.levelReadFails || offset < 0 || bytes <= 0 || offset >= static_cast<long>(data.size()))
+        return 0;
+    int got = static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(bytes), data.size() - offset));
+    std::memcpy(into, data.data() + offset, static_cast<std::size_t>(got));
+    return got;
+}
 
 void showErrorBox(const char* text) { record(std::string("showErrorBox ") + text); }
 

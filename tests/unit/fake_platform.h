@@ -2,7 +2,9 @@
 // A recorder of every outward operation of the game core, with scripted
 // answers: the best time, the dialogs' behaviour, the clock and the current
 // directory.
+#include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,10 @@ struct FakePlatform {
     unsigned clock = 1;
     std::string directory;           // what currentDirectory reports
     bool directoryAvailable = true;
+    // The level files by board size; a size without an entry cannot be opened.
+    std::map<int, std::vector<std::uint8_t>> levelFiles;
+    bool levelReadFails = false;     // the file opens, but every read fails
+    int levelReadings = 0;           // readLevelBytes calls, each one opening
     // Run inside a dialog or a repaint, to play the player's part.
     std::function<void()> onLossDialog;
     std::function<void()> onWinDialog;

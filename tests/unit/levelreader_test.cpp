@@ -1,25 +1,22 @@
-// The picture source: level files of the current directory, their records,
-// the count byte in all its forms and every way a file can be broken.
+// The picture source: level files of the current directory as the platform
+// hands their bytes over, their records, the count byte in all its forms and
+// every way a file can be broken.
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "fake_platform.h"
 #include "game.h"
-#include "levelfile.h"
 #include "levelformat.h"
+#include "levelpath.h"
 #include "puzzle.h"
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-namespace fs = std::filesystem;
 
 const std::string blanks(19, ' ');
 
@@ -41,16 +38,6 @@ Bytes operator+(Bytes a, const Bytes& b)
     return a;
 }
 
-int openDescriptors()
-{
-    int count = 0;
-    for (const auto& entry : fs::directory_iterator("/proc/self/fd")) {
-        (void)entry;
-        ++count;
-    }
-    return count;
-}
-
 int bombCount(int size)
 {
     int bombs = 0;
@@ -61,28 +48,17 @@ int bombCount(int size)
 }
 
 struct LevelFiles : ::testing::Test {
-    std::string folder;
-
     void SetUp() override
     {
         resetFake();
-        char pattern[] = "/tmp/bombagram-levels-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
-        fake.directory = folder;
         randomMode = 0;
     }
     void TearDown() override
     {
-        fs::remove_all(folder);
         randomMode = 1;
         resetFake();
     }
-    void write(int size, const Bytes& bytes)
-    {
-        std::ofstream out(folder + "/level" + std::to_string(size) + ".dat", std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    }
+    void write(int size, const Bytes& bytes) { fake.levelFiles[size] = bytes; }
     std::string readName(int size, int index)
     {
         char name[20];
@@ -102,11 +78,27 @@ struct LevelFiles : ::testing::Test {
 TEST_F(LevelFiles, PathOfEachSize)
 {
     char path[levelPathRoom];
+    fake.directory = "/games/bombagram";
     ASSERT_TRUE(levelFilePath(15, path, levelPathRoom));
-    EXPECT_EQ(std::string(path), folder + "/level15.dat");
+    EXPECT_EQ(std::string(path), "/games/bombagram/level15.dat");
     fake.directoryAvailable = false;
     EXPECT_FALSE(levelFilePath(15, path, levelPathRoom));
     EXPECT_STREQ(path, "");
+}
+
+TEST_F(LevelFiles, APathLongerThanItsRoomIsNoPath)
+{
+    // A directory of 187 characters and "/level10.dat" make 199 characters
+    // and the zero, the most that fits.
+    char path[levelPathRoom];
+    fake.directory = "/" + std::string(186, 'd');
+    ASSERT_TRUE(levelFilePath(10, path, levelPathRoom));
+    EXPECT_EQ(std::string(path), fake.directory + "/level10.dat");
+    fake.directory += "e";
+    EXPECT_FALSE(levelFilePath(10, path, levelPathRoom));
+    EXPECT_STREQ(path, "");
+    fake.directory = std::string(400, 'x');  // the platform cannot even hand it over
+    EXPECT_FALSE(levelFilePath(10, path, levelPathRoom));
 }
 
 TEST_F(LevelFiles, RecordOffsetsOfATenByTenFile)
@@ -225,10 +217,9 @@ TEST_F(LevelFiles, NegativeCountBytes)
 TEST_F(LevelFiles, ACountOfZeroIsAnUnreadableHeader)
 {
     write(10, header(0) + record(10, "never", {0xFF, 0xFF}));
-    int openedBefore = levelFileOpenings;
     pictureBoardAt(10, 3);
     EXPECT_EQ(fake.calls, std::vector<std::string>{"showErrorBox header read error"});
-    EXPECT_EQ(levelFileOpenings - openedBefore, 1) << "no record is read";
+    EXPECT_EQ(fake.levelReadings, 1) << "no record is read";
     EXPECT_EQ(std::string(levelName), blanks);
     EXPECT_EQ(bombCount(10), 0);
     EXPECT_EQ(readLevelCount(10), -1);
@@ -300,25 +291,23 @@ TEST_F(LevelFiles, ANewGameInPictureMode)
     EXPECT_EQ(fake.calls, (std::vector<std::string>{"fitWindow 10", "showErrorBox file open error"}));
 }
 
-TEST_F(LevelFiles, EachBoardOpensTheFileTwiceAndClosesIt)
+TEST_F(LevelFiles, EachBoardReadsTheFileTwice)
 {
     write(10, header(2) + record(10, "a") + record(10, "b"));
-    int descriptors = openDescriptors();
-    int opened = levelFileOpenings;
     pictureBoardAt(10, 11);
-    EXPECT_EQ(levelFileOpenings - opened, 2);
-    EXPECT_EQ(levelFilesOpen, 0);
-    EXPECT_EQ(openDescriptors(), descriptors);
-    for (int k = 0; k < 50; ++k)
-        pictureBoardAt(10, k);
-    EXPECT_EQ(openDescriptors(), descriptors);
-    // The failure paths close too.
-    write(10, header(0));
+    EXPECT_EQ(fake.levelReadings, 2) << "the count, then the record: nothing is kept between them";
+    pictureBoardAt(10, 12);
+    EXPECT_EQ(fake.levelReadings, 4);
+}
+
+TEST_F(LevelFiles, AFailingReadIsAHeaderError)
+{
+    write(10, header(1) + record(10, "never", {0xFF}));
+    fake.levelReadFails = true;
     pictureBoardAt(10, 1);
-    write(10, Bytes{1});
-    pictureBoardAt(10, 1);
-    EXPECT_EQ(levelFilesOpen, 0);
-    EXPECT_EQ(openDescriptors(), descriptors);
+    EXPECT_EQ(fake.calls, std::vector<std::string>{"showErrorBox header read error"});
+    EXPECT_EQ(std::string(levelName), blanks);
+    EXPECT_EQ(bombCount(10), 0);
 }
 
 TEST_F(LevelFiles, ANameWithoutAZeroIsCutAtNineteen)
@@ -338,36 +327,72 @@ TEST_F(LevelFiles, NameBytesAreCopiedAsTheyStand)
     EXPECT_EQ(levelName[9], 0);
 }
 
-TEST_F(LevelFiles, APathLongerThanItsRoomCannotBeOpened)
+TEST_F(LevelFiles, ControlBytesInANameBecomeBlanks)
 {
-    // Folders nested until the directory is exactly 187 characters long: with
-    // "/level10.dat" that is 199 characters and the zero, the most that fits.
-    std::string deep = folder;
-    while (deep.size() < 187)
-        deep += "/" + std::string(std::min<std::size_t>(40, 187 - deep.size() - 1), 'd');
-    ASSERT_EQ(deep.size(), 187u);
-    fs::create_directories(deep);
-    std::string deeper = deep + "e";
-    fs::create_directories(deeper);
-    Bytes file = header(1) + record(10, "deep");
-    fake.directory = deep;
-    for (const std::string& where : {deep, deeper}) {
-        std::ofstream out(where + "/level10.dat", std::ios::binary);
-        out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+    // A name that would write lines of its own into the records file.
+    const std::string forged = "a\r\nScore2=1\r\n[x]\t\x01\x1f";
+    ASSERT_EQ(forged.size(), 19u);
+    write(10, header(2) + record(10, forged) + record(10, std::string("ok\0\n\r", 5)));
+    EXPECT_EQ(readName(10, 0), "a  Score2=1  [x]   ") << "the name keeps its length";
+    EXPECT_EQ(readName(10, 1), "ok");
+    char name[20];
+    readLevelRecord(10, 1, name);
+    EXPECT_EQ(std::memcmp(name, "ok\0\n\r", 5), 0) << "bytes after the zero are no part of the name";
+    write(10, header(1) + record(10, forged));
+    pictureBoardAt(10, 1);
+    EXPECT_STREQ(levelName, "a  Score2=1  [x]   ");
+}
+
+TEST_F(LevelFiles, OnlyABoardTheFileHeldWholeMaySetABestTime)
+{
+    Bytes whole = header(1) + record(10, "cat", {0x80});
+    write(10, whole);
+    pictureBoardAt(10, 1);
+    EXPECT_TRUE(bestTimeAllowed);
+
+    Bytes cut = whole;
+    cut.pop_back();  // the last picture byte is missing
+    struct Case {
+        const char* what;
+        bool present;
+        Bytes file;
+    };
+    for (const Case& broken : {Case{"missing", false, {}}, Case{"header only", true, header(1)},
+                               Case{"count zero", true, header(0) + record(10, "x")},
+                               Case{"cut record", true, cut}}) {
+        fake.levelFiles.clear();
+        if (broken.present)
+            write(10, broken.file);
+        pictureBoardAt(10, 1);
+        EXPECT_FALSE(bestTimeAllowed) << broken.what;
+        randomMode = 1;
+        fillBoardFromSource(10);
+        EXPECT_TRUE(bestTimeAllowed) << "a random board after " << broken.what;
+        randomMode = 0;
     }
-    pictureBoardAt(10, 1);
-    EXPECT_STREQ(levelName, "deep");
-    EXPECT_TRUE(fake.calls.empty());
+}
 
-    fake.directory = deeper;
-    pictureBoardAt(10, 1);
-    EXPECT_EQ(fake.calls, std::vector<std::string>{"showErrorBox file open error"});
-    EXPECT_EQ(std::string(levelName), blanks);
-
-    fake.directory = std::string(400, 'x');  // the platform cannot even hand it over
+// A board without its level file has no bombs: one click solves it. The win
+// goes the way of a win without a record, and the records are not even read.
+TEST_F(LevelFiles, AWinOnABoardWithoutItsFileOffersNoBestTime)
+{
+    fake.bestTime = 999;
+    newGame(10);
+    ASSERT_FALSE(bestTimeAllowed);
+    gameState = Solved;
     fake.calls.clear();
-    EXPECT_EQ(readLevelCount(10), -1);
-    EXPECT_EQ(fake.calls, std::vector<std::string>{"showErrorBox file open error"});
+    fastTick();
+    EXPECT_EQ(callsNamed({"readBestTime", "runBestDialog", "runRecordsDialog", "runWinDialog"}),
+              std::vector<std::string>{"runWinDialog"});
+
+    write(10, header(1) + record(10, "cat", {0x80}));
+    newGame(10);
+    ASSERT_TRUE(bestTimeAllowed);
+    gameState = Solved;
+    fake.calls.clear();
+    fastTick();
+    EXPECT_EQ(callsNamed({"readBestTime", "runBestDialog", "runRecordsDialog", "runWinDialog"}),
+              (std::vector<std::string>{"readBestTime 10", "runBestDialog", "runRecordsDialog"}));
 }
 
 TEST_F(LevelFiles, OddSizesAndIndexesAreSafe)

@@ -1,6 +1,5 @@
 #pragma once
-// Where the level file of a board size lives, and a count of its openings so
-// that a leak of an open file shows.
+// Where the level file of a board size lives: in the current directory.
 
 const int levelPathRoom = 200;  // the current directory and the file name, with the zero
 
@@ -8,6 +7,3 @@ const int levelPathRoom = 200;  // the current directory and the file name, with
 // "level" + size + ".dat". False when it does not fit levelPathRoom or the
 // directory cannot be had; path is then empty.
 bool levelFilePath(int size, char* path, int room);
-
-extern int levelFileOpenings;  // level files opened so far
-extern int levelFilesOpen;     // level files open now
