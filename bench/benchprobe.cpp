@@ -4,8 +4,10 @@
 //       starts the program and prints the milliseconds until its window shows
 //       every given client point in a colour other than the light-gray
 //       background: the first complete paint. Then closes the window.
-//   benchprobe paint <title> <count>
-//       prints the mean milliseconds of a full repaint (invalidate + update).
+//   benchprobe paint <title> <count> [command]
+//       prints the mean milliseconds of a full repaint (invalidate + update);
+//       with a menu command (a number), sends it first and lets its repaint
+//       pass, so that a new board size is measured.
 //   benchprobe action <title> <count> x,y
 //       prints the mean milliseconds of a right click at the client point,
 //       handled with its block repaint.
@@ -84,12 +86,17 @@ int timeStart(int argc, char** argv)
     return painted < 0 ? 1 : 0;
 }
 
-int timePaint(char** argv)
+int timePaint(int argc, char** argv)
 {
     HWND window = FindWindowA(nullptr, argv[2]);
     int count = std::atoi(argv[3]);
+    int command = argc >= 5 ? std::atoi(argv[4]) : 0;
     if (!window || count <= 0)
         return 1;
+    if (command != 0) {
+        SendMessageA(window, WM_COMMAND, command, 0);
+        UpdateWindow(window);
+    }
     LARGE_INTEGER start;
     QueryPerformanceCounter(&start);
     for (int i = 0; i < count; ++i) {
@@ -126,7 +133,7 @@ int main(int argc, char** argv)
     if (argc >= 5 && std::string_view(argv[1]) == "start")
         return timeStart(argc, argv);
     if (argc >= 4 && std::string_view(argv[1]) == "paint")
-        return timePaint(argv);
+        return timePaint(argc, argv);
     if (argc >= 5 && std::string_view(argv[1]) == "action")
         return timeAction(argv);
     std::printf("error usage\n");

@@ -25,6 +25,8 @@ IDLE_SECONDS = 10
 # seconds digit cell.
 GAME_POINTS = ["24,238", "190,237", "205,207", "41,15"]
 MINIMAL_POINTS = ["1,1"]
+# The menu commands that deal a new board of each size.
+SIZE_COMMANDS = {10: 521, 15: 522, 20: 523}
 
 
 def probe(session, *args):
@@ -94,11 +96,13 @@ def main():
 
         run_program(s, "bombagram2.exe", harness.TITLE)
         waiting_idle = cpu_share("bombagram2.exe")
-        game_paint = probe(s, "paint", harness.TITLE, "200").get("mean_ms")
+        game_paint = {10: probe(s, "paint", harness.TITLE, "200").get("mean_ms")}
         x, y, _, _ = s.client_origin()
         s.click(x + 56 + 7, y + 65 + 7, 3)  # the first action starts the clock
         running_idle = cpu_share("bombagram2.exe")
         game_action = probe(s, "action", harness.TITLE, "200", "%d,%d" % (56 + 22, 65 + 7)).get("mean_ms")
+        for size in (15, 20):
+            game_paint[size] = probe(s, "paint", harness.TITLE, "200", str(SIZE_COMMANDS[size])).get("mean_ms")
 
     # With a sound device (an ALSA file device): Wine's mixer then runs too.
     with harness.Session(sound_file=os.path.join(harness.BUILD, "bench-sound.raw")) as s:
@@ -118,8 +122,12 @@ def main():
     print("%-44s %12.2f %12.2f" % ("idle CPU, clock standing, % of a core", waiting_idle, minimal_idle))
     print("%-44s %12.2f %12s" % ("idle CPU, clock running, % of a core", running_idle, "-"))
     print("%-44s %12.2f %12s" % ("idle CPU, standing, with a sound device", sound_idle, "-"))
-    print("%-44s %12s %12s" % ("full paint, mean ms", game_paint, minimal_paint))
+    for size in (10, 15, 20):
+        label = "full paint of the %d x %d board, mean ms" % (size, size)
+        print("%-44s %12s %12s" % (label, game_paint[size], minimal_paint))
     print("%-44s %12s %12s" % ("block action with its repaint, mean ms", game_action, "-"))
+    if game_paint[20] and minimal_paint:
+        print("paint ratio 20 x 20 / minimal: %.2f" % (float(game_paint[20]) / float(minimal_paint)))
     if game_start and minimal_start:
         print("start-up ratio game / minimal: %.2f" % (median(game_start) / median(minimal_start)))
     return 0
