@@ -28,15 +28,15 @@ static void moveCentred(int width, int height)
 // moved again (a narrower window may wrap its menu, hence a few rounds).
 static void placeWindow(const Layout& layout)
 {
-    int width = 2 * GetSystemMetrics(SM_CXDLGFRAME) + layout.clientWidth;
+    int width = 2 * GetSystemMetrics(SM_CXDLGFRAME) + clientWidth(layout);
     int height = 2 * GetSystemMetrics(SM_CYDLGFRAME) + GetSystemMetrics(SM_CYCAPTION) +
-                 GetSystemMetrics(SM_CYMENU) + layout.clientHeight;
+                 GetSystemMetrics(SM_CYMENU) + clientHeight(layout);
     moveCentred(width, height);
     for (int round = 0; round < 3; ++round) {
         RECT client;
         GetClientRect(mainWindow, &client);
-        int missingWidth = layout.clientWidth - (client.right - client.left);
-        int missingHeight = layout.clientHeight - (client.bottom - client.top);
+        int missingWidth = clientWidth(layout) - (client.right - client.left);
+        int missingHeight = clientHeight(layout) - (client.bottom - client.top);
         if (missingWidth == 0 && missingHeight == 0)
             return;
         width += missingWidth;

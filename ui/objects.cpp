@@ -20,17 +20,6 @@ static bool released = false;
 
 bool drawingReleased() { return released; }
 
-void copySprite(HDC dc, HBITMAP sheet, int x, int y, int w, int h, int srcX, int srcY)
-{
-    if (!sheet || w <= 0 || h <= 0)
-        return;
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ previous = SelectObject(memory, sheet);
-    BitBlt(dc, x, y, w, h, memory, srcX, srcY, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-}
-
 static void deleteBitmap(HBITMAP& bitmap)
 {
     if (bitmap)

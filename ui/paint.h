@@ -1,6 +1,7 @@
 #pragma once
 // The full paint of the main window (WM_PAINT). repaintBlock, the repaint of
-// one changed block, is declared in outward.h.
+// one changed block, and the status panel's pictures are declared in
+// outward.h.
 
 void paintBoard();
 
