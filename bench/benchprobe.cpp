@@ -8,6 +8,9 @@
 //       prints the mean milliseconds of a full repaint (invalidate + update);
 //       with a menu command (a number), sends it first and lets its repaint
 //       pass, so that a new board size is measured.
+//   benchprobe changed <title> <count> x,y
+//       prints the mean milliseconds of a right click at the client point
+//       followed by a full repaint: a paint of a board that has changed.
 //   benchprobe action <title> <count> x,y
 //       prints the mean milliseconds of a right click at the client point,
 //       handled with its block repaint.
@@ -107,6 +110,26 @@ int timePaint(int argc, char** argv)
     return 0;
 }
 
+int timeChangedPaint(char** argv)
+{
+    HWND window = FindWindowA(nullptr, argv[2]);
+    int count = std::atoi(argv[3]);
+    POINT p = parsePoint(argv[4]);
+    if (!window || count <= 0)
+        return 1;
+    LPARAM where = MAKELPARAM(p.x, p.y);
+    LARGE_INTEGER start;
+    QueryPerformanceCounter(&start);
+    for (int i = 0; i < count; ++i) {
+        SendMessageA(window, WM_RBUTTONDOWN, MK_RBUTTON, where);
+        SendMessageA(window, WM_RBUTTONUP, 0, where);
+        InvalidateRect(window, nullptr, TRUE);
+        UpdateWindow(window);
+    }
+    std::printf("changed mean_ms=%.3f\n", millisecondsSince(start) / count);
+    return 0;
+}
+
 int timeAction(char** argv)
 {
     HWND window = FindWindowA(nullptr, argv[2]);
@@ -134,6 +157,8 @@ int main(int argc, char** argv)
         return timeStart(argc, argv);
     if (argc >= 4 && std::string_view(argv[1]) == "paint")
         return timePaint(argc, argv);
+    if (argc >= 5 && std::string_view(argv[1]) == "changed")
+        return timeChangedPaint(argv);
     if (argc >= 5 && std::string_view(argv[1]) == "action")
         return timeAction(argv);
     std::printf("error usage\n");

@@ -1,6 +1,7 @@
 // What the main window keeps for the whole run, and the orderly end that
 // releases it.
 #include "window.h"
+#include "paint.h"
 #include "sprites.h"
 #include "records.h"
 #include "sound.h"
@@ -48,6 +49,7 @@ void shutDown(bool save)
     deleteBitmap(timerBitmap);
     deleteBitmap(timeBitmap);
     deleteBitmap(hintBitmap);
+    releaseKeptPicture();
     deletePen(grayPen);
     deletePen(whitePen);
     releaseSound();

@@ -1,6 +1,6 @@
 // The full paint of the main window and the repaint of one block, both by
 // the board painter on a GDI surface. The full paint draws the whole client
-// area into a memory bitmap first and copies it to the window at once.
+// area into a memory bitmap and copies it to the window at once.
 #include "paint.h"
 #include "gdisurface.h"
 #include "sprites.h"
@@ -8,6 +8,8 @@
 #include "game.h"
 #include "layout.h"
 #include "outward.h"
+
+#include <cstring>
 
 int paintedSize() { return playableSize(boardSize); }
 
@@ -19,26 +21,74 @@ static void paintOnto(HDC dc, const Layout& layout)
     closeGdiSurface(gdi);
 }
 
-// The picture starts as the window background, as the window's own erase
-// leaves it; only the invalid part of it is copied to the window.
-static bool paintThroughMemory(HDC dc, const RECT& invalid, const Layout& layout)
+// The picture of the last full paint, kept so that repainting an unchanged
+// board (the window uncovered, a dialog closed) is a single copy. It is what
+// the paint would draw again: the same layout, the same cells, the same
+// sheets. Made at the first paint, remade for a new size, deleted by shutDown.
+struct KeptPicture {
+    HBITMAP bitmap;
+    int width, height;
+    bool drawn;  // holds the paint of `layout` and `cells` below
+    Layout layout;
+    Grid cells;
+};
+static KeptPicture kept;
+
+static bool sameLayout(const Layout& a, const Layout& b)
 {
-    const int width = clientWidth(layout), height = clientHeight(layout);
-    HDC memory = CreateCompatibleDC(dc);
-    HBITMAP picture = memory ? CreateCompatibleBitmap(dc, width, height) : nullptr;
-    if (!picture) {
-        if (memory)
-            DeleteDC(memory);
-        return false;
-    }
-    HGDIOBJ previous = SelectObject(memory, picture);
-    RECT all = {0, 0, width, height};
+    return a.size == b.size && a.boardLeft == b.boardLeft && a.boardTop == b.boardTop && a.panelTop == b.panelTop;
+}
+
+static bool keptPictureShows(const Layout& layout)
+{
+    return kept.drawn && sameLayout(kept.layout, layout) && std::memcmp(kept.cells, cells, sizeof cells) == 0;
+}
+
+void releaseKeptPicture()
+{
+    if (kept.bitmap)
+        DeleteObject(kept.bitmap);
+    kept = KeptPicture();
+}
+
+static bool makeKeptPicture(HDC dc, int width, int height)
+{
+    if (kept.bitmap && kept.width == width && kept.height == height)
+        return true;
+    releaseKeptPicture();
+    kept.bitmap = CreateCompatibleBitmap(dc, width, height);
+    kept.width = width;
+    kept.height = height;
+    return kept.bitmap != nullptr;
+}
+
+// The picture starts as the window background, as the window's own erase
+// leaves it. Only a paint with every sheet loaded is kept for later.
+static void drawKeptPicture(HDC memory, const Layout& layout)
+{
+    RECT all = {0, 0, kept.width, kept.height};
     FillRect(memory, &all, reinterpret_cast<HBRUSH>(GetClassLongPtrA(mainWindow, GCLP_HBRBACKGROUND)));
     paintOnto(memory, layout);
+    kept.drawn = blockBitmap && block2Bitmap;
+    kept.layout = layout;
+    std::memcpy(kept.cells, cells, sizeof cells);
+}
+
+// The whole client area is drawn into the kept picture, unless it shows the
+// board already, and the invalid part of it copied to the window.
+static bool paintThroughMemory(HDC dc, const RECT& invalid, const Layout& layout)
+{
+    if (drawingReleased() || !makeKeptPicture(dc, clientWidth(layout), clientHeight(layout)))
+        return false;
+    HDC memory = CreateCompatibleDC(dc);
+    if (!memory)
+        return false;
+    HGDIOBJ previous = SelectObject(memory, kept.bitmap);
+    if (!keptPictureShows(layout))
+        drawKeptPicture(memory, layout);
     BitBlt(dc, invalid.left, invalid.top, invalid.right - invalid.left, invalid.bottom - invalid.top, memory,
            invalid.left, invalid.top, SRCCOPY);
     SelectObject(memory, previous);
-    DeleteObject(picture);
     DeleteDC(memory);
     return true;
 }
@@ -55,8 +105,7 @@ void paintBoard()
     EndPaint(mainWindow, &paint);
     // The paint cleared the panel strip: the bar and the book icons come back
     // as they stand, without a charge; statusUpdate then does its own work.
-    drawTimeBar();
-    drawHintArea();
+    drawBarAndHints();
     statusUpdate();
 }
 

@@ -53,6 +53,16 @@ void drawHintArea()
     closePanelDrawing(d);
 }
 
+void drawBarAndHints()
+{
+    PanelDrawing d;
+    if (!openPanelDrawing(d))
+        return;
+    paintTimeBar(d.surface, d.layout, timeLeft, profile.timeMax);
+    paintHintArea(d.surface, d.layout, timeLeft, profile.timeMax, hintsLeft);
+    closePanelDrawing(d);
+}
+
 void drawSeconds()
 {
     PanelDrawing d;
