@@ -136,12 +136,12 @@ static void ringClues(Canvas& picture, const Layout& view, BoardLine line)
 // The step number, large and blue, in a ring filling the corner box.
 static void paintStepNumber(Canvas& picture, const Layout& view, int step)
 {
-    int width = view.boardLeft, height = view.boardTop;
+    const Box box = cornerBox(view);
     char text[4];
     std::snprintf(text, sizeof text, "%d", step);
-    drawRing(picture, 24 + width, 24 + height, width, height - 2, 2, stepNumberMark);
-    int glyphTop = 12 + height / 2 - 2 * (glyphTopGap + glyphHeight / 2);
-    drawCentredText(picture, 12, glyphTop, width, text, 2, stepNumberMark);
+    drawRing(picture, 2 * box.x + box.width, 2 * box.y + box.height, box.width, box.height - 2, 2, stepNumberMark);
+    int glyphTop = box.y + box.height / 2 - 2 * (glyphTopGap + glyphHeight / 2);
+    drawCentredText(picture, box.x, glyphTop, box.width, text, 2, stepNumberMark);
 }
 
 Canvas drawHelpStep(int step)
