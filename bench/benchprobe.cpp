@@ -110,7 +110,8 @@ int timePaint(int argc, char** argv)
     return 0;
 }
 
-int timeChangedPaint(char** argv)
+// Right clicks at a client point, each followed by a full repaint when asked.
+int timeClicks(char** argv, const char* name, bool withPaint)
 {
     HWND window = FindWindowA(nullptr, argv[2]);
     int count = std::atoi(argv[3]);
@@ -123,28 +124,12 @@ int timeChangedPaint(char** argv)
     for (int i = 0; i < count; ++i) {
         SendMessageA(window, WM_RBUTTONDOWN, MK_RBUTTON, where);
         SendMessageA(window, WM_RBUTTONUP, 0, where);
-        InvalidateRect(window, nullptr, TRUE);
-        UpdateWindow(window);
+        if (withPaint) {
+            InvalidateRect(window, nullptr, TRUE);
+            UpdateWindow(window);
+        }
     }
-    std::printf("changed mean_ms=%.3f\n", millisecondsSince(start) / count);
-    return 0;
-}
-
-int timeAction(char** argv)
-{
-    HWND window = FindWindowA(nullptr, argv[2]);
-    int count = std::atoi(argv[3]);
-    POINT p = parsePoint(argv[4]);
-    if (!window || count <= 0)
-        return 1;
-    LPARAM where = MAKELPARAM(p.x, p.y);
-    LARGE_INTEGER start;
-    QueryPerformanceCounter(&start);
-    for (int i = 0; i < count; ++i) {
-        SendMessageA(window, WM_RBUTTONDOWN, MK_RBUTTON, where);
-        SendMessageA(window, WM_RBUTTONUP, 0, where);
-    }
-    std::printf("action mean_ms=%.3f\n", millisecondsSince(start) / count);
+    std::printf("%s mean_ms=%.3f\n", name, millisecondsSince(start) / count);
     return 0;
 }
 
@@ -158,9 +143,9 @@ int main(int argc, char** argv)
     if (argc >= 4 && std::string_view(argv[1]) == "paint")
         return timePaint(argc, argv);
     if (argc >= 5 && std::string_view(argv[1]) == "changed")
-        return timeChangedPaint(argv);
+        return timeClicks(argv, "changed", true);
     if (argc >= 5 && std::string_view(argv[1]) == "action")
-        return timeAction(argv);
+        return timeClicks(argv, "action", false);
     std::printf("error usage\n");
     return 1;
 }
