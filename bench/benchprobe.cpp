@@ -4,8 +4,13 @@
 //       starts the program and prints the milliseconds until its window shows
 //       every given client point in a colour other than the light-gray
 //       background: the first complete paint. Then closes the window.
-//   benchprobe paint <title> <count>
-//       prints the mean milliseconds of a full repaint (invalidate + update).
+//   benchprobe paint <title> <count> [command]
+//       prints the mean milliseconds of a full repaint (invalidate + update);
+//       with a menu command (a number), sends it first and lets its repaint
+//       pass, so that a new board size is measured.
+//   benchprobe changed <title> <count> x,y
+//       prints the mean milliseconds of a right click at the client point
+//       followed by a full repaint: a paint of a board that has changed.
 //   benchprobe action <title> <count> x,y
 //       prints the mean milliseconds of a right click at the client point,
 //       handled with its block repaint.
@@ -84,12 +89,17 @@ int timeStart(int argc, char** argv)
     return painted < 0 ? 1 : 0;
 }
 
-int timePaint(char** argv)
+int timePaint(int argc, char** argv)
 {
     HWND window = FindWindowA(nullptr, argv[2]);
     int count = std::atoi(argv[3]);
+    int command = argc >= 5 ? std::atoi(argv[4]) : 0;
     if (!window || count <= 0)
         return 1;
+    if (command != 0) {
+        SendMessageA(window, WM_COMMAND, command, 0);
+        UpdateWindow(window);
+    }
     LARGE_INTEGER start;
     QueryPerformanceCounter(&start);
     for (int i = 0; i < count; ++i) {
@@ -100,7 +110,8 @@ int timePaint(char** argv)
     return 0;
 }
 
-int timeAction(char** argv)
+// Right clicks at a client point, each followed by a full repaint when asked.
+int timeClicks(char** argv, const char* name, bool withPaint)
 {
     HWND window = FindWindowA(nullptr, argv[2]);
     int count = std::atoi(argv[3]);
@@ -113,8 +124,12 @@ int timeAction(char** argv)
     for (int i = 0; i < count; ++i) {
         SendMessageA(window, WM_RBUTTONDOWN, MK_RBUTTON, where);
         SendMessageA(window, WM_RBUTTONUP, 0, where);
+        if (withPaint) {
+            InvalidateRect(window, nullptr, TRUE);
+            UpdateWindow(window);
+        }
     }
-    std::printf("action mean_ms=%.3f\n", millisecondsSince(start) / count);
+    std::printf("%s mean_ms=%.3f\n", name, millisecondsSince(start) / count);
     return 0;
 }
 
@@ -126,9 +141,11 @@ int main(int argc, char** argv)
     if (argc >= 5 && std::string_view(argv[1]) == "start")
         return timeStart(argc, argv);
     if (argc >= 4 && std::string_view(argv[1]) == "paint")
-        return timePaint(argv);
+        return timePaint(argc, argv);
+    if (argc >= 5 && std::string_view(argv[1]) == "changed")
+        return timeClicks(argv, "changed", true);
     if (argc >= 5 && std::string_view(argv[1]) == "action")
-        return timeAction(argv);
+        return timeClicks(argv, "action", false);
     std::printf("error usage\n");
     return 1;
 }

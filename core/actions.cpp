@@ -16,9 +16,11 @@ bool visited[visitedRoom][visitedRoom];
 const int bothButtons = keyLeft | keyRight;
 const int hintBombReward = 2;
 
-static int cellAreaLeft() { return boardLeft + cellAreaInset; }
-static int cellAreaTop() { return boardTop + cellAreaInset; }
-static int cellAreaEdge() { return blockPixels * boardSize; }
+// The cell area where the last full paint put it.
+static Box paintedCellArea() { return cellArea(paintedLayout(boardSize)); }
+static int cellAreaLeft() { return paintedCellArea().x; }
+static int cellAreaTop() { return paintedCellArea().y; }
+static int cellAreaEdge() { return paintedCellArea().width; }
 
 // Mouse positions arrive as the two 16-bit words of the message.
 static int word16(int value) { return value & 0xFFFF; }

@@ -1,5 +1,7 @@
 #include "clues.h"
 
+#include "game.h"
+
 int lineRuns(const int* first, int step, int length, bool (*counts)(int), int* runs)
 {
     int count = 0;
@@ -18,5 +20,5 @@ int lineRuns(const int* first, int step, int length, bool (*counts)(int), int* r
     return count;
 }
 
-bool isCoveredBomb(int cell) { return cell == 6; }
+bool isCoveredBomb(int cell) { return cell == CoveredBomb; }
 bool isBomb(int bit) { return bit != 0; }

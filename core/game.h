@@ -7,6 +7,7 @@ enum CellState { Covered = 0, Checked = 2, Broken = 3, CoveredBomb = 6 };
 enum GameState { Playing = 0, Waiting = 1, Solved = 2, Starting = 3 };
 
 const int gridRoom = 31;     // room of the two grids, columns and rows
+using Grid = int[gridRoom][gridRoom];  // [col][row]
 const int levelNameBytes = 20;
 
 struct SizeProfile {

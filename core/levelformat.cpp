@@ -20,7 +20,7 @@ long recordOffset(int size, int index)
 
 long pictureOffset(int size, int index) { return recordOffset(size, index) + levelRecordNameBytes; }
 
-void unpackPicture(const std::uint8_t* packed, int size, int (*grid)[31])
+void unpackPicture(const std::uint8_t* packed, int size, Grid& grid)
 {
     for (int i = 0; i < size * size; ++i) {
         int bit = (packed[i / 8] >> (7 - i % 8)) & 1;
@@ -28,7 +28,7 @@ void unpackPicture(const std::uint8_t* packed, int size, int (*grid)[31])
     }
 }
 
-void packPicture(const int (*grid)[31], int size, std::uint8_t* packed)
+void packPicture(const Grid& grid, int size, std::uint8_t* packed)
 {
     for (int b = 0; b < packedBytes(size); ++b)
         packed[b] = 0;

@@ -5,6 +5,8 @@
 // bits packed most significant bit first, row after row.
 #include <cstdint>
 
+#include "game.h"
+
 const int levelHeaderBytes = 3;
 const int levelRecordNameBytes = 20;
 
@@ -15,5 +17,5 @@ long pictureOffset(int size, int index);  // recordOffset + 20
 
 // bits[col][row] <-> packed bytes; the pad bits are written as 0 and ignored
 // when read. grid has room for gridRoom x gridRoom.
-void unpackPicture(const std::uint8_t* packed, int size, int (*grid)[31]);
-void packPicture(const int (*grid)[31], int size, std::uint8_t* packed);
+void unpackPicture(const std::uint8_t* packed, int size, Grid& grid);
+void packPicture(const Grid& grid, int size, std::uint8_t* packed);

@@ -15,6 +15,11 @@ const int blockTiles = 5;
 // or without a bomb.
 int tileForCell(int cellState);
 
+// BLOCK2: one raised bar per board size, the largest board's first: the
+// column pieces 15 wide side by side from x 0, the row pieces 15 high stacked
+// from y 0 at x 45 (layoutFor names each size's bar).
+const int rowBarsLeft = 45;
+
 // SCORE: eleven 13 x 23 cells, the digits 0 to 9 and a blank one.
 const int scoreCellWidth = 13;
 const int scoreCellHeight = 23;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "game.h"
+#include "gdisurface.h"
 #include "ids.h"
 #include "outward.h"
 #include "recordvalues.h"
@@ -28,15 +29,6 @@ static bool ansiLeadByte(unsigned char c)
     return IsDBCSLeadByte(c) != 0;
 }
 
-void centreOnScreen(HWND dialog)
-{
-    RECT r;
-    GetWindowRect(dialog, &r);
-    int x = GetSystemMetrics(SM_CXSCREEN) / 2 + (r.left - r.right) / 2;
-    int y = GetSystemMetrics(SM_CYSCREEN) / 2 + (r.top - r.bottom) / 2;
-    MoveWindow(dialog, x, y, r.right - r.left, r.bottom - r.top, TRUE);
-}
-
 // Quit game (and Escape) ends the program as the Exit command does, settings
 // saved; the quit message then ends the dialog's loop.
 void quitFromDialog()
@@ -46,21 +38,15 @@ void quitFromDialog()
 
 // --- the thumbnail ---------------------------------------------------------
 
-static void drawLine(HDC dc, int x0, int y0, int x1, int y1)
-{
-    MoveToEx(dc, x0, y0, nullptr);
-    LineTo(dc, x1, y1);
-}
-
 static void drawThumbnailFrame(HDC dc)
 {
     HGDIOBJ previous = SelectObject(dc, whitePen);
-    drawLine(dc, 25, 18, 25, 82);
-    drawLine(dc, 25, 18, 89, 18);
+    drawPenLine(dc, 25, 18, 25, 82);
+    drawPenLine(dc, 25, 18, 89, 18);
     SelectObject(dc, previous);
     previous = SelectObject(dc, grayPen);
-    drawLine(dc, 88, 82, 25, 82);
-    drawLine(dc, 89, 81, 89, 18);
+    drawPenLine(dc, 88, 82, 25, 82);
+    drawPenLine(dc, 89, 81, 89, 18);
     SelectObject(dc, previous);
 }
 

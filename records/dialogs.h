@@ -3,5 +3,4 @@
 // GAMEOVER1). The four run operations are declared in outward.h.
 #include <windows.h>
 
-void centreOnScreen(HWND dialog);
 void quitFromDialog();

@@ -20,7 +20,6 @@ const int helpPageCount = 5;
 
 struct HelpPage {
     const char* templateName;
-    const char* title;  // unused by the sheet without PSP_USETITLE
     DLGPROC procedure;
 };
 
@@ -86,11 +85,11 @@ INT_PTR CALLBACK lastPageProc(HWND page, UINT message, WPARAM, LPARAM lParam)
 }
 
 const HelpPage helpPages[helpPageCount] = {
-    {"HELP", "1 of 5", firstPageProc},
-    {"HELP1", "2 of 5", middlePageProc},
-    {"HELP2", "3 of 5", middlePageProc},
-    {"HELP3", "4 of 5", middlePageProc},
-    {"HELP4", "5 of 5", lastPageProc},
+    {"HELP", firstPageProc},
+    {"HELP1", middlePageProc},
+    {"HELP2", middlePageProc},
+    {"HELP3", middlePageProc},
+    {"HELP4", lastPageProc},
 };
 
 void fillPageRecord(PROPSHEETPAGEA_V1& record, const HelpPage& page)
@@ -100,7 +99,6 @@ void fillPageRecord(PROPSHEETPAGEA_V1& record, const HelpPage& page)
     record.dwFlags = PSP_DEFAULT;
     record.hInstance = programInstance;
     record.pszTemplate = page.templateName;
-    record.pszTitle = page.title;
     record.pfnDlgProc = page.procedure;
     record.lParam = 0;
 }

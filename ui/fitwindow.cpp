@@ -9,39 +9,25 @@
 
 static bool hasLayout(int size) { return size == 10 || size == 15 || size == 20; }
 
-// Centred on an edge of screen pixels; a window larger than the screen keeps
-// its top or left edge on screen, where its caption and menu are.
-static int centred(int screen, int extent)
-{
-    int start = screen / 2 - extent / 2;
-    return start < 0 ? 0 : start;
-}
-
-static void moveCentred(int width, int height)
-{
-    MoveWindow(mainWindow, centred(GetSystemMetrics(SM_CXSCREEN), width),
-               centred(GetSystemMetrics(SM_CYSCREEN), height), width, height, TRUE);
-}
-
 // The frame metrics give the client size on most platforms; where the real
 // frame or menu bar differs, the measured difference is added and the window
 // moved again (a narrower window may wrap its menu, hence a few rounds).
 static void placeWindow(const Layout& layout)
 {
-    int width = 2 * GetSystemMetrics(SM_CXDLGFRAME) + layout.clientWidth;
+    int width = 2 * GetSystemMetrics(SM_CXDLGFRAME) + clientWidth(layout);
     int height = 2 * GetSystemMetrics(SM_CYDLGFRAME) + GetSystemMetrics(SM_CYCAPTION) +
-                 GetSystemMetrics(SM_CYMENU) + layout.clientHeight;
-    moveCentred(width, height);
+                 GetSystemMetrics(SM_CYMENU) + clientHeight(layout);
+    moveCentred(mainWindow, width, height);
     for (int round = 0; round < 3; ++round) {
         RECT client;
         GetClientRect(mainWindow, &client);
-        int missingWidth = layout.clientWidth - (client.right - client.left);
-        int missingHeight = layout.clientHeight - (client.bottom - client.top);
+        int missingWidth = clientWidth(layout) - (client.right - client.left);
+        int missingHeight = clientHeight(layout) - (client.bottom - client.top);
         if (missingWidth == 0 && missingHeight == 0)
             return;
         width += missingWidth;
         height += missingHeight;
-        moveCentred(width, height);
+        moveCentred(mainWindow, width, height);
     }
 }
 

@@ -1,6 +1,7 @@
 // What the main window keeps for the whole run, and the orderly end that
 // releases it.
 #include "window.h"
+#include "paint.h"
 #include "sprites.h"
 #include "records.h"
 #include "sound.h"
@@ -19,17 +20,6 @@ HBITMAP scoreBitmap = nullptr;
 static bool released = false;
 
 bool drawingReleased() { return released; }
-
-void copySprite(HDC dc, HBITMAP sheet, int x, int y, int w, int h, int srcX, int srcY)
-{
-    if (!sheet || w <= 0 || h <= 0)
-        return;
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ previous = SelectObject(memory, sheet);
-    BitBlt(dc, x, y, w, h, memory, srcX, srcY, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-}
 
 static void deleteBitmap(HBITMAP& bitmap)
 {
@@ -59,6 +49,7 @@ void shutDown(bool save)
     deleteBitmap(timerBitmap);
     deleteBitmap(timeBitmap);
     deleteBitmap(hintBitmap);
+    releaseKeptPicture();
     deletePen(grayPen);
     deletePen(whitePen);
     releaseSound();

@@ -1,6 +1,6 @@
 #pragma once
-// The sprite sheets of the board and the status panel, and the one copy that
-// draws a tile of them. Loaded at start-up, deleted by shutDown.
+// The sprite sheets of the board and the status panel. Loaded at start-up,
+// deleted by shutDown.
 #include <windows.h>
 
 extern HBITMAP timerBitmap;   // TIMER: sixteen hourglass frames of 22 x 22
@@ -12,6 +12,3 @@ extern HBITMAP scoreBitmap;   // SCORE: eleven 13 x 23 digits, 10 = blank
 // True once shutDown has released the objects above: from then on nothing
 // may draw (a timer tick or a paint can still be queued).
 bool drawingReleased();
-
-// Straight copy of a w x h tile at (srcX, srcY) of a sheet to (x, y) of dc.
-void copySprite(HDC dc, HBITMAP sheet, int x, int y, int w, int h, int srcX, int srcY);

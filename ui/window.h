@@ -11,6 +11,11 @@ extern HBITMAP blockBitmap;  // BLOCK, also drawn by the dialogs' thumbnail
 extern HPEN grayPen;
 extern HPEN whitePen;
 
+// Moves a window to the middle of the screen at the given size, or at its
+// present size.
+void moveCentred(HWND window, int width, int height);
+void centreOnScreen(HWND window);
+
 // The orderly end: cursor freed, settings saved when asked, objects released,
 // sound released, the quit message posted. Runs at most once.
 void shutDown(bool save);

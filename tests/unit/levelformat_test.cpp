@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "boardpainter.h"
 #include "game.h"
 #include "layout.h"
 #include "levelformat.h"
@@ -67,21 +68,21 @@ TEST(LevelFormat, PackUnpackRoundTripAtEverySize)
 
 TEST(Layout, ClientSizesAndPanelGeometry)
 {
-    EXPECT_EQ(layoutFor(10).clientWidth, 218);
-    EXPECT_EQ(layoutFor(10).clientHeight, 263);
-    EXPECT_EQ(layoutFor(15).clientWidth, 317);
-    EXPECT_EQ(layoutFor(15).clientHeight, 373);
-    EXPECT_EQ(layoutFor(20).clientWidth, 408);
-    EXPECT_EQ(layoutFor(20).clientHeight, 454);
+    EXPECT_EQ(clientWidth(layoutFor(10)), 218);
+    EXPECT_EQ(clientHeight(layoutFor(10)), 263);
+    EXPECT_EQ(clientWidth(layoutFor(15)), 317);
+    EXPECT_EQ(clientHeight(layoutFor(15)), 373);
+    EXPECT_EQ(clientWidth(layoutFor(20)), 408);
+    EXPECT_EQ(clientHeight(layoutFor(20)), 454);
     for (int size : {10, 15, 20}) {
         Layout l = layoutFor(size);
         EXPECT_EQ(l.panelTop, l.boardTop + 15 * size);
-        EXPECT_EQ(l.clientWidth, l.boardLeft + 15 * size + 24);
+        EXPECT_EQ(clientWidth(l), l.boardLeft + 15 * size + 24);
     }
     EXPECT_EQ(barAreaEnd(100), 140);
     EXPECT_EQ(hintAreaEnd(290), 390);
-    EXPECT_EQ(hintIconX(100, 1), 141);
-    EXPECT_EQ(hintIconX(100, 3), 181);
+    EXPECT_EQ(hintIconBox(layoutFor(10), 100, 1).x, 141);
+    EXPECT_EQ(hintIconBox(layoutFor(10), 100, 3).x, 181);
 }
 
 TEST(Layout, SecondsDigits)

@@ -5,7 +5,22 @@
 #include "clues.h"
 #include "pixelfont.h"
 
-BoardView exampleView() { return {exampleSize, 21, 30, false, false, 0, 0, 0, 0}; }
+const int exampleStripsLeft = 21, exampleStripsTop = 30;
+
+// The row piece's bar at the sheet's top left, the column piece's below it.
+Layout exampleView()
+{
+    return plainLayout(exampleSize, exampleStripsLeft, exampleStripsTop, 0, 0, 0, blockPixels);
+}
+
+PictureSheets exampleSheets()
+{
+    PictureSheets sheets = gameSheets();
+    sheets.strips = makeCanvas(exampleStripsLeft, blockPixels + exampleStripsTop, lightGray);
+    paintRaisedBox(sheets.strips, 0, 0, exampleStripsLeft, blockPixels);
+    paintRaisedBox(sheets.strips, 0, blockPixels, blockPixels, exampleStripsTop);
+    return sheets;
+}
 
 // A heart, with three full rows to show the red "10".
 static const char* const overviewRows[10] = {
@@ -39,9 +54,10 @@ Canvas drawOverviewBoard()
     overviewSolution(solution);
     overviewBoard(cells);
     freshBoard(solution, 10, fresh);  // the clues as the board's first paint showed them
-    BoardView view = gameView(10);
-    Canvas picture = paintBoard(view, cells, fresh);
-    paintStatus(picture, view, overviewStatus());
+    const Layout view = layoutFor(10);
+    const PictureSheets sheets = gameSheets();
+    Canvas picture = paintBoard(view, sheets, cells, fresh);
+    paintStatus(picture, sheets, view, overviewStatus());
     return picture;
 }
 
@@ -62,18 +78,18 @@ static void paintMark(Canvas& picture, const Mark& mark)
 }
 
 // A ring of radius 10 around block (col, row).
-static Mark blockMark(const BoardView& view, int col, int row, int textY, Rgb colour)
+static Mark blockMark(const Layout& view, int col, int row, int textY, Rgb colour)
 {
-    return {2 * blockX(view, col) + 15, 2 * blockY(view, row) + 15, 21, 21, textY, colour};
+    return {2 * blockLeft(view, col) + 15, 2 * blockTop(view, row) + 15, 21, 21, textY, colour};
 }
 
 Canvas drawHelpOverview()
 {
     Canvas picture = drawOverviewBoard();
-    BoardView view = gameView(10);
+    const Layout view = layoutFor(10);
     StatusView status = overviewStatus();
-    int barTop = view.boardTop + 15 * view.size + 23;
-    int hintsLeftEdge = 36 + status.timeMax + 5;
+    const int bar = barTop(view);
+    const int hintsLeftEdge = hintIconBox(view, status.timeMax, 1).x;
     // The leaders end level with the help page's text boxes beside the picture
     // (the last box reaches below it, so its leader ends near the bottom).
     const Mark marks[] = {
@@ -81,8 +97,8 @@ Canvas drawHelpOverview()
         blockMark(view, 2, 1, 75, checkedMark),
         blockMark(view, 5, 3, 120, coveredMark),
         blockMark(view, 9, 5, 168, brokenMark),
-        {2 * 36 + status.timeLeft, 2 * barTop + 23, status.timeLeft + 8, 30, 200, barMark},
-        {2 * hintsLeftEdge + 20 * status.hintsLeft, 2 * barTop + 23, 20 * status.hintsLeft + 8, 28, 258,
+        {2 * barLeft + status.timeLeft, 2 * bar + 23, status.timeLeft + 8, 30, 200, barMark},
+        {2 * hintsLeftEdge + 20 * status.hintsLeft, 2 * bar + 23, 20 * status.hintsLeft + 8, 28, 258,
          hintsMark},
     };
     for (const Mark& mark : marks)
@@ -96,11 +112,11 @@ Canvas drawStepBoard(int step)
     exampleSolution(solution);
     freshBoard(solution, exampleSize, fresh);
     exampleBoardAt(step, cells);
-    return paintBoard(exampleView(), cells, fresh);
+    return paintBoard(exampleView(), exampleSheets(), cells, fresh);
 }
 
 // A red ring around all the clue numbers of a line.
-static void ringClues(Canvas& picture, const BoardView& view, BoardLine line)
+static void ringClues(Canvas& picture, const Layout& view, BoardLine line)
 {
     Grid solution;
     exampleSolution(solution);
@@ -110,28 +126,28 @@ static void ringClues(Canvas& picture, const BoardView& view, BoardLine line)
     if (n == 0)
         n = 1;  // the single "0"
     if (line.isRow)
-        drawRing(picture, 2 * view.boardLeft + 19 - 8 * n, 2 * blockY(view, line.index) + 12,
+        drawRing(picture, 2 * view.boardLeft + 19 - 8 * n, 2 * blockTop(view, line.index) + 12,
                  8 * n + 5, 16, 2, clueMark);
     else
-        drawRing(picture, 2 * blockX(view, line.index) + 15, 2 * view.boardTop + 19 - 9 * n, 15,
+        drawRing(picture, 2 * blockLeft(view, line.index) + 15, 2 * view.boardTop + 19 - 9 * n, 15,
                  9 * n + 7, 2, clueMark);
 }
 
 // The step number, large and blue, in a ring filling the corner box.
-static void paintStepNumber(Canvas& picture, const BoardView& view, int step)
+static void paintStepNumber(Canvas& picture, const Layout& view, int step)
 {
-    int width = view.boardLeft, height = view.boardTop;
+    const Box box = cornerBox(view);
     char text[4];
     std::snprintf(text, sizeof text, "%d", step);
-    drawRing(picture, 24 + width, 24 + height, width, height - 2, 2, stepNumberMark);
-    int glyphTop = 12 + height / 2 - 2 * (glyphTopGap + glyphHeight / 2);
-    drawCentredText(picture, 12, glyphTop, width, text, 2, stepNumberMark);
+    drawRing(picture, 2 * box.x + box.width, 2 * box.y + box.height, box.width, box.height - 2, 2, stepNumberMark);
+    int glyphTop = box.y + box.height / 2 - 2 * (glyphTopGap + glyphHeight / 2);
+    drawCentredText(picture, box.x, glyphTop, box.width, text, 2, stepNumberMark);
 }
 
 Canvas drawHelpStep(int step)
 {
     Canvas picture = drawStepBoard(step);
-    BoardView view = exampleView();
+    const Layout view = exampleView();
     const HelpStep& shown = helpStep(step);
     for (int i = 0; i < shown.ringedCount; ++i)
         ringClues(picture, view, shown.ringed[i]);

@@ -5,8 +5,10 @@
 #include "example.h"
 
 // The example board's view: the game's board style without the status panel,
-// 120 x 129 pixels.
-BoardView exampleView();
+// 120 x 129 pixels, and the sheets it copies from: the game's, with clue
+// strip bars of its own lengths.
+Layout exampleView();
+PictureSheets exampleSheets();
 
 // The pictures without their rings and leader lines, and with them.
 Canvas drawOverviewBoard();

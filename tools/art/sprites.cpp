@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "game.h"
+#include "layout.h"
 
 const Rgb fuseBrown{128, 64, 0};
 const Rgb sparkYellow{255, 255, 0};
@@ -73,14 +74,15 @@ Canvas drawBlockSheet()
 
 Canvas drawStripBars()
 {
-    Canvas bars = makeCanvas(129, 94, lightGray);
-    // Column pieces for boards of 20, 15 and 10; row pieces likewise.
-    paintRaisedBox(bars, 0, 0, 15, 94);
-    paintRaisedBox(bars, 15, 0, 15, 88);
-    paintRaisedBox(bars, 30, 0, 15, 53);
-    paintRaisedBox(bars, 45, 0, 84, 15);
-    paintRaisedBox(bars, 45, 15, 68, 15);
-    paintRaisedBox(bars, 45, 30, 44, 15);
+    const Layout largest = layoutFor(20);
+    Canvas bars = makeCanvas(rowBarsLeft + largest.boardLeft, largest.boardTop, lightGray);
+    // A column piece and a row piece for each board size, where its layout
+    // copies them from.
+    for (int size : {20, 15, 10}) {
+        const Layout layout = layoutFor(size);
+        paintRaisedBox(bars, layout.colStripX, layout.colStripY, blockEdge, layout.boardTop);
+        paintRaisedBox(bars, layout.rowStripX, layout.rowStripY, layout.boardLeft, blockEdge);
+    }
     return bars;
 }
 

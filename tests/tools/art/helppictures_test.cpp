@@ -6,7 +6,6 @@
 
 #include "picturecheck.h"
 #include "helppictures.h"
-#include "layout.h"
 #include "pixelfont.h"
 #include "sprites.h"
 
@@ -28,17 +27,22 @@ bool showsText(const Canvas& picture, int left, int top, int width, const char* 
 
 bool showsClue(const Canvas& picture, int left, int top, const char* text, Rgb colour)
 {
-    return showsText(picture, left, top, clueBoxWidth, text, 1, colour);
+    return showsText(picture, left, top, columnClueBox(layoutFor(10), 0, 0).width, text, 1, colour);
 }
+
+// Where clue k of n stands, counted in line order (0 = the topmost or
+// leftmost); the layout counts from the board outwards.
+int columnClueTop(const Layout& view, int k, int n) { return columnClueBox(view, 0, n - 1 - k).y; }
+int rowClueLeft(const Layout& view, int k, int n) { return rowClueBox(view, 0, n - 1 - k).x; }
 
 // Each block's inside (its first pixel row and column may carry a grid line)
 // is the sheet's tile for its state.
-void expectBlocksShow(const Canvas& picture, const BoardView& view, const Grid& cells)
+void expectBlocksShow(const Canvas& picture, const Layout& view, const Grid& cells)
 {
     Canvas sheet = drawBlockSheet();
     for (int col = 0; col < view.size; ++col)
         for (int row = 0; row < view.size; ++row)
-            EXPECT_TRUE(sameBlock(picture, blockX(view, col) + 1, blockY(view, row) + 1, sheet, 1,
+            EXPECT_TRUE(sameBlock(picture, blockLeft(view, col) + 1, blockTop(view, row) + 1, sheet, 1,
                                   blockEdge * tileForCell(cells[col][row]) + 1, 14, 14))
                 << "block " << col << "," << row;
 }
@@ -76,16 +80,10 @@ void expectOnlyMarksAdded(const Canvas& plain, const Canvas& marked, const std::
 
 }  // namespace
 
-TEST(BoardPainting, ViewsHaveTheGameWindowsClientSizes)
+TEST(BoardPainting, ExampleViewIsTheSizeOfTheHelpPagesPictureBox)
 {
-    EXPECT_EQ(viewWidth(gameView(10)), 218);
-    EXPECT_EQ(viewHeight(gameView(10)), 263);
-    EXPECT_EQ(viewWidth(gameView(15)), 317);
-    EXPECT_EQ(viewHeight(gameView(15)), 373);
-    EXPECT_EQ(viewWidth(gameView(20)), 408);
-    EXPECT_EQ(viewHeight(gameView(20)), 454);
-    EXPECT_EQ(viewWidth(exampleView()), 120);
-    EXPECT_EQ(viewHeight(exampleView()), 129);
+    EXPECT_EQ(clientWidth(exampleView()), 120);
+    EXPECT_EQ(clientHeight(exampleView()), 129);
 }
 
 TEST(BoardPainting, OuterFrameIsRaisedAlongAllFourEdges)
@@ -106,25 +104,25 @@ TEST(BoardPainting, OuterFrameIsRaisedAlongAllFourEdges)
 TEST(BoardPainting, GridLinesMarkEveryFifthRowAndColumnAcrossTheStrips)
 {
     Canvas picture = drawOverviewBoard();
-    BoardView view = gameView(10);
+    Layout view = layoutFor(10);
     for (int i : {0, 5}) {
         for (int y = 12; y <= 203 + 11; ++y)
-            ASSERT_EQ(pixelAt(picture, blockX(view, i), y), black) << "column line " << i << " at " << y;
+            ASSERT_EQ(pixelAt(picture, blockLeft(view, i), y), black) << "column line " << i << " at " << y;
         for (int x = 12; x <= 44 + 150 + 11; ++x)
-            ASSERT_EQ(pixelAt(picture, x, blockY(view, i)), black) << "row line " << i << " at " << x;
+            ASSERT_EQ(pixelAt(picture, x, blockTop(view, i)), black) << "row line " << i << " at " << x;
     }
-    EXPECT_NE(pixelAt(picture, blockX(view, 3), blockY(view, 3) + 5), black);
-    EXPECT_NE(pixelAt(picture, blockX(view, 3) + 5, blockY(view, 6)), black);
+    EXPECT_NE(pixelAt(picture, blockLeft(view, 3), blockTop(view, 3) + 5), black);
+    EXPECT_NE(pixelAt(picture, blockLeft(view, 3) + 5, blockTop(view, 6)), black);
 }
 
 TEST(BoardPainting, CluePlacesFollowTheWindowsRule)
 {
-    BoardView ten = gameView(10);
+    Layout ten = layoutFor(10);
     EXPECT_EQ(columnClueTop(ten, 0, 1), 53 - 1);  // nearest the board at T - 1
     EXPECT_EQ(columnClueTop(ten, 0, 2), 53 - 10);
     EXPECT_EQ(rowClueLeft(ten, 0, 1), 44 - 2);     // nearest the board at L - 2
     EXPECT_EQ(rowClueLeft(ten, 0, 3), 44 - 18);
-    BoardView twenty = gameView(20);
+    Layout twenty = layoutFor(20);
     EXPECT_EQ(columnClueTop(twenty, 0, 10), 12);  // ten runs still fit the strip
     EXPECT_EQ(rowClueLeft(twenty, 0, 10), 10);
 }
@@ -132,25 +130,25 @@ TEST(BoardPainting, CluePlacesFollowTheWindowsRule)
 TEST(BoardPainting, OverviewCluesAreTheSolutionsWithRedForTen)
 {
     Canvas picture = drawOverviewBoard();
-    BoardView view = gameView(10);
-    EXPECT_TRUE(showsClue(picture, rowClueLeft(view, 1, 2), blockY(view, 0), "2", blue));
-    EXPECT_TRUE(showsClue(picture, rowClueLeft(view, 0, 2), blockY(view, 0), "2", blue));
-    EXPECT_TRUE(showsClue(picture, rowClueLeft(view, 0, 1), blockY(view, 2), "10", red));
-    EXPECT_FALSE(showsClue(picture, rowClueLeft(view, 0, 1), blockY(view, 2), "10", blue));
-    EXPECT_TRUE(showsClue(picture, rowClueLeft(view, 0, 1), blockY(view, 1), "8", blue));
-    EXPECT_TRUE(showsClue(picture, rowClueLeft(view, 0, 1), blockY(view, 9), "0", blue));
-    EXPECT_TRUE(showsClue(picture, blockX(view, 0), columnClueTop(view, 0, 1), "3", blue));
-    EXPECT_TRUE(showsClue(picture, blockX(view, 3), columnClueTop(view, 0, 1), "8", blue));
-    EXPECT_FALSE(showsClue(picture, blockX(view, 3), columnClueTop(view, 0, 1), "9", blue));
+    Layout view = layoutFor(10);
+    EXPECT_TRUE(showsClue(picture, rowClueLeft(view, 1, 2), blockTop(view, 0), "2", blue));
+    EXPECT_TRUE(showsClue(picture, rowClueLeft(view, 0, 2), blockTop(view, 0), "2", blue));
+    EXPECT_TRUE(showsClue(picture, rowClueLeft(view, 0, 1), blockTop(view, 2), "10", red));
+    EXPECT_FALSE(showsClue(picture, rowClueLeft(view, 0, 1), blockTop(view, 2), "10", blue));
+    EXPECT_TRUE(showsClue(picture, rowClueLeft(view, 0, 1), blockTop(view, 1), "8", blue));
+    EXPECT_TRUE(showsClue(picture, rowClueLeft(view, 0, 1), blockTop(view, 9), "0", blue));
+    EXPECT_TRUE(showsClue(picture, blockLeft(view, 0), columnClueTop(view, 0, 1), "3", blue));
+    EXPECT_TRUE(showsClue(picture, blockLeft(view, 3), columnClueTop(view, 0, 1), "8", blue));
+    EXPECT_FALSE(showsClue(picture, blockLeft(view, 3), columnClueTop(view, 0, 1), "9", blue));
     // Checked bombs still count: the clues are those of the fresh board.
-    EXPECT_EQ(countColour(picture, 12, blockY(view, 5), 44, 15, red), 0);
+    EXPECT_EQ(countColour(picture, 12, blockTop(view, 5), 44, 15, red), 0);
 }
 
 TEST(BoardPainting, OverviewBlocksShowTheBoardInPlay)
 {
     Grid cells;
     overviewBoard(cells);
-    expectBlocksShow(drawOverviewBoard(), gameView(10), cells);
+    expectBlocksShow(drawOverviewBoard(), layoutFor(10), cells);
     int checked = 0, broken = 0, covered = 0;
     for (int col = 0; col < 10; ++col)
         for (int row = 0; row < 10; ++row) {
@@ -193,16 +191,16 @@ TEST(HelpOverview, MarksTheSixPartsWithRingsAndLeaders)
     expectOnlyMarksAdded(plain, marked, marks);
     for (Rgb mark : marks)
         EXPECT_GT(countColour(marked, 217, 0, 1, 263, mark), 0) << "a leader reaches the right edge";
-    BoardView view = gameView(10);
+    Layout view = layoutFor(10);
     Grid cells;
     overviewBoard(cells);
     EXPECT_TRUE(ringedAround(marked, 33, 25, 24, secondsMark));
     EXPECT_EQ(cells[2][1], Checked);
-    EXPECT_TRUE(ringedAround(marked, blockX(view, 2) + 7, blockY(view, 1) + 7, 12, checkedMark));
+    EXPECT_TRUE(ringedAround(marked, blockLeft(view, 2) + 7, blockTop(view, 1) + 7, 12, checkedMark));
     EXPECT_TRUE(cells[5][3] == Covered || cells[5][3] == CoveredBomb);
-    EXPECT_TRUE(ringedAround(marked, blockX(view, 5) + 7, blockY(view, 3) + 7, 12, coveredMark));
+    EXPECT_TRUE(ringedAround(marked, blockLeft(view, 5) + 7, blockTop(view, 3) + 7, 12, coveredMark));
     EXPECT_EQ(cells[9][5], Broken);
-    EXPECT_TRUE(ringedAround(marked, blockX(view, 9) + 7, blockY(view, 5) + 7, 12, brokenMark));
+    EXPECT_TRUE(ringedAround(marked, blockLeft(view, 9) + 7, blockTop(view, 5) + 7, 12, brokenMark));
     EXPECT_TRUE(ringedAround(marked, 36 + overviewStatus().timeLeft / 2, 203 + 34, 40, barMark));
     EXPECT_TRUE(ringedAround(marked, 161, 203 + 34, 30, hintsMark));
     // Top to bottom in the order the page's texts stand.
@@ -233,28 +231,28 @@ TEST(HelpSteps, PicturesShowTheBoardStateOfTheirStep)
 
 TEST(HelpSteps, EveryPictureShowsTheExamplesClues)
 {
-    BoardView view = exampleView();
+    Layout view = exampleView();
     Canvas picture = drawHelpStep(7);  // no red ring over any clue
-    EXPECT_TRUE(showsClue(picture, blockX(view, 0), 29, "0", blue));
-    EXPECT_TRUE(showsClue(picture, blockX(view, 1), 29, "1", blue));
-    EXPECT_TRUE(showsClue(picture, blockX(view, 1), 20, "1", blue));
-    EXPECT_TRUE(showsClue(picture, blockX(view, 1), 11, "1", blue));
-    EXPECT_TRUE(showsClue(picture, blockX(view, 2), 29, "3", blue));
-    EXPECT_TRUE(showsClue(picture, blockX(view, 2), 20, "1", blue));
-    EXPECT_TRUE(showsClue(picture, blockX(view, 3), 29, "2", blue));
-    EXPECT_TRUE(showsClue(picture, blockX(view, 4), 29, "5", blue));
-    EXPECT_TRUE(showsClue(picture, 19, blockY(view, 0), "1", blue));
-    EXPECT_TRUE(showsClue(picture, 11, blockY(view, 0), "2", blue));
-    EXPECT_TRUE(showsClue(picture, 19, blockY(view, 1), "2", blue));
-    EXPECT_TRUE(showsClue(picture, 19, blockY(view, 3), "3", blue));
-    EXPECT_TRUE(showsClue(picture, 19, blockY(view, 4), "4", blue));
-    EXPECT_FALSE(showsClue(picture, 19, blockY(view, 4), "3", blue));
+    EXPECT_TRUE(showsClue(picture, blockLeft(view, 0), 29, "0", blue));
+    EXPECT_TRUE(showsClue(picture, blockLeft(view, 1), 29, "1", blue));
+    EXPECT_TRUE(showsClue(picture, blockLeft(view, 1), 20, "1", blue));
+    EXPECT_TRUE(showsClue(picture, blockLeft(view, 1), 11, "1", blue));
+    EXPECT_TRUE(showsClue(picture, blockLeft(view, 2), 29, "3", blue));
+    EXPECT_TRUE(showsClue(picture, blockLeft(view, 2), 20, "1", blue));
+    EXPECT_TRUE(showsClue(picture, blockLeft(view, 3), 29, "2", blue));
+    EXPECT_TRUE(showsClue(picture, blockLeft(view, 4), 29, "5", blue));
+    EXPECT_TRUE(showsClue(picture, 19, blockTop(view, 0), "1", blue));
+    EXPECT_TRUE(showsClue(picture, 11, blockTop(view, 0), "2", blue));
+    EXPECT_TRUE(showsClue(picture, 19, blockTop(view, 1), "2", blue));
+    EXPECT_TRUE(showsClue(picture, 19, blockTop(view, 3), "3", blue));
+    EXPECT_TRUE(showsClue(picture, 19, blockTop(view, 4), "4", blue));
+    EXPECT_FALSE(showsClue(picture, 19, blockTop(view, 4), "3", blue));
     EXPECT_EQ(countColour(picture, 0, 0, 120, 129, clueMark), 0);
 }
 
 TEST(HelpSteps, RedRingsStandAroundTheDiscussedCluesOnly)
 {
-    BoardView view = exampleView();
+    Layout view = exampleView();
     for (int step = 1; step <= helpSteps; ++step) {
         SCOPED_TRACE(testing::Message() << "step " << step);
         Canvas picture = drawHelpStep(step);
@@ -263,8 +261,8 @@ TEST(HelpSteps, RedRingsStandAroundTheDiscussedCluesOnly)
         for (int i = 0; i < shown.ringedCount; ++i)
             (shown.ringed[i].isRow ? ringedRow : ringedColumn)[shown.ringed[i].index] = true;
         for (int i = 0; i < exampleSize; ++i) {
-            int inColumn = countColour(picture, blockX(view, i) + 3, 12, 9, 30, clueMark);
-            int inRow = countColour(picture, 12, blockY(view, i) + 3, 21, 9, clueMark);
+            int inColumn = countColour(picture, blockLeft(view, i) + 3, 12, 9, 30, clueMark);
+            int inRow = countColour(picture, 12, blockTop(view, i) + 3, 21, 9, clueMark);
             EXPECT_EQ(inColumn > 0, ringedColumn[i]) << "column " << i;
             EXPECT_EQ(inRow > 0, ringedRow[i]) << "row " << i;
         }
