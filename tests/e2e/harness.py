@@ -389,20 +389,21 @@ class Session:
         x, y, cw, ch = w["client"]
         return x, y, cw, ch
 
-    def wait_fitted(self, size, timeout=10):
+    def fitted(self, size):
         """The Geometry of a board of that size where the main window shows
-        it, once the window has been fitted to it."""
-        def fitted():
-            x, y, w, h = self.client_origin()
-            return geometry.Geometry(size, (x, y)) if (w, h) == geometry.client_size(size) else None
-        return wait_for(fitted, "the window fitted to a %d x %d board" % (size, size), timeout)
+        it, or None while the window is not fitted to that size."""
+        x, y, w, h = self.client_origin()
+        return geometry.Geometry(size, (x, y)) if (w, h) == geometry.client_size(size) else None
+
+    def wait_fitted(self, size, timeout=10):
+        return wait_for(lambda: self.fitted(size), "the window fitted to a %d x %d board" % (size, size), timeout)
 
     def wait_fresh_board(self, size=10, timeout=10):
         """Waits until a board just dealt shows in full (see board_is_fresh);
         returns its Geometry."""
         def fresh():
-            geo = self.wait_fitted(size)
-            return geo if board_is_fresh(self.screenshot(), geo) else None
+            geo = self.fitted(size)
+            return geo if geo and board_is_fresh(self.screenshot(), geo) else None
         return wait_for(fresh, "a fresh %d x %d board on screen" % (size, size), timeout)
 
     def fresh_board(self, key="F3", size=10):

@@ -147,27 +147,26 @@ class Player:
 
     def new_board(self, size, random_source):
         """Deals a board of the size from the wanted source and learns its
-        bombs from the clues on screen. A key pressed while a closing dialog
-        still holds the focus can be lost, so the source is read back from the
-        clues, and switched again when it is not the wanted one."""
+        bombs from the clues on screen. The size key is taken once the window
+        is fitted to the size (the sizes take turns, so each board changes
+        it); when the board is of the other source, F6 deals one of the
+        wanted source, taken once that shows. A lost key is pressed again."""
         self.size = size
+        key, unwanted = SIZE_KEYS[size], None
         for _ in range(6):
-            seed = self.deal(SIZE_KEYS[size])
+            seed = self.deal(key)
             try:
                 self.refresh_origin()
-                source, bombs = harness.wait_for(lambda: self.board_shown(seed), "a board dealt", timeout=4)
+                source, bombs = harness.wait_for(
+                    lambda: (lambda shown: shown if shown and shown[0] != unwanted else None)(self.board_shown(seed)),
+                    "a board dealt by %s" % key, timeout=4)
             except harness.WaitTimeout:
-                continue  # the key was lost: the board shown is an older one
+                continue
             self.random = source == "random"
             if self.random == random_source:
                 self.bombs = bombs
                 return
-            self.key("F6")  # the other source, dealt before the next deal's key
-            try:
-                harness.wait_for(lambda: (self.board_shown(int(time.time())) or (source,))[0] != source,
-                                 "a board of the other source", timeout=4)
-            except harness.WaitTimeout:
-                pass  # the key was lost: the next round presses it again
+            key, unwanted = "F6", source
         self.test.fail("could not deal a %s board" % ("random" if random_source else "picture"))
 
     def board_shown(self, seed):
