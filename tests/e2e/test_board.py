@@ -36,10 +36,6 @@ class BoardTest(unittest.TestCase):
     def tearDownClass(cls):
         cls.s.close()
 
-    def fresh_board(self, key="F3", size=10):
-        """A new board of the one picture of that size, fully painted."""
-        return self.s.fresh_board(key, size)
-
     def shot(self):
         return self.s.screenshot()
 
@@ -95,15 +91,15 @@ class BoardTest(unittest.TestCase):
                 self.assertFalse(all(p == bv.BLACK for p in across), "no grid line at row %d" % i)
 
     def test_frames_and_grid_lines_of_small_and_large_boards(self):
-        geo = self.fresh_board("F3", 10)
+        geo = self.s.fresh_board("F3", 10)
         img = self.shot()
         self.check_frames(img, geo)
         self.check_grid_lines(img, geo)
-        geo = self.fresh_board("F5", 20)
+        geo = self.s.fresh_board("F5", 20)
         img = self.shot()
         self.check_frames(img, geo)
         self.check_grid_lines(img, geo)
-        self.fresh_board("F3", 10)
+        self.s.fresh_board("F3", 10)
 
     # --- clue numbers --------------------------------------------------------
     def check_line(self, found, expected, box_left, box_top, dx, dy, what):
@@ -122,7 +118,7 @@ class BoardTest(unittest.TestCase):
             self.assertEqual(y0, box_top + dy * j + 2, "%s: height of number %d" % (what, j))
 
     def test_clue_numbers_of_a_known_picture(self):
-        geo = self.fresh_board("F3", 10)
+        geo = self.s.fresh_board("F3", 10)
         img = self.shot()
         self.glyphs = {}
         for col in range(10):
@@ -140,7 +136,7 @@ class BoardTest(unittest.TestCase):
         self.assertTrue(shifted_zero <= self.glyphs[10], "10 ends with a 0")
 
     def test_ten_runs_fit_the_strips_of_a_large_board(self):
-        geo = self.fresh_board("F5", 20)
+        geo = self.s.fresh_board("F5", 20)
         img = self.shot()
         self.glyphs = {}
         self.check_line(bv.row_clues(img, geo, 3), bv.runs(GRID_20[3]), geo.left - 2, geo.top + 12 + 45, -8, 0,
@@ -153,10 +149,10 @@ class BoardTest(unittest.TestCase):
         for col in (0, 1, 19):
             self.check_line(bv.column_clues(img, geo, col), bv.runs(column(GRID_20, col)),
                             geo.left + 12 + 15 * col, geo.top - 1, 0, -9, "column %d" % col)
-        self.fresh_board("F3", 10)
+        self.s.fresh_board("F3", 10)
 
     def test_clues_of_a_repainted_board_count_covered_bombs_only(self):
-        geo = self.fresh_board("F3", 10)
+        geo = self.s.fresh_board("F3", 10)
         self.s.click(*geo.block_centre(3, 1), button=3)  # the middle of column 3's run of three
         img = self.shot_showing(geo, 3, 1, "checked")
         self.assertEqual(len(bv.column_clues(img, geo, 3)), 1, "a block repaint leaves the numbers alone")
@@ -171,7 +167,7 @@ class BoardTest(unittest.TestCase):
 
     # --- blocks --------------------------------------------------------------
     def test_break_check_and_uncheck_show_their_sprites(self):
-        geo = self.fresh_board("F3", 10)
+        geo = self.s.fresh_board("F3", 10)
         img = self.shot()
         for col, row in ((1, 1), (4, 4), (1, 0), (0, 0)):
             self.assert_block(img, geo, col, row, "covered")
@@ -188,7 +184,7 @@ class BoardTest(unittest.TestCase):
         self.assert_block(img, geo, 0, 0, "covered")
 
     def test_blocks_on_a_grid_line_keep_the_line(self):
-        geo = self.fresh_board("F3", 10)
+        geo = self.s.fresh_board("F3", 10)
         self.s.click(*geo.block_centre(5, 5))
         self.s.click(*geo.block_centre(5, 6), button=3)
         img = self.shot_showing(geo, 5, 6, "checked")
@@ -201,7 +197,7 @@ class BoardTest(unittest.TestCase):
         self.assertEqual(inner, [r[1:] for r in self.sprites["broken"][1:]])
 
     def test_right_drag_checks_a_row_and_stays_in_it(self):
-        geo = self.fresh_board("F3", 10)
+        geo = self.s.fresh_board("F3", 10)
         x4, y8 = geo.block_centre(4, 8)
         points = [(x4, y8), (x4 + 15, y8 + 2), (x4 + 30, y8 + 4), (x4 + 45, y8 + 25), (x4 + 60, y8 - 25)]
         free = self.s.clip()
@@ -226,7 +222,7 @@ class BoardTest(unittest.TestCase):
         harness.wait_for(lambda: self.s.clip() != band, "the button-up to free the cursor")
 
     def test_ctrl_click_hint_resolves_its_row_and_column(self):
-        geo = self.fresh_board("F3", 10)
+        geo = self.s.fresh_board("F3", 10)
         self.s.xdotool("keydown", "ctrl")
         self.s.click(*geo.block_centre(5, 5))
         self.s.xdotool("keyup", "ctrl")

@@ -29,9 +29,6 @@ class StatusPanelTest(unittest.TestCase):
     def tearDownClass(cls):
         cls.s.close()
 
-    def fresh_board(self, key="F3", size=10):
-        return self.s.fresh_board(key, size)
-
     def hint(self, geo, col, row):
         self.s.xdotool("keydown", "ctrl")
         self.s.click(*geo.block_centre(col, row))
@@ -66,7 +63,7 @@ class StatusPanelTest(unittest.TestCase):
 
     # --- tests -----------------------------------------------------------------
     def test_a_fresh_board_waits_with_a_full_bar_less_one_charge(self):
-        geo = self.fresh_board()
+        geo = self.s.fresh_board()
         first = self.s.screenshot("a.ppm")
         self.assert_bar(first, geo, 98)
         self.assertEqual(bv.seconds_shown(first, geo), [10, 10, 0], "blank, blank, 0")
@@ -79,7 +76,7 @@ class StatusPanelTest(unittest.TestCase):
         self.assertEqual(self.hourglass_frame(later, geo), 0)
 
     def test_the_bar_drains_and_the_seconds_count_in_play(self):
-        geo = self.fresh_board()
+        geo = self.s.fresh_board()
         self.s.click(*geo.block_centre(4, 4))  # a free block: the game is on
         started = time.time()
         time.sleep(3.6)  # the time played, against which bar and seconds are read
@@ -101,7 +98,7 @@ class StatusPanelTest(unittest.TestCase):
         self.assertGreater(len(frames), 1, "the hourglass runs")
 
     def test_a_hint_takes_away_one_book(self):
-        geo = self.fresh_board()
+        geo = self.s.fresh_board()
         self.hint(geo, 5, 5)
         img = self.shot_with_books(geo, [True, True, False])
         # Where the third book stood, the hint area shows empty bar.
@@ -119,7 +116,7 @@ class StatusPanelTest(unittest.TestCase):
         self.assertEqual(bv.block_picture(img, geo, 8, 8)[7], bv.block_sprites()["covered"][7])
 
     def test_a_repaint_brings_back_the_bar_and_books_without_a_charge(self):
-        geo = self.fresh_board()
+        geo = self.s.fresh_board()
         self.assertTrue(self.s.repaint())  # returns once the window has painted
         img = self.s.screenshot()
         self.assert_bar(img, geo, 98)
@@ -128,7 +125,7 @@ class StatusPanelTest(unittest.TestCase):
         self.assertEqual(self.hourglass_frame(img, geo), 0)
 
     def test_a_large_board_bar_and_a_hint_area_wider_than_the_bar_picture(self):
-        geo = self.fresh_board("F5", 20)
+        geo = self.s.fresh_board("F5", 20)
         img = self.s.screenshot()
         self.assert_bar(img, geo, 286)
         for k in (1, 2, 3):
@@ -147,7 +144,7 @@ class StatusPanelTest(unittest.TestCase):
         self.assertEqual(self.books_on_screen(img, geo), [False, False, False])
         tail = bv.region(img, geo, 36 + length + 2, geo.bar_y(), 390 - (36 + length + 2), 23)
         self.assertTrue(all(p == bv.GRAY for row in tail for p in row), "the hint area is empty bar to x = 390")
-        self.fresh_board("F3", 10)
+        self.s.fresh_board("F3", 10)
 
 
 if __name__ == "__main__":
