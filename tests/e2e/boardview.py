@@ -1,17 +1,11 @@
-"""What the window tests need to know about the board on screen: level files
-with a picture the test chooses, where things are for each board size, the
-game's sprite sheets read back from the generated bitmaps, and readers that
-turn screenshot pixels into clue numbers, bar lengths and sprites.
+"""What the window tests need to know about the board on screen: pictures
+as grids, the game's sprite sheets read back from the generated bitmaps, and
+readers that turn screenshot pixels into clue numbers, bar lengths and
+sprites. Positions come from geometry.
 """
-import os
-import struct
-
 import harness
-
-# Per board size: boardLeft, boardTop, timeMax.
-LAYOUT = {10: (44, 53, 100), 15: (68, 88, 200), 20: (84, 94, 290)}
-TICK_COST = {10: 2, 15: 3, 20: 4}
-CLIENT = {10: (218, 263), 15: (317, 373), 20: (408, 454)}
+from geometry import CLIENT, LAYOUT, TICK_COST, Geometry  # noqa: F401 (read by the tests through here)
+from harness import Bitmap, sprite_sheet  # noqa: F401
 
 GRAY = (192, 192, 192)
 WHITE = (255, 255, 255)
@@ -21,19 +15,15 @@ BLUE = (0, 0, 255)
 RED = (255, 0, 0)
 
 
-# --- level files -------------------------------------------------------------
+# --- pictures ------------------------------------------------------------------
 def level_file(size, pictures):
-    """A level file: pictures is a list of (name, grid) with grid[row][col] 1 for a bomb."""
-    data = bytearray([0, 0, len(pictures)])
-    packed_bytes = (size * size + 7) // 8
-    for name, grid in pictures:
-        data += name.encode("ascii")[:19].ljust(20, b"\0")
-        packed = bytearray(packed_bytes)
-        for i in range(size * size):
-            if grid[i // size][i % size]:
-                packed[i // 8] |= 0x80 >> (i % 8)
-        data += packed
-    return bytes(data)
+    """A level file from pictures given as (name, grid), grid[row][col] 1 for a bomb."""
+    return harness.level_file([(name, bombs_of(grid)) for name, grid in pictures], size)
+
+
+def bombs_of(grid):
+    """The (col, row) bomb positions of a grid."""
+    return {(col, row) for row, line in enumerate(grid) for col, v in enumerate(line) if v}
 
 
 def grid_from_rows(size, bombs):
@@ -55,76 +45,6 @@ def runs(line):
     return out
 
 
-# --- geometry ----------------------------------------------------------------
-class Geometry:
-    """Client coordinates of one board size, shifted to the screen by the window's origin."""
-
-    def __init__(self, size, origin):
-        self.size = size
-        self.left, self.top, self.time_max = LAYOUT[size]
-        self.panel = self.top + 15 * size
-        self.right = self.left + 15 * size
-        self.ox, self.oy = origin
-
-    def screen(self, x, y):
-        return self.ox + x, self.oy + y
-
-    def block(self, col, row):
-        """Client top-left corner of a block."""
-        return self.left + 12 + 15 * col, self.top + 12 + 15 * row
-
-    def block_centre(self, col, row):
-        x, y = self.block(col, row)
-        return self.screen(x + 7, y + 7)
-
-    def bar_y(self):
-        return self.panel + 23
-
-    def hint_icon_x(self, k):
-        return 36 + self.time_max + 5 + 20 * (k - 1)
-
-
-# --- the game's bitmaps ------------------------------------------------------
-class Bitmap:
-    """An uncompressed BMP file of 1, 4, 8 or 24 bits per pixel, as RGB rows."""
-
-    def __init__(self, path):
-        with open(path, "rb") as f:
-            data = f.read()
-        assert data[:2] == b"BM", path
-        offset = struct.unpack_from("<I", data, 10)[0]
-        header = struct.unpack_from("<I", data, 14)[0]
-        width, height, _, bits, compression = struct.unpack_from("<iiHHI", data, 18)
-        assert compression == 0, "compressed bitmap %s" % path
-        colours = struct.unpack_from("<I", data, 46)[0] or (1 << bits if bits <= 8 else 0)
-        palette = [(data[14 + header + 4 * i + 2], data[14 + header + 4 * i + 1], data[14 + header + 4 * i])
-                   for i in range(colours if bits <= 8 else 0)]
-        self.width, self.height = width, abs(height)
-        stride = ((width * bits + 31) // 32) * 4
-        self.rows = []
-        for y in range(self.height):
-            src = y if height < 0 else self.height - 1 - y
-            row = data[offset + src * stride: offset + (src + 1) * stride]
-            self.rows.append([self._pixel(row, x, bits, palette) for x in range(width)])
-
-    @staticmethod
-    def _pixel(row, x, bits, palette):
-        if bits == 24:
-            return row[3 * x + 2], row[3 * x + 1], row[3 * x]
-        per_byte = 8 // bits
-        byte = row[x // per_byte]
-        shift = 8 - bits * (x % per_byte + 1)
-        return palette[(byte >> shift) & ((1 << bits) - 1)]
-
-    def region(self, x, y, w, h):
-        return [row[x:x + w] for row in self.rows[y:y + h]]
-
-
-def sprite_sheet(name):
-    """One of the game's generated bitmaps (block, block2, time, score, help, timer)."""
-    return Bitmap(os.path.join(harness.GEN_DIR, name + ".bmp"))
-
-
 # --- reading the screen --------------------------------------------------------
 def clue_colour(pixel):
     if pixel == BLUE:
@@ -136,7 +56,7 @@ def clue_colour(pixel):
 
 def column_clues(img, geo, col):
     """The clue numbers above a column, nearest the board first (see _numbers)."""
-    x0 = geo.left + 12 + 15 * col
+    x0 = geo.block(col, 0)[0]
     points = [(x, y, clue_colour(img.pixel(*geo.screen(x, y))))
               for y in range(12, geo.top + 12) for x in range(x0, x0 + 15)]
     return _numbers([p for p in points if p[2]], along=1)
@@ -144,7 +64,7 @@ def column_clues(img, geo, col):
 
 def row_clues(img, geo, row):
     """The clue numbers left of a row, nearest the board first (see _numbers)."""
-    y0 = geo.top + 12 + 15 * row
+    y0 = geo.block(0, row)[1]
     points = [(x, y, clue_colour(img.pixel(*geo.screen(x, y))))
               for x in range(12, geo.left + 12) for y in range(y0, y0 + 15)]
     return _numbers([p for p in points if p[2]], along=0)
@@ -210,3 +130,28 @@ def seconds_shown(img, geo):
         pic = region(img, geo, 14 + 13 * d, 14, 13, 23)
         shown.append(cells.index(pic) if pic in cells else None)
     return shown
+
+
+def seconds_value(img, geo):
+    """The seconds counter as a number, or None while it shows no digits."""
+    cells = seconds_shown(img, geo)
+    if None in cells:
+        return None
+    return int("".join("0" if c == 10 else str(c) for c in cells))
+
+
+def books_shown(img, geo):
+    """For hint icons 1, 2 and 3: whether the book stands there."""
+    book = sprite_sheet("help").region(60, 0, 20, 20)
+    return [region(img, geo, geo.hint_icon_x(k), geo.panel + 25, 20, 20) == book for k in (1, 2, 3)]
+
+
+def expected_block(col, row, sprite):
+    """A block's picture on the board: its sprite (covered, checked or
+    broken) with the dark grid lines over the first pixels of blocks 0, 5, 10, 15."""
+    return [[BLACK if (col % 5 == 0 and i == 0) or (row % 5 == 0 and j == 0) else p
+             for i, p in enumerate(line)] for j, line in enumerate(block_sprites()[sprite])]
+
+
+def block_shows(img, geo, col, row, sprite):
+    return block_picture(img, geo, col, row) == expected_block(col, row, sprite)

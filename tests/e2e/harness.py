@@ -5,13 +5,32 @@ puts level and records files there, starts the game, and then uses real X
 input (xdotool), screenshots (ImageMagick) and the probe program, which reads
 window texts and states through the window system from inside the same Wine
 session.
+
+Nothing here sleeps for a guessed time: every wait is wait_for on something
+the test can see (a window, a pixel, a text, a file), and fails with what it
+waited for. Input is taken in order, so a test waits only for the effect of
+the last of several moves. Two habits of Wine on a bare X display shape the
+waits:
+
+- After the game hides a window it lets a window manager manage (a dialog
+  closes), Wine holds the game's thread for two seconds, waiting for a
+  window manager there is none of; keys and clicks that arrive meanwhile
+  are lost. The tests' Wine prefix (e2e_prefix) lets no window be managed,
+  which spares the two seconds; wait_gone still waits until the dialog is
+  gone and the game answers messages again, and first_move repeats a move
+  until the board shows it.
+- Without a window manager the keyboard follows the pointer: keys reach the
+  window under it.
 """
 import os
 import re
 import shutil
+import struct
 import subprocess
 import tempfile
 import time
+
+import geometry
 
 REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 BUILD = os.environ.get("BUILD_ROOT", os.path.join(REPO, "build"))
@@ -21,9 +40,82 @@ GEN_DIR = os.path.join(BUILD, "gen")
 TITLE = "Bombagram2"
 
 
+class WaitTimeout(AssertionError):
+    """A wait_for that saw its condition false until the time-out."""
+
+
+def wait_for(check, what, timeout=10.0, interval=0.1, act=None, act_every=2.5):
+    """Polls check() every interval seconds until it gives a true value, and
+    returns that value. act, when given, is done first and again whenever
+    act_every seconds pass without check() coming true: an input that may
+    be lost is repeated until its effect shows (act_every is long enough for
+    a slow machine to show the effect, so a toggle is not undone). On the
+    time-out fails with "timed out after N s waiting for <what>" and the last
+    value check() gave."""
+    start = time.time()
+    deadline = start + timeout
+    acted = None
+    while True:
+        if act is not None and (acted is None or time.time() - acted >= act_every):
+            act()
+            acted = time.time()
+        result = check()
+        if result:
+            return result
+        if time.time() >= deadline:
+            raise WaitTimeout("timed out after %.1f s waiting for %s (last seen: %r)"
+                              % (time.time() - start, what, result))
+        time.sleep(interval)
+
+
+def level_file(pictures, size=10):
+    """A level file: pictures is a list of (name, bombs), bombs (col, row)
+    pairs. Three header bytes (two unused, the count), then per picture its
+    name in 20 bytes (CP949, NUL-padded) and its blocks packed row after
+    row, the most significant bit first."""
+    data = bytearray([0, 0, len(pictures)])
+    for name, bombs in pictures:
+        packed = bytearray((size * size + 7) // 8)
+        for col, row in bombs:
+            i = row * size + col
+            packed[i // 8] |= 0x80 >> (i % 8)
+        data += name.encode("cp949")[:19].ljust(20, b"\0") + packed
+    return bytes(data)
+
+
+def base_prefix():
+    return os.environ.get("WINEPREFIX", os.path.join(BUILD, "wineprefix"))
+
+
+def e2e_prefix():
+    """The Wine prefix the tests run in: a copy of the project's prefix in
+    which Wine manages no window. A bare X display has no window manager,
+    and for a managed window Wine waits two seconds for one after every
+    hide (see the module's notes); the copy spares the tests that wait and
+    leaves the project's prefix as a desktop wants it. Made again when the
+    project's prefix is newer."""
+    base = base_prefix()
+    copy = base.rstrip("/") + "-e2e"
+    ready = os.path.join(base, ".bombagram2-ready")
+    marker = os.path.join(copy, ".bombagram2-e2e-ready")
+    if os.path.exists(marker) and (not os.path.exists(ready) or os.path.getmtime(marker) >= os.path.getmtime(ready)):
+        return copy
+    building = copy + ".new"
+    shutil.rmtree(building, ignore_errors=True)
+    subprocess.run(["cp", "-a", base, building], check=True)
+    env = wine_env({"WINEPREFIX": building, "DISPLAY": ""})
+    subprocess.run(["wine", "reg", "add", "HKCU\\Software\\Wine\\X11 Driver", "/v", "Managed", "/t", "REG_SZ",
+                    "/d", "N", "/f"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+    subprocess.run(["wineserver", "-w"], env=env, check=True)
+    open(os.path.join(building, ".bombagram2-e2e-ready"), "w").close()
+    shutil.rmtree(copy, ignore_errors=True)
+    os.rename(building, copy)
+    return copy
+
+
 def wine_env(extra=None):
     env = dict(os.environ)
-    env.setdefault("WINEPREFIX", os.path.join(BUILD, "wineprefix"))
+    env.setdefault("WINEPREFIX", base_prefix())
     env["WINEARCH"] = "win32"
     env["WINEDEBUG"] = "-all"
     env["WINEDLLOVERRIDES"] = "mscoree,mshtml="
@@ -61,6 +153,70 @@ class Image:
         return [[self.pixel(x + i, y + j) for i in range(w)] for j in range(h)]
 
 
+class Bitmap:
+    """An uncompressed BMP file of 1, 4, 8 or 24 bits per pixel, as RGB rows."""
+
+    def __init__(self, path):
+        with open(path, "rb") as f:
+            data = f.read()
+        assert data[:2] == b"BM", path
+        offset = struct.unpack_from("<I", data, 10)[0]
+        header = struct.unpack_from("<I", data, 14)[0]
+        width, height, _, bits, compression = struct.unpack_from("<iiHHI", data, 18)
+        assert compression == 0, "compressed bitmap %s" % path
+        colours = struct.unpack_from("<I", data, 46)[0] or (1 << bits if bits <= 8 else 0)
+        palette = [(data[14 + header + 4 * i + 2], data[14 + header + 4 * i + 1], data[14 + header + 4 * i])
+                   for i in range(colours if bits <= 8 else 0)]
+        self.width, self.height = width, abs(height)
+        stride = ((width * bits + 31) // 32) * 4
+        self.rows = []
+        for y in range(self.height):
+            src = y if height < 0 else self.height - 1 - y
+            row = data[offset + src * stride: offset + (src + 1) * stride]
+            self.rows.append([self._pixel(row, x, bits, palette) for x in range(width)])
+
+    @staticmethod
+    def _pixel(row, x, bits, palette):
+        if bits == 24:
+            return row[3 * x + 2], row[3 * x + 1], row[3 * x]
+        per_byte = 8 // bits
+        byte = row[x // per_byte]
+        shift = 8 - bits * (x % per_byte + 1)
+        return palette[(byte >> shift) & ((1 << bits) - 1)]
+
+    def region(self, x, y, w, h):
+        return [row[x:x + w] for row in self.rows[y:y + h]]
+
+
+_sheets = {}
+
+
+def sprite_sheet(name):
+    """One of the game's generated bitmaps (block, block2, time, score, help, timer)."""
+    if name not in _sheets:
+        _sheets[name] = Bitmap(os.path.join(GEN_DIR, name + ".bmp"))
+    return _sheets[name]
+
+
+def board_is_fresh(img, geo):
+    """The picture of a board just dealt: every block covered (the dark grid
+    lines over the first pixels of blocks 0, 5, 10, 15), the seconds blank,
+    blank, 0 and all three book icons (the panel's last drawing)."""
+    covered = sprite_sheet("block").region(0, 0, 15, 15)
+    digits = sprite_sheet("score")
+    book = sprite_sheet("help").region(60, 0, 20, 20)
+    for col in range(geo.size):
+        for row in range(geo.size):
+            x, y = geo.screen(*geo.block(col, row))
+            # Inside the grid lines, one pixel in from the block's top-left corner.
+            if img.region(x + 1, y + 1, 14, 14) != [line[1:] for line in covered[1:]]:
+                return False
+    for d, cell in enumerate((10, 10, 0)):
+        if img.region(*geo.screen(14 + 13 * d, 14), 13, 23) != digits.region(13 * cell, 0, 13, 23):
+            return False
+    return all(img.region(*geo.screen(geo.hint_icon_x(k), geo.panel + 25), 20, 20) == book for k in (1, 2, 3))
+
+
 class Session:
     """One virtual display and one folder the game is started from."""
 
@@ -73,7 +229,7 @@ class Session:
         self.xvfb = subprocess.Popen(
             ["Xvfb", ":%d" % self.display, "-screen", "0", "%dx%dx24" % (width, height), "-nolisten", "tcp"],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.env = wine_env({"DISPLAY": ":%d" % self.display, "HOME": self.home})
+        self.env = wine_env({"DISPLAY": ":%d" % self.display, "HOME": self.home, "WINEPREFIX": e2e_prefix()})
         if sound_file:
             with open(os.path.join(self.home, ".asoundrc"), "w") as f:
                 f.write('pcm.!default { type file slave.pcm "null" file "%s" format "raw" }\n' % sound_file)
@@ -87,11 +243,7 @@ class Session:
         raise RuntimeError("no free X display")
 
     def _wait_for_display(self):
-        for _ in range(100):
-            if os.path.exists("/tmp/.X11-unix/X%d" % self.display):
-                return
-            time.sleep(0.05)
-        raise RuntimeError("Xvfb did not start")
+        wait_for(lambda: os.path.exists("/tmp/.X11-unix/X%d" % self.display), "Xvfb to start", 5, 0.05)
 
     # --- files -------------------------------------------------------------
     def path(self, name):
@@ -123,15 +275,27 @@ class Session:
         return None
 
     def wait_window(self, title, timeout=20):
-        deadline = time.time() + timeout
-        while time.time() < deadline:
+        """The window titled so, once it shows; fails when the game ends first."""
+        def shown():
             for w in self.windows():
                 if w["title"] == title:
                     return w
             if self.game is not None and self.game.poll() is not None:
                 raise RuntimeError("the game ended with status %s" % self.game.returncode)
-            time.sleep(0.3)
-        raise RuntimeError("no window titled %r" % title)
+            return None
+        return wait_for(shown, "a window titled %r" % title, timeout)
+
+    def wait_gone(self, title, timeout=10):
+        """Waits until no window is titled so and the game takes input again
+        (see the module's notes); true, for older tests that assert it."""
+        wait_for(lambda: title not in self.titles(), "the window %r to close" % title, timeout)
+        self.wait_ready(timeout)
+        return True
+
+    def wait_ready(self, timeout=10):
+        """Waits until the main window's thread answers messages (or the game
+        has ended): input sent from then on reaches it."""
+        wait_for(lambda: not self.running() or self.answers(), "the game to take input again", timeout)
 
     def wait_exit(self, timeout=15):
         try:
@@ -166,6 +330,21 @@ class Session:
     def windows(self):
         return [self._fields(l) for l in self.probe("windows") if l.startswith("window ")]
 
+    def titles(self):
+        return [w["title"] for w in self.windows()]
+
+    def menus(self):
+        """The open popup menus."""
+        return [w for w in self.windows() if w["class"] == "#32768"]
+
+    def wait_menu(self, timeout=10):
+        """Waits until a popup menu shows (opened from the keyboard); returns the menus."""
+        return wait_for(self.menus, "a menu to open", timeout)
+
+    def answers(self, title=TITLE):
+        """True when the window's thread takes a sent message (within 5 s)."""
+        return "answers 1" in self.probe("answers", title)
+
     def controls(self, title):
         """The window titled so, then its controls, as dicts."""
         lines = self.probe("controls", title)
@@ -184,6 +363,15 @@ class Session:
                 return int(line.split()[1])
         return -1
 
+    def steady_gdi_count(self, title=TITLE):
+        """The count of GDI objects once two readings in a row agree."""
+        counts = [self.gdi_count(title)]
+
+        def steady():
+            counts.append(self.gdi_count(title))
+            return counts[-1] if counts[-1] == counts[-2] else None
+        return wait_for(steady, "a steady count of GDI objects")
+
     def repaint(self, title=TITLE):
         """Invalidates the window's whole client area, as uncovering it does."""
         return any(l == "repaint 1" for l in self.probe("repaint", title))
@@ -201,6 +389,51 @@ class Session:
         x, y, cw, ch = w["client"]
         return x, y, cw, ch
 
+    def fitted(self, size):
+        """The Geometry of a board of that size where the main window shows
+        it, or None while the window is not fitted to that size."""
+        x, y, w, h = self.client_origin()
+        return geometry.Geometry(size, (x, y)) if (w, h) == geometry.client_size(size) else None
+
+    def wait_fitted(self, size, timeout=10):
+        return wait_for(lambda: self.fitted(size), "the window fitted to a %d x %d board" % (size, size), timeout)
+
+    def wait_fresh_board(self, size=10, timeout=10):
+        """Waits until a board just dealt shows in full (see board_is_fresh);
+        returns its Geometry."""
+        def fresh():
+            geo = self.fitted(size)
+            return geo if geo and board_is_fresh(self.screenshot(), geo) else None
+        return wait_for(fresh, "a fresh %d x %d board on screen" % (size, size), timeout)
+
+    def fresh_board(self, key="F3", size=10):
+        """Deals a new board with the key (F2 the same size, F3, F4, F5 the
+        sizes) and waits until it shows; returns its Geometry."""
+        self.key(key)
+        return self.wait_fresh_board(size)
+
+    def wait_screen(self, check, what, timeout=10):
+        """The first screenshot for which check(img) is true."""
+        def seen():
+            img = self.screenshot()
+            return img if check(img) else None
+        return wait_for(seen, what, timeout)
+
+    def wait_file(self, name, check=lambda data: True, what=None, timeout=10):
+        """The bytes of the file in the game's folder once it exists and check(data) holds."""
+        def content():
+            try:
+                data = self.read(name)
+            except OSError:
+                return None
+            return data if check(data) else None
+        return wait_for(content, what or "the file %s" % name, timeout)
+
+    def first_move(self, act, shows, what, timeout=15):
+        """A move repeated until the board shows it (shows() true): for input
+        that Wine may lose around a dialog's closing."""
+        return wait_for(shows, what, timeout, act=act)
+
     # --- input and pictures -------------------------------------------------
     def xdotool(self, *args):
         subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env, check=True)
@@ -209,6 +442,8 @@ class Session:
         self.xdotool("mousemove", x, y, "click", button)
 
     def drag(self, points, button=1, pause=0.05):
+        """A stroke: the button held over the points in turn. The pauses are
+        the stroke's pace (each point its own motion, as a hand moves), not waits."""
         self.xdotool("mousemove", points[0][0], points[0][1])
         self.xdotool("mousedown", button)
         for x, y in points[1:]:

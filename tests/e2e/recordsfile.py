@@ -2,30 +2,15 @@
 test knows, the records file as Python sees it, and a player's moves."""
 import time
 
+import geometry
+from geometry import BOARD_ORIGIN  # noqa: F401 (read by the tests through here)
+from harness import level_file  # noqa: F401
+
 BEST = "축하합니다"        # BEST and GAMEOVER1 share this caption
 RECORDS = "최고 기록"      # TOPSCORE
 LOSS = "게임오버"          # GAMEOVER
 NO_NAME = "이름없음"
 RECORDS_FILE = "Kabloom2.dat"
-
-# boardLeft and boardTop of each size; block (col, row) begins 12 px inside.
-BOARD_ORIGIN = {10: (44, 53), 15: (68, 88), 20: (84, 94)}
-
-
-def level_file(records, size=10):
-    """A level file: records is a list of (name, bombs), bombs (col, row) pairs."""
-    data = bytearray([0, 0, len(records)])
-    for name, bombs in records:
-        bits = [0] * (size * size)
-        for col, row in bombs:
-            bits[row * size + col] = 1
-        packed = bytearray((size * size + 7) // 8)
-        for i, bit in enumerate(bits):
-            if bit:
-                packed[i // 8] |= 0x80 >> (i % 8)
-        data += name.encode("cp949")[:19].ljust(20, b"\0") + packed
-    return bytes(data)
-
 
 def records_text(*lines):
     """A records file as a hand editor writes it, in CP949 with CRLF lines."""
@@ -45,55 +30,53 @@ def keys_of(data):
 
 def block_point(s, col, row, size=10):
     x, y, _, _ = s.client_origin()
-    left, top = BOARD_ORIGIN[size]
-    return x + left + 12 + 15 * col + 7, y + top + 12 + 15 * row + 7
+    return geometry.Geometry(size, (x, y)).block_centre(col, row)
 
 
-def act_on(s, blocks, button, size=10, pause=0.15):
+def act_on(s, blocks, button, size=10, pause=0.05):
+    """Clicks the blocks in turn; the pause is the clicks' pace, not a wait."""
+    geo = geometry.Geometry(size, s.client_origin()[:2])
     for col, row in blocks:
-        s.click(*block_point(s, col, row, size), button=button)
+        s.click(*geo.block_centre(col, row), button=button)
         time.sleep(pause)
 
 
+def open_menu_item(s, menu_key, item_key, title):
+    """Opens a menu from the keyboard, waits until it shows, picks the item."""
+    s.key(menu_key)
+    s.wait_menu()
+    s.key(item_key)
+    return s.wait_window(title)
+
+
 def open_records_from_menu(s):
-    s.key("alt+g")
-    time.sleep(0.4)
-    s.key("t")
-    return s.wait_window(RECORDS)
+    return open_menu_item(s, "alt+g", "t", RECORDS)
 
 
 def exit_from_menu(s):
     s.key("alt+g")
-    time.sleep(0.4)
+    s.wait_menu()
     s.key("x")
     return s.wait_exit()
 
 
 def window_titles(s):
-    return [w["title"] for w in s.windows()]
+    return s.titles()
 
 
-def gone(s, title, timeout=5):
-    deadline = time.time() + timeout
-    while time.time() < deadline:
-        if title not in window_titles(s):
-            return True
-        time.sleep(0.3)
-    return False
+def gone(s, title, timeout=10):
+    """Waits until the window is closed and the game takes input again."""
+    return s.wait_gone(title, timeout)
 
 
 def client_width(size):
-    return BOARD_ORIGIN[size][0] + 15 * size + 24
+    return geometry.client_size(size)[0]
 
 
 def wait_board_size(s, size, timeout=10):
     """Waits until the main window has been fitted to a board of size."""
-    deadline = time.time() + timeout
-    while time.time() < deadline:
-        if s.client_origin()[2] == client_width(size):
-            return True
-        time.sleep(0.3)
-    return False
+    s.wait_fitted(size, timeout)
+    return True
 
 
 def all_texts(s, title):

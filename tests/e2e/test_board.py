@@ -26,9 +26,9 @@ class BoardTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.s = harness.Session()
-        cls.s.write("level10.dat", bv.level_file(10, [("Known", GRID_10)]))
-        cls.s.write("level15.dat", bv.level_file(15, [("Empty", bv.grid_from_rows(15, set()))]))
-        cls.s.write("level20.dat", bv.level_file(20, [("Alternate", GRID_20)]))
+        cls.s.write("level10.dat", harness.level_file([("Known", BOMBS_10)], 10))
+        cls.s.write("level15.dat", harness.level_file([("Empty", set())], 15))
+        cls.s.write("level20.dat", harness.level_file([("Alternate", BOMBS_20)], 20))
         cls.s.start()
         cls.sprites = bv.block_sprites()
 
@@ -36,22 +36,17 @@ class BoardTest(unittest.TestCase):
     def tearDownClass(cls):
         cls.s.close()
 
-    def fresh_board(self, key="F3", size=10):
-        """A new board of the one picture of that size, fully painted."""
-        self.s.key(key)
-        time.sleep(0.8)
-        x, y, _, _ = self.s.client_origin()
-        return bv.Geometry(size, (x, y))
-
     def shot(self):
         return self.s.screenshot()
 
     def assert_block(self, img, geo, col, row, sprite):
-        # The dark grid lines run over the first pixels of blocks 0, 5, 10, 15.
-        expected = [[bv.BLACK if (col % 5 == 0 and i == 0) or (row % 5 == 0 and j == 0) else p
-                     for i, p in enumerate(line)] for j, line in enumerate(self.sprites[sprite])]
-        self.assertEqual(bv.block_picture(img, geo, col, row), expected,
+        self.assertEqual(bv.block_picture(img, geo, col, row), bv.expected_block(col, row, sprite),
                          "block (%d, %d) should show the %s sprite" % (col, row, sprite))
+
+    def shot_showing(self, geo, col, row, sprite):
+        """The first screenshot on which the block shows the sprite."""
+        return self.s.wait_screen(lambda img: bv.block_shows(img, geo, col, row, sprite),
+                                  "block (%d, %d) to show the %s sprite" % (col, row, sprite))
 
     # --- frames and grid -----------------------------------------------------
     def check_frames(self, img, geo):
@@ -96,15 +91,15 @@ class BoardTest(unittest.TestCase):
                 self.assertFalse(all(p == bv.BLACK for p in across), "no grid line at row %d" % i)
 
     def test_frames_and_grid_lines_of_small_and_large_boards(self):
-        geo = self.fresh_board("F3", 10)
+        geo = self.s.fresh_board("F3", 10)
         img = self.shot()
         self.check_frames(img, geo)
         self.check_grid_lines(img, geo)
-        geo = self.fresh_board("F5", 20)
+        geo = self.s.fresh_board("F5", 20)
         img = self.shot()
         self.check_frames(img, geo)
         self.check_grid_lines(img, geo)
-        self.fresh_board("F3", 10)
+        self.s.fresh_board("F3", 10)
 
     # --- clue numbers --------------------------------------------------------
     def check_line(self, found, expected, box_left, box_top, dx, dy, what):
@@ -123,7 +118,7 @@ class BoardTest(unittest.TestCase):
             self.assertEqual(y0, box_top + dy * j + 2, "%s: height of number %d" % (what, j))
 
     def test_clue_numbers_of_a_known_picture(self):
-        geo = self.fresh_board("F3", 10)
+        geo = self.s.fresh_board("F3", 10)
         img = self.shot()
         self.glyphs = {}
         for col in range(10):
@@ -141,7 +136,7 @@ class BoardTest(unittest.TestCase):
         self.assertTrue(shifted_zero <= self.glyphs[10], "10 ends with a 0")
 
     def test_ten_runs_fit_the_strips_of_a_large_board(self):
-        geo = self.fresh_board("F5", 20)
+        geo = self.s.fresh_board("F5", 20)
         img = self.shot()
         self.glyphs = {}
         self.check_line(bv.row_clues(img, geo, 3), bv.runs(GRID_20[3]), geo.left - 2, geo.top + 12 + 45, -8, 0,
@@ -154,50 +149,45 @@ class BoardTest(unittest.TestCase):
         for col in (0, 1, 19):
             self.check_line(bv.column_clues(img, geo, col), bv.runs(column(GRID_20, col)),
                             geo.left + 12 + 15 * col, geo.top - 1, 0, -9, "column %d" % col)
-        self.fresh_board("F3", 10)
+        self.s.fresh_board("F3", 10)
 
     def test_clues_of_a_repainted_board_count_covered_bombs_only(self):
-        geo = self.fresh_board("F3", 10)
+        geo = self.s.fresh_board("F3", 10)
         self.s.click(*geo.block_centre(3, 1), button=3)  # the middle of column 3's run of three
-        time.sleep(0.4)
-        img = self.shot()
+        img = self.shot_showing(geo, 3, 1, "checked")
         self.assertEqual(len(bv.column_clues(img, geo, 3)), 1, "a block repaint leaves the numbers alone")
-        self.assertTrue(self.s.repaint())
-        time.sleep(0.6)
+        self.assertTrue(self.s.repaint())  # returns once the window has painted
         img = self.shot()
         self.assertEqual(len(bv.column_clues(img, geo, 3)), 2, "3 became 1 and 1")
         self.s.click(*geo.block_centre(3, 1), button=3)
+        self.shot_showing(geo, 3, 1, "covered")
         self.assertTrue(self.s.repaint())
-        time.sleep(0.6)
         img = self.shot()
         self.assertEqual(len(bv.column_clues(img, geo, 3)), 1, "unchecked, the run of three is back")
 
     # --- blocks --------------------------------------------------------------
     def test_break_check_and_uncheck_show_their_sprites(self):
-        geo = self.fresh_board("F3", 10)
+        geo = self.s.fresh_board("F3", 10)
         img = self.shot()
         for col, row in ((1, 1), (4, 4), (1, 0), (0, 0)):
             self.assert_block(img, geo, col, row, "covered")
         self.s.click(*geo.block_centre(1, 1))          # a free block breaks
         self.s.click(*geo.block_centre(4, 4), button=3)  # a check
-        time.sleep(0.4)
-        img = self.shot()
+        img = self.shot_showing(geo, 4, 4, "checked")   # input is taken in order: the break came first
         self.assert_block(img, geo, 1, 1, "broken")
         self.assert_block(img, geo, 4, 4, "checked")
         self.s.click(*geo.block_centre(4, 4), button=3)  # and the uncheck
         self.s.click(*geo.block_centre(1, 0))          # a bomb broken stays checked
-        time.sleep(0.4)
-        img = self.shot()
+        img = self.shot_showing(geo, 1, 0, "checked")
         self.assert_block(img, geo, 4, 4, "covered")
         self.assert_block(img, geo, 1, 0, "checked")
         self.assert_block(img, geo, 0, 0, "covered")
 
     def test_blocks_on_a_grid_line_keep_the_line(self):
-        geo = self.fresh_board("F3", 10)
+        geo = self.s.fresh_board("F3", 10)
         self.s.click(*geo.block_centre(5, 5))
         self.s.click(*geo.block_centre(5, 6), button=3)
-        time.sleep(0.4)
-        img = self.shot()
+        img = self.shot_showing(geo, 5, 6, "checked")
         x, y = geo.block(5, 5)
         self.assertTrue(all(img.pixel(*geo.screen(x, y + j)) == bv.BLACK for j in range(15)), "column line")
         self.assertTrue(all(img.pixel(*geo.screen(x + i, y)) == bv.BLACK for i in range(15)), "row line")
@@ -207,38 +197,38 @@ class BoardTest(unittest.TestCase):
         self.assertEqual(inner, [r[1:] for r in self.sprites["broken"][1:]])
 
     def test_right_drag_checks_a_row_and_stays_in_it(self):
-        geo = self.fresh_board("F3", 10)
+        geo = self.s.fresh_board("F3", 10)
         x4, y8 = geo.block_centre(4, 8)
         points = [(x4, y8), (x4 + 15, y8 + 2), (x4 + 30, y8 + 4), (x4 + 45, y8 + 25), (x4 + 60, y8 - 25)]
+        free = self.s.clip()
         self.s.xdotool("mousemove", *points[0])
         self.s.xdotool("mousedown", 3)
         for x, y in points[1:]:
-            time.sleep(0.08)
+            time.sleep(0.08)  # the stroke's pace: each point its own motion
             self.s.xdotool("mousemove", x, y)
-        time.sleep(0.1)
-        band = self.s.clip()
+        band = harness.wait_for(lambda: (lambda c: c if c != free else None)(self.s.clip()),
+                                "the stroke to confine the cursor")
         self.s.xdotool("mouseup", 3)
-        top_left = geo.screen(geo.left + 12, geo.top + 12 + 15 * 8)
+        top_left = geo.screen(*geo.block(0, 8))
         self.assertEqual(band, (top_left[0], top_left[1], top_left[0] + 150, top_left[1] + 15),
                          "the cursor is held in row 8 during the drag")
-        time.sleep(0.4)
-        img = self.shot()
+        img = self.shot_showing(geo, 8, 8, "checked")
         for col in range(4, 9):
             self.assert_block(img, geo, col, 8, "checked")
         for col in range(4, 9):
             self.assert_block(img, geo, col, 7, "covered")
             self.assert_block(img, geo, col, 9, "covered")
         self.assert_block(img, geo, 3, 8, "covered")
-        released = self.s.clip()
-        self.assertNotEqual(released, band, "the button-up frees the cursor")
+        harness.wait_for(lambda: self.s.clip() != band, "the button-up to free the cursor")
 
     def test_ctrl_click_hint_resolves_its_row_and_column(self):
-        geo = self.fresh_board("F3", 10)
+        geo = self.s.fresh_board("F3", 10)
         self.s.xdotool("keydown", "ctrl")
         self.s.click(*geo.block_centre(5, 5))
         self.s.xdotool("keyup", "ctrl")
-        time.sleep(0.5)
-        img = self.shot()
+        # The hint ends with its status update, which takes away a book.
+        img = self.s.wait_screen(lambda img: bv.books_shown(img, geo) == [True, True, False],
+                                 "the hint to take away a book")
         for i in range(10):
             for col, row in ((5, i), (i, 5)):
                 sprite = "checked" if (col, row) in BOMBS_10 else "broken"

@@ -5,10 +5,12 @@ import os
 import time
 import unittest
 
+import boardview as bv
+import harness
 from harness import Session
 from recordsfile import (BEST, LOSS, NO_NAME, RECORDS, RECORDS_FILE, act_on, all_texts, client_rects,
                          exit_from_menu, gone, keys_of, level_file, open_records_from_menu, records_text,
-                         wait_board_size, window_titles)
+                         window_titles)
 
 # A 10 x 10 picture of three bombs: solved by three right clicks.
 TINY = [(0, 0), (3, 2), (9, 9)]
@@ -73,12 +75,12 @@ class NewBestTime(unittest.TestCase, ThumbnailChecks):
             s.write("level10.dat", level_file([("Tiny", TINY)]))
             s.write(RECORDS_FILE, original)
             s.start()
-            time.sleep(1)
+            geo = s.wait_fresh_board(10)
 
             # The clock starts with the first action and stands while TOPSCORE is open.
             act_on(s, TINY[:1], button=3)
             started = time.time()
-            time.sleep(1)
+            s.wait_screen(lambda img: (bv.seconds_value(img, geo) or 0) >= 1, "the clock to count a second")
             open_records_from_menu(s)
             opened = time.time()
             texts = s.control_texts(RECORDS)
@@ -87,13 +89,13 @@ class NewBestTime(unittest.TestCase, ThumbnailChecks):
             self.assertEqual([texts[i] for i in (708, 703, 704)], ["Kim", "120", "Cat"])
             self.assertEqual([texts[i] for i in (709, 705, 706)], ["Lee", "300", "Owl"])
             s.key("Escape")  # ignored: the table stays open
-            time.sleep(4)
+            time.sleep(4)  # the table stays open 4 s, longer than the clock's allowance below
             self.assertIn(RECORDS, window_titles(s))
             s.key("Return")
             self.assertTrue(gone(s, RECORDS))
             closed = time.time()
             self.assertEqual(s.read(RECORDS_FILE), original, "reading the table writes nothing")
-            time.sleep(2.5)  # clicks right after a dialog closes are lost under Xvfb
+            s.wait_screen(lambda img: (bv.seconds_value(img, geo) or 0) >= 2, "the clock to go on after the table closed")
             act_on(s, TINY[1:], button=3)
             solved = time.time()
             s.wait_window(BEST)
@@ -109,7 +111,7 @@ class NewBestTime(unittest.TestCase, ThumbnailChecks):
             self.check_no_overlap(s, BEST)
 
             s.key("Escape")  # BEST can only be left through OK
-            time.sleep(1)
+            time.sleep(1)  # nothing shows an Escape that does nothing: the time given to it
             self.assertIn(BEST, window_titles(s))
             s.xdotool("type", "--delay", "30", "PlayerNameOfThirtyCharacters12")  # the name field has the focus
             s.key("Return")
@@ -143,8 +145,7 @@ class OtherSizes(unittest.TestCase, ThumbnailChecks):
             s.write("level20.dat", level_file([("Large", large)], size=20))
             s.write(RECORDS_FILE, records_text("Size=15", "Random=0"))
             s.start()
-            self.assertTrue(wait_board_size(s, 15))
-            time.sleep(0.5)
+            s.wait_fresh_board(15)
             act_on(s, medium, button=3, size=15)
             s.wait_window(BEST)
             texts = s.control_texts(BEST)
@@ -157,10 +158,7 @@ class OtherSizes(unittest.TestCase, ThumbnailChecks):
             s.key("Return")
             self.assertTrue(gone(s, RECORDS))
 
-            time.sleep(2)
-            s.key("F5")
-            self.assertTrue(wait_board_size(s, 20))
-            time.sleep(0.5)
+            s.fresh_board("F5", 20)
             act_on(s, large, button=3, size=20)
             s.wait_window(BEST)
             large_texts = s.control_texts(BEST)
@@ -191,12 +189,15 @@ class ResetFromTheTable(unittest.TestCase):
             s.write(RECORDS_FILE, records_text("Size=10", "Random=0", "Name1=Park", "Score1=45", "LName1=Dog",
                                                "Score3=7", "Extra=kept"))
             s.start()
-            time.sleep(1)
+            s.wait_fresh_board(10)
             open_records_from_menu(s)
             self.assertEqual(s.control_texts(RECORDS)[707], "Park")
             s.key("alt+r")
-            time.sleep(1)
-            texts = s.control_texts(RECORDS)
+            defaults = {707: NO_NAME, 708: NO_NAME, 709: NO_NAME, 701: "999", 703: "999", 705: "999",
+                        702: NO_NAME, 704: NO_NAME, 706: NO_NAME}
+            texts = harness.wait_for(
+                lambda: (lambda t: t if all(t.get(k) == v for k, v in defaults.items()) else None)(
+                    s.control_texts(RECORDS)), "the reset to show in the table")
             self.assertEqual([texts[i] for i in (707, 708, 709)], [NO_NAME] * 3)
             self.assertEqual([texts[i] for i in (701, 703, 705)], ["999"] * 3)
             self.assertEqual([texts[i] for i in (702, 704, 706)], [NO_NAME] * 3)
@@ -204,12 +205,13 @@ class ResetFromTheTable(unittest.TestCase):
                         ("LName1", NO_NAME), ("Score3", "999"), ("Extra", "kept"),
                         ("Name2", NO_NAME), ("Name3", NO_NAME), ("Score2", "999"),
                         ("LName2", NO_NAME), ("LName3", NO_NAME)]
+            s.wait_file(RECORDS_FILE, lambda data: keys_of(data) == expected, "the reset written")
             self.assertEqual(keys_of(s.read(RECORDS_FILE)), expected)
             self.assertIn(b"Name1=\xc0\xcc\xb8\xa7\xbe\xf8\xc0\xbd\r\n", s.read(RECORDS_FILE))
 
             # A second reset writes the same defaults again; the table stays open.
             s.click(*button_centre(s, RECORDS, 777))
-            time.sleep(1)
+            time.sleep(1)  # nothing shows a second reset: the time given to it
             self.assertIn(RECORDS, window_titles(s))
             self.assertEqual(keys_of(s.read(RECORDS_FILE)), expected)
             s.key("Return")
@@ -233,7 +235,7 @@ class EmptyName(unittest.TestCase):
         with Session() as s:
             s.write("level10.dat", level_file([("Tiny", TINY)]))
             s.start()
-            time.sleep(1)
+            s.wait_fresh_board(10)
             act_on(s, TINY, button=3)
             s.wait_window(BEST)
             texts = s.control_texts(BEST)
@@ -258,7 +260,7 @@ class SlowerWin(unittest.TestCase, ThumbnailChecks):
             s.write("level10.dat", level_file([("Tiny", TINY)]))
             s.write(RECORDS_FILE, original)
             s.start()
-            time.sleep(1)
+            s.wait_fresh_board(10)
             act_on(s, TINY, button=3)
             s.wait_window(BEST)
             texts = s.control_texts(BEST)
@@ -285,14 +287,14 @@ class DrawingObjects(unittest.TestCase):
             s.write("level10.dat", level_file([("Tiny", TINY)]))
             s.write(RECORDS_FILE, records_text("Score1=0"))
             s.start()
-            time.sleep(1)
+            s.wait_fresh_board(10)
             counts = []
             for _ in range(3):
                 act_on(s, TINY, button=3)
                 s.wait_window(BEST)
                 s.key("Return")
                 self.assertTrue(gone(s, BEST))
-                time.sleep(2.5)  # clicks right after a dialog closes are lost under Xvfb
+                s.wait_fresh_board(10)  # the next board painted: no drawing under way
                 counts.append(s.gdi_count())
             self.assertGreater(counts[0], 0, "the probe counts the game's objects")
             self.assertEqual(counts[1:], [counts[0]] * 2, "objects per closed win dialog: %s" % counts)
@@ -306,7 +308,7 @@ class Loss(unittest.TestCase):
             s.write("level15.dat", level_file([("Wide", [(col, 0) for col in range(15)])], size=15))
             s.write(RECORDS_FILE, original)
             s.start()
-            time.sleep(1)
+            s.wait_fresh_board(10)
             act_on(s, FULL_ROWS[:5], button=1)
             s.wait_window(LOSS)
             texts = s.control_texts(LOSS)
@@ -318,10 +320,7 @@ class Loss(unittest.TestCase):
             self.assertEqual(window_titles(s), ["Bombagram2"], "OK goes on to a new board")
 
             # At 15 x 15 a broken bomb costs 40 of a bar of 200; quitting saves Size=15.
-            time.sleep(2)
-            s.key("F4")
-            self.assertTrue(wait_board_size(s, 15))
-            time.sleep(0.5)
+            s.fresh_board("F4", 15)
             act_on(s, [(col, 0) for col in range(5)], button=1, size=15)
             s.wait_window(LOSS)
             s.click(*button_centre(s, LOSS, 2))

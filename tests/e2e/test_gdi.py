@@ -4,7 +4,6 @@ device context a drawing makes is given back."""
 import time
 import unittest
 
-import boardview as bv
 import harness
 
 BOMBS = {(c, 0) for c in range(10)} | {(0, r) for r in range(10)}
@@ -13,10 +12,9 @@ BOMBS = {(c, 0) for c in range(10)} | {(0, r) for r in range(10)}
 class GdiTest(unittest.TestCase):
     def test_actions_and_paints_leave_the_gdi_count_unchanged(self):
         with harness.Session() as s:
-            s.write("level10.dat", bv.level_file(10, [("Cross", bv.grid_from_rows(10, BOMBS))]))
+            s.write("level10.dat", harness.level_file([("Cross", BOMBS)], 10))
             s.start()
-            time.sleep(1.5)
-            geo = bv.Geometry(10, s.client_origin()[:2])
+            geo = s.wait_fresh_board(10)
             before = s.gdi_count()
             self.assertGreater(before, 0, "the probe counts the game's objects")
             actions = 0
@@ -41,8 +39,9 @@ class GdiTest(unittest.TestCase):
                 for _ in range(3):
                     self.assertTrue(s.repaint())
                     actions += 1
-            time.sleep(1.0)
-            after = s.gdi_count()
+            # The last of the new boards painted, and the count steady: no drawing under way.
+            s.wait_fresh_board(10)
+            after = s.steady_gdi_count()
             print("\n%d actions and paints in %.1f s; GDI objects %d before, %d after"
                   % (actions, time.time() - started, before, after))
             self.assertGreater(actions, 2000)

@@ -9,6 +9,7 @@ import time
 import unittest
 
 import boardview as bv
+import harness
 from harness import Session
 
 # The sheet's caption; under wizard paging the window shows the title of the
@@ -34,12 +35,7 @@ FIRST_PAGE_TEXTS = [
 TOP_ROW_BOMBS = {(c, 0) for c in range(10)}
 
 
-def seconds_value(img, geo):
-    """The seconds counter as a number, or None while it shows no digits."""
-    cells = bv.seconds_shown(img, geo)
-    if None in cells:
-        return None
-    return int("".join("0" if c == 10 else str(c) for c in cells))
+seconds_value = bv.seconds_value
 
 
 def sheet_window(session):
@@ -47,16 +43,6 @@ def sheet_window(session):
         if w["title"] in SHEET_TITLES:
             return w
     return None
-
-
-def wait_until(check, timeout=10.0, pause=0.2):
-    """The first true result of check(), or the last false one at the timeout."""
-    deadline = time.time() + timeout
-    result = check()
-    while not result and time.time() < deadline:
-        time.sleep(pause)
-        result = check()
-    return result
 
 
 class Sheet:
@@ -115,10 +101,16 @@ def click_centre(session, control):
 
 
 def open_help(session):
+    session.xdotool("mousemove", 512, 384)  # keys go to the window under the pointer
     session.key("F1")
-    ok = wait_until(lambda: sheet_window(session) is not None)
-    if not ok:
-        raise AssertionError("F1 did not open the help wizard")
+    harness.wait_for(lambda: sheet_window(session), "F1 to open the help wizard")
+
+
+def wait_wizard_closed(session, what):
+    """Waits until the wizard is gone, the game window enabled and taking input again."""
+    harness.wait_for(lambda: sheet_window(session) is None, what)
+    harness.wait_for(lambda: main_window_enabled(session), "the game window enabled again")
+    session.wait_ready()
 
 
 def main_window_enabled(session):
@@ -132,13 +124,13 @@ class HelpWizard(unittest.TestCase):
     def settled_sheet(self, session, page):
         """Waits for the wizard to show the page with its buttons set."""
         want = expected_buttons(page)
-        sheet = wait_until(lambda: (lambda s: s if s.buttons_of_page() == want else None)(Sheet(session)),
-                           timeout=8)
-        if not sheet:
+        try:
+            return harness.wait_for(lambda: (lambda s: s if s.buttons_of_page() == want else None)(Sheet(session)),
+                                    "page %d" % page, timeout=8)
+        except harness.WaitTimeout:
             got = Sheet(session)
             self.fail("page %d: wanted (page, back, next, finish) %s, saw %s"
                       % (page, want, got.buttons_of_page()))
-        return sheet
 
     def press(self, session, sheet, ident):
         button = sheet.button(ident)
@@ -175,25 +167,21 @@ class HelpWizard(unittest.TestCase):
             self.press(s, sheet, NEXT)
             sheet = self.settled_sheet(s, 5)
             self.press(s, sheet, FINISH)
-            self.assertTrue(wait_until(lambda: sheet_window(s) is None), "Finish left the wizard open")
-            self.assertTrue(wait_until(lambda: main_window_enabled(s)), "the game window stays disabled")
+            wait_wizard_closed(s, "Finish to close the wizard")
             self.assertTrue(s.running())
 
             # Nothing of the last visit is remembered: it opens on page 1 again.
             open_help(s)
             sheet = self.settled_sheet(s, 1)
             self.press(s, sheet, CANCEL)
-            self.assertTrue(wait_until(lambda: sheet_window(s) is None), "Cancel left the wizard open")
+            harness.wait_for(lambda: sheet_window(s) is None, "Cancel to close the wizard")
             self.assertTrue(s.running())
 
     def test_clock_stands_still_while_open(self):
         with Session() as s:
-            s.write("level10.dat", bv.level_file(10, [("Row", bv.grid_from_rows(10, TOP_ROW_BOMBS))]))
+            s.write("level10.dat", harness.level_file([("Row", TOP_ROW_BOMBS)], 10))
             s.start()
-            s.key("F3")  # a fresh 10 x 10 picture board
-            time.sleep(1.0)
-            x, y, _, _ = s.client_origin()
-            geo = bv.Geometry(10, (x, y))
+            geo = s.fresh_board("F3", 10)
 
             def seconds():
                 return seconds_value(s.screenshot(), geo)
@@ -202,20 +190,19 @@ class HelpWizard(unittest.TestCase):
             first = seconds()
             # Catch a tick of the seconds counter: its phase is then known, so
             # the wizard opens and closes well away from the next tick.
-            changed = wait_until(lambda: seconds() not in (None, first), timeout=4, pause=0.02)
-            self.assertTrue(changed, "the seconds counter did not run after a click on the board")
+            harness.wait_for(lambda: seconds() not in (None, first), "the seconds counter to run after a click",
+                             timeout=4, interval=0.02)
             tick = time.time()
             shown = seconds()
             open_help(s)
-            while time.time() < tick + 4.1:
-                time.sleep(0.02)
+            time.sleep(max(0.0, tick + 4.1 - time.time()))  # the wizard stays open 4 s from the tick
             s.key("Escape")
             closed = time.time()
-            self.assertTrue(wait_until(lambda: sheet_window(s) is None, timeout=5), "Escape left the wizard open")
-            s.probe("repaint", "Bombagram2")
-            after = wait_until(seconds, timeout=5, pause=0.05)
+            harness.wait_for(lambda: sheet_window(s) is None, "Escape to close the wizard", timeout=5)
+            s.repaint()
+            after = harness.wait_for(seconds, "the seconds counter back after the wizard closed", timeout=5,
+                                     interval=0.05)
             read = time.time()
-            self.assertIsNotNone(after, "the seconds counter did not come back after the wizard closed")
             # Standing still for the 4 s of the wizard, the counter has only
             # the ticks since it closed (one more if a tick slipped in as it
             # opened); running on, it would be 4 further.
@@ -223,8 +210,7 @@ class HelpWizard(unittest.TestCase):
             self.assertLessEqual(after - shown, int(read - closed) + 2,
                                  "the seconds ran on while the wizard was open (%d then %d, %.1f s after closing)"
                                  % (shown, after, read - closed))
-            self.assertTrue(wait_until(lambda: (seconds() or 0) > after, timeout=3, pause=0.1),
-                            "the clock did not go on after the wizard closed")
+            harness.wait_for(lambda: (seconds() or 0) > after, "the clock to go on after the wizard closed", timeout=3)
 
 
 class AboutBox(unittest.TestCase):
@@ -233,7 +219,7 @@ class AboutBox(unittest.TestCase):
             s.copy_shipped_levels()
             s.start()
             s.key("alt+h")
-            time.sleep(0.5)
+            s.wait_menu()
             s.key("a")
             about = s.wait_window(ABOUT_TITLE, timeout=10)
 
@@ -250,13 +236,12 @@ class AboutBox(unittest.TestCase):
             self.assertEqual(int(ok[0]["style"], 16) & 0xF, 1, "OK is not the default button")
 
             s.key("Escape")
-            time.sleep(1.0)
+            time.sleep(1.0)  # the time given to an Escape that should do nothing
             self.assertIn(ABOUT_TITLE, [w["title"] for w in s.windows()], "Escape closed the About box")
 
             s.key("Return")
-            self.assertTrue(wait_until(lambda: ABOUT_TITLE not in [w["title"] for w in s.windows()]),
-                            "Enter left the About box open")
-            self.assertTrue(wait_until(lambda: main_window_enabled(s)), "the game window stays disabled")
+            harness.wait_for(lambda: ABOUT_TITLE not in s.titles(), "Enter to close the About box")
+            harness.wait_for(lambda: main_window_enabled(s), "the game window enabled again")
             self.assertTrue(s.running())
 
 

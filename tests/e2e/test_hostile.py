@@ -4,9 +4,9 @@ outcome is the one the game chose for bad input."""
 import os
 import stat
 import subprocess
-import time
 import unittest
 
+import boardview as bv
 from harness import Session
 from recordsfile import (BEST, RECORDS, RECORDS_FILE, act_on, exit_from_menu, gone, level_file,
                          open_records_from_menu, records_text, window_titles)
@@ -49,11 +49,13 @@ def start_expecting_error(s, text):
 
 class HostileLevelFiles(unittest.TestCase):
     def check_still_playing(self, s):
-        time.sleep(0.5)
+        geo = s.wait_fresh_board(10)
         self.assertTrue(s.running(), "the game ended")
         act_on(s, [(0, 0), (5, 5)], button=3)
         act_on(s, [(4, 4)], button=1)
-        time.sleep(0.5)
+        # Moves are taken in order: the last one shows once the others have been played.
+        s.wait_screen(lambda img: not bv.block_shows(img, geo, 4, 4, "covered") or not s.running(),
+                      "the last move on the board")
         self.assertTrue(s.running(), "the game ended after a few moves")
         self.assertIn("Bombagram2", window_titles(s))
 
@@ -73,7 +75,6 @@ class HostileLevelFiles(unittest.TestCase):
             s.start()
             for _ in range(3):
                 s.key("F2")  # new boards, most of them beyond the end of the file
-                time.sleep(0.4)
             self.check_still_playing(s)
 
     def test_oversized_file_with_garbage_after_the_records(self):
@@ -110,7 +111,7 @@ class HostileRecordsFiles(unittest.TestCase):
             s.copy_shipped_levels()
             s.write(RECORDS_FILE, original)
             s.start()
-            time.sleep(0.5)
+            s.wait_fresh_board(10)
             open_records_from_menu(s)
             texts = s.control_texts(RECORDS)
             self.assertEqual(texts[707], "N" * 29, "a long name is cut at the text buffer")
@@ -137,7 +138,7 @@ class HostileRecordsFiles(unittest.TestCase):
             if not lock_file(s.path(RECORDS_FILE)):
                 self.skipTest("this file system cannot make a file read-only for root")
             s.start()
-            time.sleep(0.5)
+            s.wait_fresh_board(10)
             act_on(s, TINY, button=3)
             s.wait_window(BEST, timeout=10)
             s.xdotool("type", "Ghost")

@@ -21,7 +21,7 @@ import unittest
 
 import harness
 from harness import Session
-from recordsfile import BEST, LOSS, NO_NAME, RECORDS, RECORDS_FILE, BOARD_ORIGIN, level_file
+from recordsfile import BEST, LOSS, NO_NAME, RECORDS, RECORDS_FILE, level_file
 
 ROUNDS = int(os.environ.get("LONGPLAY_ROUNDS", "11"))
 # Wine titles the wizard after its page rather than after the sheet.
@@ -117,23 +117,15 @@ class Player:
         self.games = 0
         self.wins = 0
         self.losses = 0
+        self.free_clip = session.clip()
 
     # --- where things are ----------------------------------------------
     def point(self, col, row):
-        x, y = self.origin
-        left, top = BOARD_ORIGIN[self.size]
-        return x + left + 12 + 15 * col + 7, y + top + 12 + 15 * row + 7
+        return self.geo.block_centre(col, row)
 
     def refresh_origin(self):
-        width = BOARD_ORIGIN[self.size][0] + 15 * self.size + 24
-        deadline = time.time() + 10
-        while time.time() < deadline:
-            x, y, w, _ = self.s.client_origin()
-            if w == width:
-                self.origin = (x, y)
-                return
-            time.sleep(0.2)
-        self.test.fail("the window was not fitted to %d x %d" % (self.size, self.size))
+        self.geo = self.s.wait_fitted(self.size)
+        self.origin = (self.geo.ox, self.geo.oy)
 
     def key(self, name):
         """Without a window manager the keyboard follows the pointer: keys are
@@ -146,42 +138,48 @@ class Player:
     def deal(self, key):
         """Presses a key that deals a new board early in a clock second, so
         that the second (the random seed) is known."""
-        while True:
-            fraction = time.time() % 1
-            if fraction > 0.5:
-                time.sleep(1.05 - fraction)
-                continue
-            before = time.time()
-            self.key(key)
-            time.sleep(0.25)
-            if int(before) == int(time.time()):
-                return int(before)
+        fraction = time.time() % 1
+        if fraction > 0.5:
+            time.sleep(1.05 - fraction)  # waits for the clock's next second, the seed
+        before = time.time()
+        self.key(key)
+        return int(before)
 
     def new_board(self, size, random_source):
         """Deals a board of the size from the wanted source and learns its
-        bombs from the clues on screen. A key pressed while a closing dialog
-        still holds the focus can be lost, so the source is read back from the
-        clues, and switched again when it is not the wanted one."""
+        bombs from the clues on screen. The size key is taken once the window
+        is fitted to the size (the sizes take turns, so each board changes
+        it); when the board is of the other source, F6 deals one of the
+        wanted source, taken once that shows. A lost key is pressed again."""
         self.size = size
+        key, unwanted = SIZE_KEYS[size], None
         for _ in range(6):
-            seed = self.deal(SIZE_KEYS[size])
-            self.refresh_origin()
-            time.sleep(0.3)
-            shown = self.clue_counts(self.s.screenshot())
-            random_bombs_shown = self.random_board_shown(seed, shown)
-            if shown == expected_counts(picture(size), size):
-                self.random = False
-            elif random_bombs_shown is not None:
-                self.random = True
-            else:
-                time.sleep(1.0)  # the key was lost: this board is an older one
+            seed = self.deal(key)
+            try:
+                self.refresh_origin()
+                source, bombs = harness.wait_for(
+                    lambda: (lambda shown: shown if shown and shown[0] != unwanted else None)(self.board_shown(seed)),
+                    "a board dealt by %s" % key, timeout=4)
+            except harness.WaitTimeout:
                 continue
+            self.random = source == "random"
             if self.random == random_source:
-                self.bombs = random_bombs_shown if random_source else picture(size)
+                self.bombs = bombs
                 return
-            self.key("F6")  # the other source
-            time.sleep(1.0)
+            key, unwanted = "F6", source
         self.test.fail("could not deal a %s board" % ("random" if random_source else "picture"))
+
+    def board_shown(self, seed):
+        """("picture", bombs) or ("random", bombs) for a fresh board of the
+        size on screen, by its clues; None for any other picture."""
+        shot = self.s.screenshot()
+        if not harness.board_is_fresh(shot, self.geo):
+            return None
+        shown = self.clue_counts(shot)
+        if shown == expected_counts(picture(self.size), self.size):
+            return "picture", picture(self.size)
+        bombs = self.random_board_shown(seed, shown)
+        return ("random", bombs) if bombs is not None else None
 
     def random_board_shown(self, seed, shown):
         """The random board on screen: of the seconds around the key press,
@@ -196,7 +194,7 @@ class Player:
         """How many numbers each column and each row shows, read from the
         coloured pixels through the middle of each number's place."""
         x, y = self.origin
-        left, top = BOARD_ORIGIN[self.size]
+        left, top = self.geo.left, self.geo.top
         limit = (self.size + 1) // 2
         columns, rows = [], []
         for line in range(self.size):
@@ -217,22 +215,16 @@ class Player:
     # --- moves -----------------------------------------------------------
     def click(self, block, button):
         self.s.click(*self.point(*block), button=button)
-        time.sleep(0.03)
+        time.sleep(0.03)  # the clicks' pace
 
     def shows_checked(self, block):
         """The block's centre shows the blue cross of a checked block."""
         return self.s.screenshot().pixel(*self.point(*block)) == (0, 0, 255)
 
     def first_action(self, block, act):
-        """The first move of a game, repeated until the board shows it: for a
-        moment after a dialog closes, Wine under Xvfb drops button presses."""
-        for _ in range(12):
-            act()
-            time.sleep(0.2)
-            if self.shows_checked(block):
-                return
-            time.sleep(0.3)
-        self.test.fail("the board ignored the first move on %s" % (block,))
+        """The first move of a game, repeated until the board shows it: input
+        around a dialog's closing can be lost."""
+        self.s.first_move(act, lambda: self.shows_checked(block), "the board to show the first move on %s" % (block,))
 
     def hint(self, block):
         self.s.xdotool("keydown", "ctrl")
@@ -244,7 +236,6 @@ class Player:
         if use_hint:
             col, row = self.size // 2, self.size - 3  # a bomb of the picture
             self.first_action((col, row), lambda: self.hint((col, row)))
-            time.sleep(0.3)
             bombs = [b for b in bombs if b[0] != col and b[1] != row]
         else:
             self.first_action(bombs[0], lambda: self.click(bombs[0], 3))
@@ -252,7 +243,7 @@ class Player:
         run = [b for b in bombs if b[1] == 2 and 1 <= b[0] <= 4]
         if not self.random and len(run) == 4:
             self.s.drag([self.point(*b) for b in run], button=3)
-            time.sleep(0.3)  # the stroke's end frees the pointer from its row
+            harness.wait_for(lambda: self.s.clip() == self.free_clip, "the stroke's end to free the pointer from its row")
             bombs = [b for b in bombs if b not in run]
         for block in bombs:
             self.click(block, 3)
@@ -265,7 +256,7 @@ class Player:
             self.click(block, 1)
         self.s.wait_window(LOSS, timeout=10)
         self.key("Return")
-        self.after_game(won=False)
+        self.after_game(LOSS, won=False)
 
     def finish_won_game(self):
         title = self.s.wait_window(BEST, timeout=10)["title"]
@@ -284,16 +275,18 @@ class Player:
             self.test.assertEqual(table[{10: 701, 15: 703, 20: 705}[self.size]], str(seconds))
             self.key("Return")
             self.best[self.size] = (seconds, name, level)
+            last = RECORDS
         else:  # GAMEOVER1: no better than the best
             self.test.assertGreaterEqual(seconds, self.best[self.size][0])
             self.key("Return")
-        self.after_game(won=True)
+            last = title
+        self.after_game(last, won=True)
 
-    def after_game(self, won):
+    def after_game(self, last_dialog, won):
         self.games += 1
         self.wins += won
         self.losses += not won
-        time.sleep(1.5)  # keys right after a dialog closes can be lost
+        self.s.wait_gone(last_dialog)
         self.test.assertTrue(self.s.running(), "the game ended after game %d" % self.games)
         if os.path.exists(self.s.path(RECORDS_FILE)):
             records_section(self.s.read(RECORDS_FILE))  # complete and readable
@@ -301,32 +294,28 @@ class Player:
     # --- the rest of the program ----------------------------------------
     def visit_dialogs(self):
         self.key("alt+g")
-        time.sleep(0.3)
+        self.s.wait_menu()
         self.key("t")
         self.s.wait_window(RECORDS)
         self.key("Return")
-        time.sleep(1.0)
+        self.s.wait_gone(RECORDS)
         self.key("F1")
         self.wait_any(HELP_TITLES)
         self.key("Escape")
-        time.sleep(1.5)  # keys right after the wizard closes can be lost
+        harness.wait_for(lambda: not set(HELP_TITLES) & set(self.s.titles()), "the help wizard to close")
+        self.s.wait_ready()
         self.key("alt+h")
-        time.sleep(0.3)
+        self.s.wait_menu()
         self.key("a")
         self.s.wait_window(ABOUT_TITLE)
         self.key("Return")
-        time.sleep(0.5)
+        self.s.wait_gone(ABOUT_TITLE)
         titles = [w["title"] for w in self.s.windows()]
         for title in (RECORDS, ABOUT_TITLE) + HELP_TITLES:
             self.test.assertNotIn(title, titles)
 
     def wait_any(self, titles, timeout=15):
-        deadline = time.time() + timeout
-        while time.time() < deadline:
-            if any(w["title"] in titles for w in self.s.windows()):
-                return
-            time.sleep(0.3)
-        self.test.fail("none of %s opened" % (titles,))
+        harness.wait_for(lambda: set(titles) & set(self.s.titles()), "one of %s to open" % (titles,), timeout)
 
     def change_activation(self):
         """Another program takes the activation; a click on the panel brings
@@ -334,8 +323,7 @@ class Player:
         other = subprocess.Popen(["wine", "minimal_window.exe"], cwd=self.s.folder, env=self.s.env,
                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.s.wait_window("Minimal")
-        x, y = self.origin
-        self.s.click(x + 5, y + BOARD_ORIGIN[self.size][1] + 15 * self.size + 35, 1)
+        self.s.click(*self.geo.panel_point(), 1)
         other.kill()
         other.wait()
 

@@ -9,7 +9,7 @@ import unittest
 
 import harness
 from harness import Session
-from recordsfile import (LOSS, NO_NAME, RECORDS, RECORDS_FILE, act_on, client_width, exit_from_menu, gone,
+from recordsfile import (LOSS, NO_NAME, RECORDS, RECORDS_FILE, act_on, exit_from_menu, gone,
                          keys_of, level_file, open_records_from_menu, records_text, wait_board_size,
                          window_titles)
 
@@ -32,12 +32,12 @@ class FirstStart(unittest.TestCase):
         with Session() as s:
             picture_levels(s)
             s.start()
-            time.sleep(1)
+            s.wait_fresh_board(10)
             self.assertFalse(os.path.exists(s.path(RECORDS_FILE)), "starting writes nothing")
             open_records_from_menu(s)
             self.assertEqual(table_rows(s.control_texts(RECORDS)), [[NO_NAME, "999", NO_NAME]] * 3)
             s.key("Escape")  # ignored in the table
-            time.sleep(0.5)
+            time.sleep(0.5)  # nothing shows an Escape that does nothing: the time given to it
             self.assertIn(RECORDS, window_titles(s))
             s.key("Return")
             self.assertTrue(gone(s, RECORDS))
@@ -55,8 +55,7 @@ class SettingsAcrossRuns(unittest.TestCase):
             self.assertTrue(wait_board_size(s, 15), "the stored size is the first board's")
             s.key("F5")  # expert: 20 x 20
             self.assertTrue(wait_board_size(s, 20))
-            s.key("F6")  # back to the picture files
-            time.sleep(1)
+            s.key("F6")  # back to the picture files; keys are taken in order
             s.key("alt+F4")
             self.assertEqual(s.wait_exit(), 0)
             self.assertEqual(keys_of(s.read(RECORDS_FILE)), [("Random", "0"), ("Size", "20"), ("Name1", "Ann")])
@@ -74,10 +73,8 @@ class SettingsAcrossRuns(unittest.TestCase):
             picture_levels(s)
             s.write(RECORDS_FILE, original)
             s.start()
-            time.sleep(1)
-            s.key("F4")  # 15 x 15: each broken bomb costs 40 of a bar of 200
-            self.assertTrue(wait_board_size(s, 15))
-            time.sleep(0.5)
+            s.wait_fresh_board(10)
+            s.fresh_board("F4", 15)  # 15 x 15: each broken bomb costs 40 of a bar of 200
             act_on(s, [(col, 0) for col in range(5)], button=1, size=15)
             s.wait_window(LOSS)
             s.key("Escape")  # the cancel command is Quit game here
@@ -115,7 +112,7 @@ class HandEditedFile(unittest.TestCase):
             picture_levels(s)
             s.write(RECORDS_FILE, records_text("Score1=-5", "Name1=Cheat"))
             s.start()
-            time.sleep(1)
+            s.wait_fresh_board(10)
             act_on(s, TINY, button=3)
             s.wait_window("축하합니다")
             texts = s.control_texts("축하합니다")
@@ -145,11 +142,12 @@ def start_in_directory_of_length(s, length):
         s.game = subprocess.Popen(["wine", harness.GAME_EXE], cwd=folder, env=s.env,
                                   stdout=log, stderr=subprocess.STDOUT)
     # The level reader's own buffer is shorter: it may report its file first.
-    deadline = time.time() + 30
-    while time.time() < deadline and "Bombagram2" not in window_titles(s):
-        if "error" in window_titles(s):
+    def started():
+        titles = window_titles(s)
+        if "error" in titles:
             s.key("Return")
-        time.sleep(0.5)
+        return "Bombagram2" in titles
+    harness.wait_for(started, "the game's window", timeout=30)
     return folder
 
 
@@ -178,7 +176,7 @@ class LongDirectory(unittest.TestCase):
             open_records_from_menu(s)
             self.assertEqual(table_rows(s.control_texts(RECORDS)), [[NO_NAME, "999", NO_NAME]] * 3)
             s.key("alt+r")  # a reset that cannot be written goes unnoticed
-            time.sleep(0.5)
+            time.sleep(0.5)  # nothing shows it: the time given to it
             s.key("Return")
             self.assertTrue(gone(s, RECORDS))
             self.assertEqual(exit_from_menu(s), 0, "an orderly end, no crash")

@@ -3,9 +3,9 @@ run: a board in play, the best-time dialog and a help page. Each is cut out
 of the screen around its window and written to build/screenshots/."""
 import os
 import subprocess
-import time
 import unittest
 
+import boardview as bv
 import harness
 from harness import Session
 from recordsfile import BEST, act_on, level_file
@@ -25,6 +25,24 @@ def window_box(s, title):
             x, y, cw, ch = w["client"]
             return x, y, cw, ch
     raise AssertionError("no window %r" % title)
+
+
+def picture_in(s, box):
+    x, y, w, h = box
+    return s.screenshot().region(x, y, w, h)
+
+
+def settled(s, box, what, changed_from=None):
+    """Waits until the box shows the same picture on two screenshots in a row
+    (its window has finished drawing), one that differs from changed_from."""
+    last = [None]
+
+    def same():
+        picture = picture_in(s, box)
+        steady = picture == last[0] and picture != changed_from
+        last[0] = picture
+        return steady
+    harness.wait_for(same, what)
 
 
 def cut(s, box, name):
@@ -49,43 +67,39 @@ class Showcase(unittest.TestCase):
         with Session() as s:
             s.write("level10.dat", level_file([("컵", CUP)]))
             s.start()
-            time.sleep(1)
+            geo = s.wait_fresh_board(10)
             # A board in play: a few blocks broken, checked and dragged over.
             act_on(s, [(0, 0), (9, 9), (0, 9)], button=1)
             act_on(s, [(2, 3), (3, 3), (4, 3)], button=3)
-            time.sleep(1.5)
+            s.wait_screen(lambda img: bv.block_shows(img, geo, 4, 3, "checked"), "the last check on the board")
             board = cut(s, window_box(s, "Bombagram2"), "board.png")
             self.assertEqual(png_size(board), (218, 263))
 
             # The help wizard's first page.
             s.xdotool("mousemove", 512, 384)
             s.key("F1")
-            title = None
-            for _ in range(40):
-                titles = [w["title"] for w in s.windows()]
-                title = next((t for t in HELP_TITLES if t in titles), None)
-                if title:
-                    break
-                time.sleep(0.3)
-            self.assertIsNotNone(title, "the help wizard did not open")
-            time.sleep(1)
+            title = harness.wait_for(lambda: next((t for t in HELP_TITLES if t in s.titles()), None),
+                                     "the help wizard to open", timeout=12)
             box = window_box(s, title)
+            settled(s, box, "the help page drawn")
             help_page = cut(s, box, "help.png")
             self.assertEqual(png_size(help_page), box[2:])
             s.xdotool("mousemove", 512, 384)
             s.key("Escape")
-            time.sleep(2.5)
+            harness.wait_for(lambda: not set(HELP_TITLES) & set(s.titles()), "the help wizard to close")
+            s.wait_ready()
 
             # Solving the cup opens the best-time dialog with its thumbnail.
             act_on(s, [b for b in CUP if b not in [(2, 3), (3, 3), (4, 3)]], button=3, pause=0.05)
             s.wait_window(BEST, timeout=10)
-            time.sleep(1)
             box = window_box(s, BEST)
+            settled(s, box, "the best-time dialog drawn")
             dialog = cut(s, box, "best-time.png")
             self.assertEqual(png_size(dialog), box[2:])
             s.xdotool("mousemove", 512, 384)
+            before = picture_in(s, box)
             s.xdotool("type", "Player")
-            time.sleep(0.3)
+            settled(s, box, "the name drawn in its field", changed_from=before)
             cut(s, window_box(s, BEST), "best-time.png")
 
 

@@ -14,34 +14,24 @@ import tempfile
 import time
 import unittest
 
+import boardview as bv
+import harness
+from geometry import Geometry
 from harness import Session, TITLE
 
 FRAME_RATE = 48000
 FRAME_BYTES = 8  # two 32-bit float channels
-
-# The 10 x 10 board's layout: block (col, row) is the 15 x 15 square at
-# (boardLeft + 12 + 15 col, boardTop + 12 + 15 row) of the client area.
-BOARD_LEFT, BOARD_TOP, BLOCK = 44, 53, 15
-
-
-def level_file(bombs, size=10, name=b"soundtest"):
-    """One-record level file: 3-byte header, 20-byte name, the picture's bits
-    packed most significant first, row after row."""
-    bits = bytearray((size * size + 7) // 8)
-    for col, row in bombs:
-        i = row * size + col
-        bits[i // 8] |= 0x80 >> (i % 8)
-    return bytes([0, 0, 1]) + name.ljust(20, b"\0") + bytes(bits)
-
+# A sound has ended once this much silence follows it: longer than the gaps
+# inside any of the game's sounds.
+QUIET_SECONDS = 0.4
 
 # Bombs fill row 0; every other block is free.
 BOMBS = [(col, 0) for col in range(10)]
+LEVEL = harness.level_file([("soundtest", BOMBS)])
 
 
 def block_centre(origin, col, row):
-    x, y = origin[0], origin[1]
-    return (x + BOARD_LEFT + 12 + BLOCK * col + BLOCK // 2,
-            y + BOARD_TOP + 12 + BLOCK * row + BLOCK // 2)
+    return Geometry(10, origin).block_centre(col, row)
 
 
 class Recording:
@@ -54,12 +44,7 @@ class Recording:
         return os.path.getsize(self.path) if os.path.exists(self.path) else 0
 
     def wait_running(self, timeout=10):
-        deadline = time.time() + timeout
-        while time.time() < deadline:
-            if self.size() > 0:
-                return
-            time.sleep(0.1)
-        raise AssertionError("the sound device was never opened")
+        harness.wait_for(lambda: self.size() > 0, "the sound device to be opened", timeout)
 
     def mark(self):
         return self.size() - self.size() % FRAME_BYTES
@@ -71,6 +56,21 @@ class Recording:
             data = f.read()
         frames = len(data) // FRAME_BYTES
         return struct.unpack("<%df" % (2 * frames), data[:frames * FRAME_BYTES])[0::2]
+
+    def listen(self, mark, seconds, until_quiet):
+        """The left channel samples from mark on, once the device has written
+        `seconds` of sound since it, or (until_quiet) once a sound has been
+        followed by QUIET_SECONDS of silence."""
+        quiet = int(QUIET_SECONDS * FRAME_RATE)
+
+        def heard():
+            samples = self.samples_since(mark)
+            if len(samples) >= seconds * FRAME_RATE:
+                return samples
+            if until_quiet and len(samples) > quiet and not any(samples[-quiet:]) and any(samples):
+                return samples
+            return None
+        return harness.wait_for(heard, "%.1f s of sound recorded" % seconds, timeout=seconds + 15)
 
 
 def sound_in(samples):
@@ -94,7 +94,7 @@ class SoundDeviceTest(unittest.TestCase):
         cls.scratch = tempfile.mkdtemp(prefix="bombagram2-sound-")
         cls.raw = os.path.join(cls.scratch, "sound.raw")
         cls.session = Session(sound_file=cls.raw)
-        cls.session.write("level10.dat", level_file(BOMBS))
+        cls.session.write("level10.dat", LEVEL)
         cls.session.start()
         cls.recording = Recording(cls.raw)
         cls.recording.wait_running()
@@ -105,18 +105,20 @@ class SoundDeviceTest(unittest.TestCase):
         cls.session.close()
         shutil.rmtree(cls.scratch, ignore_errors=True)
 
-    def act_and_listen(self, action, seconds=2.0):
+    def act_and_listen(self, action, seconds=2.0, until_quiet=True):
+        """What the action made heard: listened to until its sound has
+        ended, and for at most `seconds` of sound (all of it when nothing
+        plays, or when until_quiet is false)."""
         mark = self.recording.mark()
         action()
-        time.sleep(seconds)
-        return sound_in(self.recording.samples_since(mark))
+        return sound_in(self.recording.listen(mark, seconds, until_quiet))
 
     def click(self, col, row, button=1):
         x, y = block_centre(self.origin, col, row)
         return lambda: self.session.click(x, y, button)
 
     def test_1_idle_game_is_silent(self):
-        heard = self.act_and_listen(lambda: None, 3.0)
+        heard = self.act_and_listen(lambda: None, 3.0)  # silence is listened to for the whole time
         self.assertIsNone(heard, "sound from a game nobody touched: %s" % heard)
 
     def test_2_breaking_a_free_block_plays_the_crumble(self):
@@ -173,8 +175,9 @@ class SoundDeviceTest(unittest.TestCase):
         def solve():
             for col in rest:
                 self.session.click(*block_centre(self.origin, col, 0), button=3)
-                time.sleep(0.05)
-        heard = self.act_and_listen(solve, 4.0)
+                time.sleep(0.05)  # the clicks' pace
+        # The whole 4 s: the fanfare follows the checks once the dialog opens.
+        heard = self.act_and_listen(solve, 4.0, until_quiet=False)
         titles = [w["title"] for w in self.session.windows()]
         self.assertIn("축하합니다", titles, "the board was not solved")
         self.assertIsNotNone(heard)
@@ -191,17 +194,16 @@ class NoSoundDeviceTest(unittest.TestCase):
 
     def test_game_plays_without_sound_and_shows_no_message(self):
         with Session() as s:
-            s.write("level10.dat", level_file(BOMBS))
+            s.write("level10.dat", LEVEL)
             s.start()
+            geo = s.wait_fresh_board(10)
             origin = s.client_origin()
-            time.sleep(1.0)
             self.assertEqual([w["title"] for w in s.windows()], [TITLE])
             before = s.screenshot("before.ppm")
             for col, row, button in ((4, 4, 1), (6, 2, 3), (5, 0, 1)):  # break, check, bomb
                 s.click(*block_centre(origin, col, row), button=button)
-                time.sleep(0.3)
-            time.sleep(0.5)
-            after = s.screenshot("after.ppm")
+            # Input is taken in order: the bomb, broken last, shows as checked after the others.
+            after = s.wait_screen(lambda img: bv.block_shows(img, geo, 5, 0, "checked"), "the bomb broken")
             for col, row, _ in ((4, 4, 1), (6, 2, 3)):
                 x, y = block_centre(origin, col, row)
                 changed = before.region(x - 7, y - 7, 15, 15) != after.region(x - 7, y - 7, 15, 15)

@@ -1,8 +1,6 @@
 """The main window: its client size for each board size, its place on the
 screen (also on a screen smaller than the window), the menu's check marks,
 and the orderly end through the menu and through closing the window."""
-import subprocess
-import time
 import unittest
 
 import boardview as bv
@@ -13,9 +11,9 @@ BOMBS = {(c, 0) for c in range(10)}
 
 def start_game(session):
     for n in (10, 15, 20):
-        session.write("level%d.dat" % n, bv.level_file(n, [("Top", bv.grid_from_rows(n, {(c, 0) for c in range(n)}))]))
+        session.write("level%d.dat" % n, harness.level_file([("Top", {(c, 0) for c in range(n)})], n))
     session.start()
-    time.sleep(1.0)
+    session.wait_ready()
 
 
 class WindowTest(unittest.TestCase):
@@ -34,14 +32,15 @@ class WindowTest(unittest.TestCase):
     def menu_marks(self):
         """Opens the Game menu from the keyboard and gives the heights of its check marks."""
         self.s.key("alt+g")
-        time.sleep(0.6)
-        popups = [w for w in self.s.windows() if w["class"] == "#32768"]
-        img = self.s.screenshot()
-        self.s.key("Escape")
-        self.s.key("Escape")
-        time.sleep(0.3)
-        self.assertEqual(len(popups), 1, "the Game menu opens")
+        popups = self.s.wait_menu()
         left, top, right, bottom = popups[0]["rect"]
+        # The menu has drawn its items once their black text shows.
+        img = self.s.wait_screen(lambda img: any(img.pixel(x, y) == bv.BLACK for y in range(top, bottom, 2)
+                                                 for x in range(left, right, 2)), "the menu's items drawn")
+        self.s.key("Escape")
+        self.s.key("Escape")
+        harness.wait_for(lambda: not self.s.menus(), "the menu to close")
+        self.assertEqual(len(popups), 1, "the Game menu opens")
         rows = [y for y in range(top, bottom)
                 if any(img.pixel(x, y) == bv.BLACK for x in range(left + 3, left + 16))]
         marks, last = [], None
@@ -54,7 +53,7 @@ class WindowTest(unittest.TestCase):
     def test_client_area_fits_each_board_and_the_window_is_centred(self):
         for key, size in (("F4", 15), ("F5", 20), ("F3", 10), ("F3", 10)):
             self.s.key(key)
-            time.sleep(0.8)
+            self.s.wait_fitted(size)
             w = self.window()
             self.assertEqual(w["client"][2:], bv.CLIENT[size], "client area for %d x %d" % (size, size))
             left, top, right, bottom = w["rect"]
@@ -62,14 +61,12 @@ class WindowTest(unittest.TestCase):
             self.assertEqual(top, 768 // 2 - (bottom - top) // 2, "centred down")
 
     def test_check_marks_follow_the_size_and_the_board_source(self):
+        # Keys are taken in order: the menu opened after a key shows its effect.
         self.s.key("F3")
-        time.sleep(0.6)
         small = self.menu_marks()
         self.s.key("F4")
-        time.sleep(0.6)
         middle = self.menu_marks()
         self.s.key("F5")
-        time.sleep(0.6)
         large = self.menu_marks()
         self.assertEqual(len(small), 2, "one size and the picture boards")
         self.assertEqual(len(middle), 2)
@@ -81,23 +78,24 @@ class WindowTest(unittest.TestCase):
         self.assertEqual(small[1], large[1])
         self.assertGreater(small[1], large[0])
         self.s.key("F6")
-        time.sleep(0.6)
         self.assertEqual(self.menu_marks(), large[:1], "random boards: no mark on the picture item")
         self.s.key("F6")
-        time.sleep(0.6)
         self.assertEqual(self.menu_marks(), large, "picture boards again")
         self.s.key("F3")
-        time.sleep(0.6)
+        self.s.wait_fitted(10)
 
 
 class SmallScreenTest(unittest.TestCase):
     def test_a_window_larger_than_the_screen_stays_on_it(self):
         with harness.Session(width=400, height=300) as s:
             start_game(s)
+            before = s.wait_window(harness.TITLE)["rect"]
             for key, size in (("F5", 20), ("F4", 15), ("F3", 10)):
                 s.key(key)
-                time.sleep(0.8)
-                w = s.wait_window(harness.TITLE)
+                # Each size changes the window's outer size, held on the screen or not.
+                w = harness.wait_for(lambda: (lambda w: w if w["rect"] != before else None)(s.wait_window(harness.TITLE)),
+                                     "the window to change for a %d x %d board" % (size, size))
+                before = w["rect"]
                 left, top, right, bottom = w["rect"]
                 # Centred where it fits, else held at the screen's edge, never off it.
                 self.assertEqual(left, max(0, 200 - (right - left) // 2), "board %d" % size)
@@ -114,7 +112,7 @@ class EndTest(unittest.TestCase):
             geo = bv.Geometry(10, s.client_origin()[:2])
             s.click(*geo.block_centre(3, 3))  # ticks and repaints are under way
             s.key("alt+g")
-            time.sleep(0.5)
+            s.wait_menu()
             s.key("x")
             self.assertEqual(s.wait_exit(15), 0)
 

@@ -6,8 +6,10 @@
 //   probe controls <title>        the controls of the top-level window titled so
 //   probe gdi <title>             GDI objects in use by that window's process
 //   probe menu <title>            menu items of that window with their states
-//   probe repaint <title>         invalidates the whole client area, as uncovering it does
+//   probe repaint <title>         invalidates the whole client area, as uncovering it does,
+//                                 and returns once the window has painted it
 //   probe clip                    the cursor confinement rectangle, in screen pixels
+//   probe answers <title>         whether that window's thread takes a sent message within 5 s
 #include <windows.h>
 #include <winternl.h>
 
@@ -181,6 +183,18 @@ void printMenu(HMENU menu, int depth)
     }
 }
 
+// Returns once the window has painted what was invalidated: its update
+// region is empty (the paint has begun) and its thread takes a sent message
+// (the paint has ended). Gives up after 5 s.
+void waitPainted(HWND window)
+{
+    DWORD start = GetTickCount();
+    while (GetUpdateRect(window, nullptr, FALSE) && GetTickCount() - start < 5000)
+        Sleep(10);
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+}
+
 int fail(const char* why)
 {
     std::printf("error %s\n", why);
@@ -222,6 +236,16 @@ int main(int argc, char** argv)
     }
     if (command == "repaint") {
         std::printf("repaint %d\n", InvalidateRect(window, nullptr, TRUE) ? 1 : 0);
+        waitPainted(window);
+        return 0;
+    }
+    if (command == "answers") {
+        // Wine holds a thread for a while after it hides one of its windows
+        // (it waits for a window manager that a bare X display lacks); input
+        // arriving meanwhile is lost. A message answered means the thread is back.
+        DWORD_PTR result = 0;
+        LRESULT answered = SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+        std::printf("answers %d\n", answered ? 1 : 0);
         return 0;
     }
     if (command == "menu") {
