@@ -8,16 +8,11 @@
 #include "layout.h"
 #include "outward.h"
 
-int strokeButton = 0;
-int strokeAnchorX = 0;
-int strokeAnchorY = 0;
-bool visited[visitedRoom][visitedRoom];
-
 const int bothButtons = keyLeft | keyRight;
 const int hintBombReward = 2;
 
 // The cell area where the last full paint put it.
-static Box paintedCellArea() { return cellArea(paintedLayout(boardSize)); }
+static Box paintedCellArea() { return cellArea(paintedLayout(game.boardSize)); }
 static int cellAreaLeft() { return paintedCellArea().x; }
 static int cellAreaTop() { return paintedCellArea().y; }
 static int cellAreaEdge() { return paintedCellArea().width; }
@@ -34,7 +29,7 @@ BlockPos blockAt(int x, int y)
 
 bool onBoard(BlockPos block)
 {
-    return block.col >= 0 && block.col < boardSize && block.row >= 0 && block.row < boardSize;
+    return block.col >= 0 && block.col < game.boardSize && block.row >= 0 && block.row < game.boardSize;
 }
 
 bool insideCellArea(int x, int y)
@@ -49,47 +44,47 @@ static void clearVisited()
 {
     for (int col = 0; col < visitedRoom; ++col)
         for (int row = 0; row < visitedRoom; ++row)
-            visited[col][row] = false;
+            game.stroke.visited[col][row] = false;
 }
 
 static bool breakBomb(BlockPos b)
 {
-    cells[b.col][b.row] = Checked;  // a broken bomb shows as checked
-    if (soundEnabled)
+    game.cells[b.col][b.row] = Checked;  // a broken bomb shows as checked
+    if (game.soundEnabled)
         playErrorSound();
-    timeLeft -= profile.sizeFactor * profile.bombPenalty;
+    game.timeLeft -= game.profile.sizeFactor * game.profile.bombPenalty;
     endStroke();
     return true;
 }
 
 static bool breakBlock(BlockPos b)
 {
-    int& cell = cells[b.col][b.row];
-    bool bomb = solution[b.col][b.row] == 1;
+    int& cell = game.cells[b.col][b.row];
+    bool bomb = game.solution[b.col][b.row] == 1;
     if (cell == CoveredBomb || (cell == Checked && bomb))
         return breakBomb(b);
     if (cell != Covered && cell != Checked)
         return false;
     cell = Broken;
-    if (soundEnabled)
+    if (game.soundEnabled)
         playBreakSound(b.col, b.row);
-    timeLeft += profile.sizeFactor * profile.breakReward;
+    game.timeLeft += game.profile.sizeFactor * game.profile.breakReward;
     clampTime();
     return true;
 }
 
 static bool toggleCheck(BlockPos b)
 {
-    int& cell = cells[b.col][b.row];
+    int& cell = game.cells[b.col][b.row];
     if (cell == Broken)
         return false;
     if (cell == Checked)
-        cell = solution[b.col][b.row] == 1 ? CoveredBomb : Covered;
+        cell = game.solution[b.col][b.row] == 1 ? CoveredBomb : Covered;
     else
         cell = Checked;
-    if (soundEnabled)
+    if (game.soundEnabled)
         playCheckSound(b.col, b.row);
-    timeLeft += profile.sizeFactor * profile.checkReward;  // unchecking earns the same
+    game.timeLeft += game.profile.sizeFactor * game.profile.checkReward;  // unchecking earns the same
     clampTime();
     return true;
 }
@@ -97,9 +92,9 @@ static bool toggleCheck(BlockPos b)
 static void blockChanged(BlockPos b)
 {
     repaintBlock(b.col, b.row);
-    barRequest = true;
+    game.barRequest = true;
     if (isSolved())
-        gameState = Solved;
+        game.gameState = Solved;
 }
 
 // Every action starts the clock, but one that changes nothing after the
@@ -107,13 +102,13 @@ static void blockChanged(BlockPos b)
 static void keepSolved(bool wasSolved, bool changed)
 {
     if (wasSolved && !changed)
-        gameState = Solved;
+        game.gameState = Solved;
 }
 
 void cellAction(int x, int y, int word)
 {
-    bool wasSolved = gameState == Solved;
-    gameState = Playing;
+    bool wasSolved = game.gameState == Solved;
+    game.gameState = Playing;
     BlockPos b = blockAt(x, y);
     bool changed = false;
     if (onBoard(b) && word == keyLeft)
@@ -130,17 +125,17 @@ void beginStroke(int x, int y, int word)
     BlockPos b = blockAt(x, y);
     if (!onBoard(b))
         return;
-    strokeAnchorX = word16(x);
-    strokeAnchorY = word16(y);
-    strokeButton = word;
-    visited[b.col][b.row] = true;
+    game.stroke.strokeAnchor.x = word16(x);
+    game.stroke.strokeAnchor.y = word16(y);
+    game.stroke.strokeButton = word;
+    game.stroke.visited[b.col][b.row] = true;
     cellAction(x, y, word);
 }
 
 static void confineToLine(BlockPos b, int x, int y)
 {
-    int dx = std::abs(word16(x) - strokeAnchorX);
-    int dy = std::abs(word16(y) - strokeAnchorY);
+    int dx = std::abs(word16(x) - game.stroke.strokeAnchor.x);
+    int dy = std::abs(word16(y) - game.stroke.strokeAnchor.y);
     if (dy > dx) {
         int left = cellAreaLeft() + blockPixels * b.col;
         confineCursor(left, cellAreaTop(), left + blockPixels, cellAreaTop() + cellAreaEdge());
@@ -153,36 +148,36 @@ static void confineToLine(BlockPos b, int x, int y)
 void continueStroke(int x, int y)
 {
     BlockPos b = blockAt(x, y);
-    if (strokeButton == 0 || !onBoard(b))
+    if (game.stroke.strokeButton == 0 || !onBoard(b))
         return;
     confineToLine(b, x, y);
-    if (visited[b.col][b.row])
+    if (game.stroke.visited[b.col][b.row])
         return;
-    cellAction(x, y, strokeButton);
-    if (strokeButton == 0)
+    cellAction(x, y, game.stroke.strokeButton);
+    if (game.stroke.strokeButton == 0)
         return;  // a broken bomb ended the stroke and cleared the marks
-    visited[b.col][b.row] = true;
-    strokeAnchorX = word16(x);
-    strokeAnchorY = word16(y);
+    game.stroke.visited[b.col][b.row] = true;
+    game.stroke.strokeAnchor.x = word16(x);
+    game.stroke.strokeAnchor.y = word16(y);
 }
 
 void endStroke()
 {
-    strokeButton = 0;
+    game.stroke.strokeButton = 0;
     clearVisited();
     releaseCursor();
 }
 
 static bool hintStep(int col, int row)
 {
-    int& cell = cells[col][row];
-    bool bomb = solution[col][row] == 1;
+    int& cell = game.cells[col][row];
+    bool bomb = game.solution[col][row] == 1;
     if (!bomb && (cell == Covered || cell == Checked)) {
         cell = Broken;
-        timeLeft += profile.breakReward;  // a hint's break earns no size factor
+        game.timeLeft += game.profile.breakReward;  // a hint's break earns no size factor
     } else if (bomb && (cell == Covered || cell == CoveredBomb)) {
         cell = Checked;
-        timeLeft += hintBombReward;
+        game.timeLeft += hintBombReward;
     } else {
         return false;
     }
@@ -194,20 +189,20 @@ static bool hintStep(int col, int row)
 void useHint(int x, int y)
 {
     BlockPos b = blockAt(x, y);
-    if (hintsLeft <= 0 || !onBoard(b))
+    if (game.hintsLeft <= 0 || !onBoard(b))
         return;
-    bool wasSolved = gameState == Solved;
-    gameState = Playing;
-    if (soundEnabled)
+    bool wasSolved = game.gameState == Solved;
+    game.gameState = Playing;
+    if (game.soundEnabled)
         playHintSound();
     clearVisited();
     bool changed = false;
-    for (int i = 0; i < boardSize; ++i) {
+    for (int i = 0; i < game.boardSize; ++i) {
         changed = hintStep(b.col, i) || changed;
         changed = hintStep(i, b.row) || changed;
     }
-    --hintsLeft;
-    hintsRequest = true;
+    --game.hintsLeft;
+    game.hintsRequest = true;
     keepSolved(wasSolved, changed);
     statusUpdate();
 }
@@ -231,7 +226,7 @@ void rightButtonDown(unsigned x, unsigned y, int word)
 
 void mouseMoved(unsigned x, unsigned y)
 {
-    if (strokeButton != 0)
+    if (game.stroke.strokeButton != 0)
         continueStroke(static_cast<int>(x), static_cast<int>(y));
 }
 

@@ -3,13 +3,6 @@
 // along one row or column) and hints, and the mapping of the window's mouse
 // messages onto them.
 
-const int visitedRoom = 21;  // the stroke marks cover 21 x 21 blocks
-
-extern int strokeButton;     // key-state word of the stroke's button-down, 0 = none
-extern int strokeAnchorX;
-extern int strokeAnchorY;
-extern bool visited[visitedRoom][visitedRoom];  // [col][row]
-
 // Key-state words of the mouse messages.
 const int keyLeft = 1;
 const int keyRight = 2;

@@ -1,26 +1,10 @@
-// The game values, the per-size constants, the set-up of a new board, the
-// time-bar economy and the state machine driven by the two timers.
+// The per-size constants, the set-up of a new board, the time-bar economy and
+// the state machine driven by the two timers.
 #include "game.h"
 
 #include "actions.h"
 #include "outward.h"
 #include "puzzle.h"
-
-int boardSize = 10;
-int solution[gridRoom][gridRoom];
-int cells[gridRoom][gridRoom];
-SizeProfile profile = {100, 5, 3, 20, 2, 1};
-int timeLeft = 100;
-int hintsLeft = 3;
-int elapsedSeconds = 0;
-int tickPhase = 0;
-int gameState = Starting;
-bool barRequest = true;
-bool hintsRequest = true;
-char levelName[levelNameBytes] = "Random Level";
-bool bestTimeAllowed = true;
-int randomMode = 1;
-bool soundEnabled = false;
 
 // A repaint during an end-of-game dialog runs a status update that can still
 // see the old bar below zero; one end-of-game flow at a time.
@@ -49,81 +33,81 @@ int playableSize(int size)
 
 static void freshGameValues()
 {
-    timeLeft = profile.timeMax;
-    barRequest = true;
-    hintsLeft = 3;
-    hintsRequest = true;
-    tickPhase = 0;
-    elapsedSeconds = 0;
-    gameState = Starting;
+    game.timeLeft = game.profile.timeMax;
+    game.barRequest = true;
+    game.hintsLeft = 3;
+    game.hintsRequest = true;
+    game.tickPhase = 0;
+    game.elapsedSeconds = 0;
+    game.gameState = Starting;
 }
 
 void newGame(int size)
 {
-    boardSize = playableSize(size);
-    profile = profileFor(boardSize);
-    fitWindow(boardSize);
-    fillBoardFromSource(boardSize);
+    game.boardSize = playableSize(size);
+    game.profile = profileFor(game.boardSize);
+    fitWindow(game.boardSize);
+    fillBoardFromSource(game.boardSize);
     freshGameValues();
 }
 
 bool isSolved()
 {
-    for (int col = 0; col < boardSize; ++col)
-        for (int row = 0; row < boardSize; ++row)
-            if ((cells[col][row] == Checked) != (solution[col][row] == 1))
+    for (int col = 0; col < game.boardSize; ++col)
+        for (int row = 0; row < game.boardSize; ++row)
+            if ((game.cells[col][row] == Checked) != (game.solution[col][row] == 1))
                 return false;
     return true;
 }
 
 void clampTime()
 {
-    if (timeLeft >= profile.timeMax)
-        timeLeft = profile.timeMax;
+    if (game.timeLeft >= game.profile.timeMax)
+        game.timeLeft = game.profile.timeMax;
 }
 
 bool charge()
 {
-    if (tickPhase < chargeTicks && !barRequest)
+    if (game.tickPhase < chargeTicks && !game.barRequest)
         return false;
-    timeLeft -= profile.tickCost;
-    tickPhase = 0;
+    game.timeLeft -= game.profile.tickCost;
+    game.tickPhase = 0;
     return true;
 }
 
 void fastTick()
 {
-    switch (gameState) {
+    switch (game.gameState) {
     case Waiting: return;
     case Solved: winFlow(); return;
     }
-    ++tickPhase;
+    ++game.tickPhase;
     statusUpdate();
 }
 
 void secondTick()
 {
-    if (gameState == Playing)
-        ++elapsedSeconds;
+    if (game.gameState == Playing)
+        ++game.elapsedSeconds;
 }
 
 void activated()
 {
-    barRequest = true;
-    hintsRequest = true;
+    game.barRequest = true;
+    game.hintsRequest = true;
 }
 
 void modalPause(void (*dialog)())
 {
-    int before = gameState;
-    gameState = Waiting;
+    int before = game.gameState;
+    game.gameState = Waiting;
     dialog();
-    gameState = before;
+    game.gameState = before;
 }
 
 static void winDialogs()
 {
-    if (bestTimeAllowed && elapsedSeconds < readBestTime(boardSize)) {
+    if (game.bestTimeAllowed && game.elapsedSeconds < readBestTime(game.boardSize)) {
         runBestDialog();
         runRecordsDialog();
         return;
@@ -133,7 +117,7 @@ static void winDialogs()
 
 static void nextBoard()
 {
-    newGame(boardSize);
+    newGame(game.boardSize);
     requestFullRepaint();
 }
 

@@ -24,21 +24,47 @@ const SizeProfile& profileFor(int size);
 // The size the game really plays for a requested one: 10, 15 or 20.
 int playableSize(int size);
 
-extern int boardSize;
-extern int solution[gridRoom][gridRoom];  // [col][row], 1 = bomb
-extern int cells[gridRoom][gridRoom];     // [col][row], a CellState
-extern SizeProfile profile;               // the current size's constants
-extern int timeLeft;
-extern int hintsLeft;
-extern int elapsedSeconds;
-extern int tickPhase;
-extern int gameState;
-extern bool barRequest;
-extern bool hintsRequest;
-extern char levelName[levelNameBytes];
-extern bool bestTimeAllowed;  // false for a picture board its level file did not hold
-extern int randomMode;
-extern bool soundEnabled;
+const int visitedRoom = 21;  // the stroke marks cover 21 x 21 blocks
+
+// A point in the main window's client area, in pixels.
+struct ClientPoint {
+    int x;
+    int y;
+};
+
+// The stroke in progress: a drag along one row or column.
+struct Stroke {
+    int strokeButton = 0;                         // key-state word of the stroke's button-down, 0 = none
+    ClientPoint strokeAnchor = {0, 0};            // where the stroke last acted on a block
+    bool visited[visitedRoom][visitedRoom] = {};  // [col][row], the blocks it has acted on
+};
+
+// The game values. The process holds one set, `game`; `game = Game()` starts
+// it afresh with the values the program starts with.
+struct Game {
+    int boardSize = 10;
+    Grid solution = {};                           // [col][row], 1 = bomb
+    Grid cells = {};                              // [col][row], a CellState
+    SizeProfile profile = {100, 5, 3, 20, 2, 1};  // the current size's constants
+    int timeLeft = 100;
+    int hintsLeft = 3;
+    int elapsedSeconds = 0;
+    int tickPhase = 0;
+    int gameState = Starting;
+    bool barRequest = true;
+    bool hintsRequest = true;
+    char levelName[levelNameBytes] = "Random Level";
+    bool bestTimeAllowed = true;  // false for a picture board its level file did not hold
+    int randomMode = 1;
+    bool soundEnabled = false;
+    Stroke stroke;
+    // The layout values of the last full paint (see setLayout).
+    int boardLeft = 44;
+    int boardTop = 53;
+    int panelTop = 203;
+};
+
+extern Game game;
 
 void newGame(int size);
 bool isSolved();

@@ -1,10 +1,7 @@
 #include "layout.h"
 
+#include "game.h"
 #include "spritesheets.h"
-
-int boardLeft = 44;
-int boardTop = 53;
-int panelTop = 203;
 
 // The strips are as wide as the longest clue list of the size needs; BLOCK2
 // holds one bar of each length, the largest board's first.
@@ -33,18 +30,18 @@ Layout layoutFor(int size)
 void setLayout(int size)
 {
     Layout layout = layoutFor(size);
-    boardLeft = layout.boardLeft;
-    boardTop = layout.boardTop;
-    panelTop = layout.panelTop;
+    game.boardLeft = layout.boardLeft;
+    game.boardTop = layout.boardTop;
+    game.panelTop = layout.panelTop;
 }
 
 Layout paintedLayout(int size)
 {
     Layout layout = layoutFor(size);
     layout.size = size;
-    layout.boardLeft = boardLeft;
-    layout.boardTop = boardTop;
-    layout.panelTop = panelTop;
+    layout.boardLeft = game.boardLeft;
+    layout.boardTop = game.boardTop;
+    layout.panelTop = game.panelTop;
     return layout;
 }
 

@@ -36,10 +36,7 @@ Layout layoutFor(int size);
 Layout plainLayout(int size, int boardLeft, int boardTop, int rowStripX, int rowStripY, int colStripX,
                    int colStripY);
 
-// The layout values of the last full paint.
-extern int boardLeft;
-extern int boardTop;
-extern int panelTop;
+// Keeps the layout values of a full paint in the game values.
 void setLayout(int size);
 // The layout of the last full paint for a board of `size` blocks.
 Layout paintedLayout(int size);

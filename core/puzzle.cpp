@@ -26,7 +26,7 @@ int nextRandom()
 
 void fillBoardFromSource(int size)
 {
-    if (randomMode != 0)
+    if (game.randomMode != 0)
         makeRandomBoard(size);
     else
         makePictureBoard(size);
@@ -36,14 +36,14 @@ static void coverBoard(int size)
 {
     for (int col = 0; col < size; ++col)
         for (int row = 0; row < size; ++row)
-            cells[col][row] = solution[col][row] == 1 ? CoveredBomb : Covered;
+            game.cells[col][row] = game.solution[col][row] == 1 ? CoveredBomb : Covered;
 }
 
 static void clearSolution(int size)
 {
     for (int col = 0; col < size; ++col)
         for (int row = 0; row < size; ++row)
-            solution[col][row] = 0;
+            game.solution[col][row] = 0;
 }
 
 static void blankName(char* name)
@@ -55,14 +55,14 @@ static void blankName(char* name)
 void makeRandomBoard(int size)
 {
     size = playableSize(size);
-    std::memset(levelName, 0, levelNameBytes);
-    std::memcpy(levelName, randomLevelName, sizeof randomLevelName);
-    bestTimeAllowed = true;
+    std::memset(game.levelName, 0, levelNameBytes);
+    std::memcpy(game.levelName, randomLevelName, sizeof randomLevelName);
+    game.bestTimeAllowed = true;
     seedRandom(clockSeconds());
     // Draw j decides column j / N, row j % N: the draws run down each column.
     for (int col = 0; col < size; ++col)
         for (int row = 0; row < size; ++row)
-            solution[col][row] = nextRandom() % 100 >= bombThreshold ? 1 : 0;
+            game.solution[col][row] = nextRandom() % 100 >= bombThreshold ? 1 : 0;
     coverBoard(size);
 }
 
@@ -128,7 +128,7 @@ bool readLevelRecord(int size, int index, char* name)
     terminateName(name);
     blankControlBytes(name);
     if (bytes > 0)
-        unpackPicture(record + levelRecordNameBytes, size, solution);
+        unpackPicture(record + levelRecordNameBytes, size, game.solution);
     return whole;
 }
 
@@ -140,12 +140,12 @@ void makePictureBoard(int size)
     int count = levelCountOf(size);
     if (count == 0) {
         // No header: a board without bombs, no record read, no second message.
-        blankName(levelName);
+        blankName(game.levelName);
         clearSolution(size);
-        bestTimeAllowed = false;
+        game.bestTimeAllowed = false;
     } else {
         // A board the file did not hold whole is no level: its win sets no best time.
-        bestTimeAllowed = readLevelRecord(size, draw % count, levelName);
+        game.bestTimeAllowed = readLevelRecord(size, draw % count, game.levelName);
     }
     coverBoard(size);
 }

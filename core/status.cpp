@@ -8,16 +8,16 @@ void statusUpdate()
 {
     if (charge()) {
         drawTimeBar();
-        barRequest = false;
+        game.barRequest = false;
     }
     drawSeconds();
-    if (hintsRequest) {
+    if (game.hintsRequest) {
         drawHintArea();
-        hintsRequest = false;
+        game.hintsRequest = false;
     }
     drawHourglass();
-    if (gameState == Starting)
-        gameState = Waiting;
-    if (timeLeft < 0)
+    if (game.gameState == Starting)
+        game.gameState = Waiting;
+    if (game.timeLeft < 0)
         lossFlow();
 }

@@ -68,10 +68,10 @@ UNTRACED static void expectPlainBoard(int size, bool withCells)
 {
     for (int col = 0; col < size; ++col)
         for (int row = 0; row < size; ++row) {
-            int bit = solution[col][row];
+            int bit = game.solution[col][row];
             if (bit != 0 && bit != 1)
                 std::abort();
-            if (withCells && cells[col][row] != (bit ? CoveredBomb : Covered))
+            if (withCells && game.cells[col][row] != (bit ? CoveredBomb : Covered))
                 std::abort();
         }
 }
@@ -103,7 +103,7 @@ UNTRACED static void expectBestTimeRule(int size, const std::uint8_t* data, std:
         int index = nextRandom() % count;
         whole = length >= static_cast<std::size_t>(recordOffset(size, index + 1));
     }
-    if (bestTimeAllowed != whole)
+    if (game.bestTimeAllowed != whole)
         std::abort();
 }
 
@@ -117,6 +117,7 @@ static int sizeFor(const std::uint8_t* data, std::size_t length)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t length)
 {
+    game = Game();  // every input starts from a fresh game
     levelData = data;
     levelLength = length;
     int size = sizeFor(data, length);
@@ -125,7 +126,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t leng
         std::abort();
     readSomeRecords(size, count);
     makePictureBoard(size);
-    expectTerminated(levelName);
+    expectTerminated(game.levelName);
     expectPlainBoard(size, true);
     expectBestTimeRule(size, data, length);
     return 0;

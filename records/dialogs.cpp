@@ -54,13 +54,13 @@ static void drawThumbnailCells(HDC dc)
 {
     if (blockBitmap == nullptr)
         return;
-    int size = playableSize(boardSize);
+    int size = playableSize(game.boardSize);
     int cell = thumbCell(size);
     HDC memory = CreateCompatibleDC(dc);
     HGDIOBJ previous = SelectObject(memory, blockBitmap);
     for (int i = 0; i < size; ++i)
         for (int j = 0; j < size; ++j)
-            if (solution[j][i] == 1)  // row i, column j
+            if (game.solution[j][i] == 1)  // row i, column j
                 BitBlt(dc, thumbLeft + j * cell, thumbTop + i * cell, cell, cell, memory, 0, blockTileY, SRCCOPY);
     SelectObject(memory, previous);
     DeleteDC(memory);
@@ -80,9 +80,9 @@ static void paintThumbnail(HWND dialog)
 static void showLevelAndSeconds(HWND dialog)
 {
     char level[levelNameBytes];
-    copyFitting(level, sizeof level, levelName, ansiLeadByte);
+    copyFitting(level, sizeof level, game.levelName, ansiLeadByte);
     SetDlgItemTextA(dialog, IDC_LEVELNAME, level);
-    SetDlgItemInt(dialog, IDC_SECONDS, static_cast<UINT>(elapsedSeconds), FALSE);
+    SetDlgItemInt(dialog, IDC_SECONDS, static_cast<UINT>(game.elapsedSeconds), FALSE);
 }
 
 static const char* congratulationFor(int size)
@@ -110,7 +110,7 @@ static void storeNewRecord(HWND dialog)
     char seconds[storedTextBytes] = "";
     readPlayerName(dialog, name);
     GetDlgItemTextA(dialog, IDC_SECONDS, seconds, sizeof seconds);
-    storeRecord(boardSize, name, seconds, levelName);
+    storeRecord(game.boardSize, name, seconds, game.levelName);
 }
 
 static void storeAndClose(HWND dialog)
@@ -152,7 +152,7 @@ static void openBest(HWND dialog)
 {
     centreOnScreen(dialog);
     playBestTimeSound();
-    SetDlgItemTextA(dialog, IDC_CONGRATS, congratulationFor(boardSize));
+    SetDlgItemTextA(dialog, IDC_CONGRATS, congratulationFor(game.boardSize));
     showLevelAndSeconds(dialog);
 }
 

@@ -79,7 +79,7 @@ void loadSettings(int* size)
 {
     char buffer[recordsPathBytes];
     const char* path = pathOrNull(buffer);
-    randomMode = readNumber(path, "Random", 0);
+    game.randomMode = readNumber(path, "Random", 0);
     *size = playableSize(readNumber(path, "Size", 10));
 }
 
@@ -87,8 +87,8 @@ void saveSettings()
 {
     char buffer[recordsPathBytes];
     const char* path = pathOrNull(buffer);
-    writeNumber(path, "Size", boardSize);
-    writeNumber(path, "Random", randomMode);
+    writeNumber(path, "Size", game.boardSize);
+    writeNumber(path, "Random", game.randomMode);
 }
 
 int readBestTime(int size)

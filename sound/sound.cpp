@@ -83,7 +83,7 @@ void releaseDevice()
 
 void playBuffer(LPDIRECTSOUNDBUFFER buffer)
 {
-    if (soundEnabled && buffer != nullptr)
+    if (game.soundEnabled && buffer != nullptr)
         buffer->Play(0, 0, 0);  // once, from where it stands; the result does not matter
 }
 
@@ -175,7 +175,7 @@ void setUpSound(HWND window)
 {
     if (soundDevice != nullptr)
         return;  // one set-up per run
-    soundEnabled = false;
+    game.soundEnabled = false;
     if (!openDevice(window)) {
         releaseDevice();  // whatever part of the device was made
         return;
@@ -183,14 +183,14 @@ void setUpSound(HWND window)
     loadBanks();
     primaryBuffer->SetVolume(DSBVOLUME_MAX);
     primaryBuffer->SetPan(DSBPAN_CENTER);
-    soundEnabled = true;
+    game.soundEnabled = true;
 }
 
 void releaseSound()
 {
-    if (!soundEnabled)
+    if (!game.soundEnabled)
         return;
-    soundEnabled = false;
+    game.soundEnabled = false;
     for (int col = 0; col < bankEdge; ++col)
         for (int row = 0; row < bankEdge; ++row) {
             releaseBuffer(&breakBuffers[col][row]);

@@ -47,5 +47,5 @@ void fitWindow(int size)
         checkItem(IDM_EXPERT, size == 20);
     }
     // Checked when the boards come from the picture level files.
-    checkItem(IDM_PICTURES, randomMode == 0);
+    checkItem(IDM_PICTURES, game.randomMode == 0);
 }

@@ -11,13 +11,13 @@
 
 #include <cstring>
 
-int paintedSize() { return playableSize(boardSize); }
+int paintedSize() { return playableSize(game.boardSize); }
 
 static void paintOnto(HDC dc, const Layout& layout)
 {
     GdiSurface gdi;
     Surface surface = openGdiSurface(gdi, dc);
-    paintBoardArea(surface, layout, cells, cells);
+    paintBoardArea(surface, layout, game.cells, game.cells);
     closeGdiSurface(gdi);
 }
 
@@ -41,7 +41,7 @@ static bool sameLayout(const Layout& a, const Layout& b)
 
 static bool keptPictureShows(const Layout& layout)
 {
-    return kept.drawn && sameLayout(kept.layout, layout) && std::memcmp(kept.cells, cells, sizeof cells) == 0;
+    return kept.drawn && sameLayout(kept.layout, layout) && std::memcmp(kept.cells, game.cells, sizeof game.cells) == 0;
 }
 
 void releaseKeptPicture()
@@ -71,7 +71,7 @@ static void drawKeptPicture(HDC memory, const Layout& layout)
     paintOnto(memory, layout);
     kept.drawn = blockBitmap && block2Bitmap;
     kept.layout = layout;
-    std::memcpy(kept.cells, cells, sizeof cells);
+    std::memcpy(kept.cells, game.cells, sizeof game.cells);
 }
 
 // The whole client area is drawn into the kept picture, unless it shows the
@@ -118,7 +118,7 @@ void repaintBlock(int col, int row)
     HDC dc = GetDC(mainWindow);
     GdiSurface gdi;
     Surface surface = openGdiSurface(gdi, dc);
-    paintBlock(surface, layout, col, row, cells[col][row]);
+    paintBlock(surface, layout, col, row, game.cells[col][row]);
     paintGroupLines(surface, layout);
     closeGdiSurface(gdi);
     ReleaseDC(mainWindow, dc);

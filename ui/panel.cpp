@@ -40,7 +40,7 @@ void drawTimeBar()
     PanelDrawing d;
     if (!openPanelDrawing(d))
         return;
-    paintTimeBar(d.surface, d.layout, timeLeft, profile.timeMax);
+    paintTimeBar(d.surface, d.layout, game.timeLeft, game.profile.timeMax);
     closePanelDrawing(d);
 }
 
@@ -49,7 +49,7 @@ void drawHintArea()
     PanelDrawing d;
     if (!openPanelDrawing(d))
         return;
-    paintHintArea(d.surface, d.layout, timeLeft, profile.timeMax, hintsLeft);
+    paintHintArea(d.surface, d.layout, game.timeLeft, game.profile.timeMax, game.hintsLeft);
     closePanelDrawing(d);
 }
 
@@ -58,8 +58,8 @@ void drawBarAndHints()
     PanelDrawing d;
     if (!openPanelDrawing(d))
         return;
-    paintTimeBar(d.surface, d.layout, timeLeft, profile.timeMax);
-    paintHintArea(d.surface, d.layout, timeLeft, profile.timeMax, hintsLeft);
+    paintTimeBar(d.surface, d.layout, game.timeLeft, game.profile.timeMax);
+    paintHintArea(d.surface, d.layout, game.timeLeft, game.profile.timeMax, game.hintsLeft);
     closePanelDrawing(d);
 }
 
@@ -68,7 +68,7 @@ void drawSeconds()
     PanelDrawing d;
     if (!openPanelDrawing(d))
         return;
-    paintSeconds(d.surface, elapsedSeconds);
+    paintSeconds(d.surface, game.elapsedSeconds);
     closePanelDrawing(d);
 }
 
@@ -77,6 +77,6 @@ void drawHourglass()
     PanelDrawing d;
     if (!openPanelDrawing(d))
         return;
-    paintHourglass(d.surface, d.layout, tickPhase);
+    paintHourglass(d.surface, d.layout, game.tickPhase);
     closePanelDrawing(d);
 }

@@ -32,15 +32,15 @@ static void dealNewBoard(int size)
 
 static void toggleBoardSource()
 {
-    randomMode = randomMode == 0 ? 1 : 0;
-    dealNewBoard(boardSize);
+    game.randomMode = game.randomMode == 0 ? 1 : 0;
+    dealNewBoard(game.boardSize);
 }
 
 // True when the command was the game's; others go to the default procedure.
 static bool runCommand(int id)
 {
     switch (id) {
-    case IDM_NEWGAME: dealNewBoard(boardSize); return true;
+    case IDM_NEWGAME: dealNewBoard(game.boardSize); return true;
     case IDM_BEGINNER: dealNewBoard(10); return true;
     case IDM_SKILLED: dealNewBoard(15); return true;
     case IDM_EXPERT: dealNewBoard(20); return true;
@@ -83,9 +83,9 @@ static bool ctrlHeld()
 static bool leftDown(WPARAM wParam, LPARAM lParam)
 {
     const bool ctrl = ctrlHeld();
-    const int hintsBefore = hintsLeft;
+    const int hintsBefore = game.hintsLeft;
     bool passOn = leftButtonDown(LOWORD(lParam), HIWORD(lParam), static_cast<int>(wParam), ctrl);
-    if (hintsLeft != hintsBefore)
+    if (game.hintsLeft != hintsBefore)
         GetAsyncKeyState(VK_CONTROL);  // a press during the hint must not count next time
     return passOn;
 }

@@ -14,21 +14,21 @@
 
 inline void dealBoard(int size, const std::vector<std::string>& rows = {})
 {
-    randomMode = 1;
+    game.randomMode = 1;
     newGame(size);
     setLayout(size);
     for (int col = 0; col < size; ++col)
         for (int row = 0; row < size; ++row) {
             bool bomb = row < static_cast<int>(rows.size()) && col < static_cast<int>(rows[row].size()) &&
                         rows[row][col] == '#';
-            solution[col][row] = bomb ? 1 : 0;
-            cells[col][row] = bomb ? CoveredBomb : Covered;
+            game.solution[col][row] = bomb ? 1 : 0;
+            game.cells[col][row] = bomb ? CoveredBomb : Covered;
         }
 }
 
 // The client point in the middle of a block.
-inline int blockX(int col) { return boardLeft + cellAreaInset + blockPixels * col + 7; }
-inline int blockY(int row) { return boardTop + cellAreaInset + blockPixels * row + 7; }
+inline int blockX(int col) { return game.boardLeft + cellAreaInset + blockPixels * col + 7; }
+inline int blockY(int row) { return game.boardTop + cellAreaInset + blockPixels * row + 7; }
 
 inline void leftClick(int col, int row)
 {
@@ -44,15 +44,15 @@ inline void rightClick(int col, int row)
 
 inline void ctrlClick(int col, int row) { leftButtonDown(blockX(col), blockY(row), keyLeft | keyControl, true); }
 
-// Every test starts from a fresh 10 x 10 board with one bomb in the bottom
-// right corner (so that no stray click solves it), sound on, the first status
-// update done and the recorder emptied.
+// Every test starts from fresh game values and a fresh 10 x 10 board with one
+// bomb in the bottom right corner (so that no stray click solves it), sound
+// on, the first status update done and the recorder emptied.
 struct GameTest : ::testing::Test {
     void SetUp() override
     {
         resetFake();
-        endStroke();
-        soundEnabled = true;
+        game = Game();
+        game.soundEnabled = true;
         dealBoard(10, {"", "", "", "", "", "", "", "", "", ".........#"});
         statusUpdate();
         fake.calls.clear();
@@ -61,7 +61,7 @@ struct GameTest : ::testing::Test {
     }
     void TearDown() override
     {
-        endStroke();
+        game = Game();
         resetFake();
     }
 };

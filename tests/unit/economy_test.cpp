@@ -21,7 +21,7 @@ struct Economy : GameTest {
     void deal(const SizeCase& c)
     {
         dealBoard(c.size, {"#"});
-        timeLeft = 50;
+        game.timeLeft = 50;
     }
 };
 
@@ -44,26 +44,26 @@ TEST_F(Economy, EveryEventAtEverySize)
         SCOPED_TRACE(c.size);
         deal(c);
         leftClick(3, 3);
-        EXPECT_EQ(timeLeft, 50 + c.clickBreak) << "free block broken by a click";
+        EXPECT_EQ(game.timeLeft, 50 + c.clickBreak) << "free block broken by a click";
 
         deal(c);
         rightClick(3, 3);
-        EXPECT_EQ(timeLeft, 50 + c.check) << "check";
+        EXPECT_EQ(game.timeLeft, 50 + c.check) << "check";
         rightClick(3, 3);
-        EXPECT_EQ(timeLeft, 50 + 2 * c.check) << "uncheck earns the same";
-        EXPECT_EQ(cells[3][3], Covered);
+        EXPECT_EQ(game.timeLeft, 50 + 2 * c.check) << "uncheck earns the same";
+        EXPECT_EQ(game.cells[3][3], Covered);
 
         deal(c);
         leftClick(0, 0);
-        EXPECT_EQ(timeLeft, 50 - c.bomb) << "bomb broken";
-        EXPECT_EQ(cells[0][0], Checked);
+        EXPECT_EQ(game.timeLeft, 50 - c.bomb) << "bomb broken";
+        EXPECT_EQ(game.cells[0][0], Checked);
 
         deal(c);
-        tickPhase = 5;
-        barRequest = true;
+        game.tickPhase = 5;
+        game.barRequest = true;
         statusUpdate();
-        EXPECT_EQ(timeLeft, 50 - c.tick) << "one charge";
-        EXPECT_EQ(tickPhase, 0);
+        EXPECT_EQ(game.timeLeft, 50 - c.tick) << "one charge";
+        EXPECT_EQ(game.tickPhase, 0);
     }
 }
 
@@ -74,49 +74,49 @@ TEST_F(Economy, HintRewardsHaveNoSizeFactor)
         // A hint on (0,0): the bomb there is checked, the rest of column 0
         // and row 0 (2N - 2 free blocks) are broken.
         deal(c);
-        timeLeft = 0;  // no clamp: the largest gain is 116 at N = 20
+        game.timeLeft = 0;  // no clamp: the largest gain is 116 at N = 20
         ctrlClick(0, 0);
         int gained = c.hintBomb + (2 * c.size - 2) * c.hintBreak;
-        EXPECT_EQ(timeLeft, gained - c.tick) << "the gain, then the hint's own charge";
-        EXPECT_EQ(cells[0][0], Checked);
-        EXPECT_EQ(cells[0][c.size - 1], Broken);
-        EXPECT_EQ(cells[c.size - 1][0], Broken);
+        EXPECT_EQ(game.timeLeft, gained - c.tick) << "the gain, then the hint's own charge";
+        EXPECT_EQ(game.cells[0][0], Checked);
+        EXPECT_EQ(game.cells[0][c.size - 1], Broken);
+        EXPECT_EQ(game.cells[c.size - 1][0], Broken);
     }
 }
 
 TEST_F(Economy, GainsAreClampedToTheFullBar)
 {
     dealBoard(20);
-    timeLeft = 288;
+    game.timeLeft = 288;
     leftButtonDown(blockX(0), blockY(5), keyLeft, false);
     for (int col = 1; col < 6; ++col)
         mouseMoved(blockX(col), blockY(5));
     buttonReleased();
-    EXPECT_EQ(timeLeft, 290);
+    EXPECT_EQ(game.timeLeft, 290);
     for (int col = 0; col < 6; ++col)
-        EXPECT_EQ(cells[col][5], Broken);
+        EXPECT_EQ(game.cells[col][5], Broken);
 
     dealBoard(10);
-    timeLeft = 99;
+    game.timeLeft = 99;
     rightClick(4, 4);
-    EXPECT_EQ(timeLeft, 100);
+    EXPECT_EQ(game.timeLeft, 100);
     clampTime();
-    EXPECT_EQ(timeLeft, 100);
-    timeLeft = 101;
+    EXPECT_EQ(game.timeLeft, 100);
+    game.timeLeft = 101;
     clampTime();
-    EXPECT_EQ(timeLeft, 100);
-    timeLeft = -7;
+    EXPECT_EQ(game.timeLeft, 100);
+    game.timeLeft = -7;
     clampTime();
-    EXPECT_EQ(timeLeft, -7) << "losses are never clamped";
+    EXPECT_EQ(game.timeLeft, -7) << "losses are never clamped";
 }
 
 TEST_F(Economy, BombsDriveTheBarFarBelowZeroWithoutAClamp)
 {
     dealBoard(20, {"####"});
-    timeLeft = 10;
+    game.timeLeft = 10;
     leftClick(0, 0);
     leftClick(1, 0);
-    EXPECT_EQ(timeLeft, 10 - 240);
+    EXPECT_EQ(game.timeLeft, 10 - 240);
 }
 
 TEST_F(Economy, FreshBarAfterTheFirstUpdate)
@@ -125,45 +125,45 @@ TEST_F(Economy, FreshBarAfterTheFirstUpdate)
         SCOPED_TRACE(c.size);
         fake.barDrawnAt.clear();
         newGame(c.size);
-        EXPECT_EQ(timeLeft, c.full);
-        EXPECT_EQ(gameState, Starting);
+        EXPECT_EQ(game.timeLeft, c.full);
+        EXPECT_EQ(game.gameState, Starting);
         statusUpdate();
-        EXPECT_EQ(timeLeft, c.full - c.tick);
+        EXPECT_EQ(game.timeLeft, c.full - c.tick);
         EXPECT_EQ(fake.barDrawnAt, std::vector<int>{c.full - c.tick});
-        EXPECT_EQ(gameState, Waiting);
+        EXPECT_EQ(game.gameState, Waiting);
         statusUpdate();
-        EXPECT_EQ(timeLeft, c.full - c.tick) << "a second update has nothing to charge";
+        EXPECT_EQ(game.timeLeft, c.full - c.tick) << "a second update has nothing to charge";
     }
 }
 
 TEST_F(Economy, SeveralRequestsGiveOneCharge)
 {
-    timeLeft = 50;
+    game.timeLeft = 50;
     leftClick(1, 1);
     leftClick(2, 2);
     activated();
-    EXPECT_EQ(timeLeft, 60);
+    EXPECT_EQ(game.timeLeft, 60);
     statusUpdate();
-    EXPECT_EQ(timeLeft, 58);
-    EXPECT_FALSE(barRequest);
+    EXPECT_EQ(game.timeLeft, 58);
+    EXPECT_FALSE(game.barRequest);
     EXPECT_EQ(callCount("drawTimeBar"), 1);
 }
 
 TEST_F(Economy, ChargeEverySixteenTicksWhilePlaying)
 {
-    gameState = Playing;
-    timeLeft = 50;
+    game.gameState = Playing;
+    game.timeLeft = 50;
     for (int tick = 1; tick <= 15; ++tick)
         fastTick();
-    EXPECT_EQ(timeLeft, 50);
-    EXPECT_EQ(tickPhase, 15);
+    EXPECT_EQ(game.timeLeft, 50);
+    EXPECT_EQ(game.tickPhase, 15);
     EXPECT_EQ(callCount("drawTimeBar"), 0);
     fastTick();
-    EXPECT_EQ(timeLeft, 48);
-    EXPECT_EQ(tickPhase, 0);
+    EXPECT_EQ(game.timeLeft, 48);
+    EXPECT_EQ(game.tickPhase, 0);
     for (int tick = 0; tick < 32; ++tick)
         fastTick();
-    EXPECT_EQ(timeLeft, 44);
+    EXPECT_EQ(game.timeLeft, 44);
     EXPECT_EQ(callCount("drawTimeBar"), 3);
     // The hourglass shows frames 0 .. 15 and turns over at the charge.
     EXPECT_EQ(fake.hourglassFrames[14], 15);
@@ -172,46 +172,46 @@ TEST_F(Economy, ChargeEverySixteenTicksWhilePlaying)
 
 TEST_F(Economy, AnActionRestartsTheSixteenTickCount)
 {
-    gameState = Playing;
-    timeLeft = 50;
+    game.gameState = Playing;
+    game.timeLeft = 50;
     for (int tick = 0; tick < 10; ++tick)
         fastTick();
     leftClick(1, 1);  // +5, asks for a charge
     fastTick();
-    EXPECT_EQ(timeLeft, 53);
-    EXPECT_EQ(tickPhase, 0);
+    EXPECT_EQ(game.timeLeft, 53);
+    EXPECT_EQ(game.tickPhase, 0);
     for (int tick = 0; tick < 15; ++tick)
         fastTick();
-    EXPECT_EQ(timeLeft, 53);
+    EXPECT_EQ(game.timeLeft, 53);
     fastTick();
-    EXPECT_EQ(timeLeft, 51);
+    EXPECT_EQ(game.timeLeft, 51);
 }
 
 TEST_F(Economy, ZeroIsNotALossMinusOneIs)
 {
-    gameState = Playing;
-    timeLeft = 2;
-    barRequest = true;
+    game.gameState = Playing;
+    game.timeLeft = 2;
+    game.barRequest = true;
     statusUpdate();
-    EXPECT_EQ(timeLeft, 0);
+    EXPECT_EQ(game.timeLeft, 0);
     EXPECT_EQ(callCount("runLossDialog"), 0);
-    barRequest = true;
+    game.barRequest = true;
     statusUpdate();
     EXPECT_EQ(callCount("runLossDialog"), 1) << "the loss dialog opens at the update that went below zero";
-    EXPECT_EQ(gameState, Starting) << "a new board follows the loss";
-    EXPECT_EQ(timeLeft, 100);
+    EXPECT_EQ(game.gameState, Starting) << "a new board follows the loss";
+    EXPECT_EQ(game.timeLeft, 100);
 }
 
 TEST_F(Economy, ActivationCostsOneCharge)
 {
-    timeLeft = 50;
+    game.timeLeft = 50;
     activated();
-    EXPECT_TRUE(hintsRequest);
+    EXPECT_TRUE(game.hintsRequest);
     statusUpdate();
-    EXPECT_EQ(timeLeft, 48);
+    EXPECT_EQ(game.timeLeft, 48);
     EXPECT_EQ(callCount("drawHintArea"), 1);
     statusUpdate();
-    EXPECT_EQ(timeLeft, 48);
+    EXPECT_EQ(game.timeLeft, 48);
     EXPECT_EQ(callCount("drawHintArea"), 1);
 }
 

@@ -36,7 +36,7 @@ static void record(const std::string& call) { fake.calls.push_back(call); }
 static void runDialog(const char* name, const std::function<void()>& player)
 {
     record(name);
-    fake.stateInDialog.push_back(gameState);
+    fake.stateInDialog.push_back(game.gameState);
     if (player)
         player();
 }
@@ -55,16 +55,16 @@ void fitWindow(int size) { record("fitWindow " + std::to_string(size)); }
 void drawTimeBar()
 {
     record("drawTimeBar");
-    fake.barDrawnAt.push_back(timeLeft);
+    fake.barDrawnAt.push_back(game.timeLeft);
 }
 
-void drawHintArea() { record("drawHintArea " + std::to_string(hintsLeft)); }
-void drawSeconds() { record("drawSeconds " + std::to_string(elapsedSeconds)); }
+void drawHintArea() { record("drawHintArea " + std::to_string(game.hintsLeft)); }
+void drawSeconds() { record("drawSeconds " + std::to_string(game.elapsedSeconds)); }
 
 void drawHourglass()
 {
     record("drawHourglass");
-    fake.hourglassFrames.push_back(tickPhase);
+    fake.hourglassFrames.push_back(game.tickPhase);
 }
 
 void confineCursor(int left, int top, int right, int bottom)

@@ -31,10 +31,10 @@ TEST(RandomBoard, SeedOneColumnZero)
     makeRandomBoard(10);
     const int bombRows[10] = {0, 1, 0, 0, 1, 0, 1, 0, 1, 1};
     for (int row = 0; row < 10; ++row) {
-        EXPECT_EQ(solution[0][row], bombRows[row]) << "row " << row;
-        EXPECT_EQ(cells[0][row], bombRows[row] ? CoveredBomb : Covered) << "row " << row;
+        EXPECT_EQ(game.solution[0][row], bombRows[row]) << "row " << row;
+        EXPECT_EQ(game.cells[0][row], bombRows[row] ? CoveredBomb : Covered) << "row " << row;
     }
-    EXPECT_STREQ(levelName, "Random Level");
+    EXPECT_STREQ(game.levelName, "Random Level");
 }
 
 namespace {
@@ -56,12 +56,12 @@ TEST(RandomBoard, RemainderSixtyIsABombFiftyNineIsNot)
     resetFake();
     fake.clock = secondWithFirstRemainder(60);
     makeRandomBoard(10);
-    EXPECT_EQ(solution[0][0], 1);
-    EXPECT_EQ(cells[0][0], CoveredBomb);
+    EXPECT_EQ(game.solution[0][0], 1);
+    EXPECT_EQ(game.cells[0][0], CoveredBomb);
     fake.clock = secondWithFirstRemainder(59);
     makeRandomBoard(10);
-    EXPECT_EQ(solution[0][0], 0);
-    EXPECT_EQ(cells[0][0], Covered);
+    EXPECT_EQ(game.solution[0][0], 0);
+    EXPECT_EQ(game.cells[0][0], Covered);
 }
 
 TEST(RandomBoard, DrawsRunDownEachColumn)
@@ -72,7 +72,7 @@ TEST(RandomBoard, DrawsRunDownEachColumn)
     seedRandom(12345);
     for (int col = 0; col < 15; ++col)
         for (int row = 0; row < 15; ++row)
-            ASSERT_EQ(solution[col][row], nextRandom() % 100 >= 60 ? 1 : 0) << col << "," << row;
+            ASSERT_EQ(game.solution[col][row], nextRandom() % 100 >= 60 ? 1 : 0) << col << "," << row;
     // Exactly N * N draws were made: the generator stands where the board left it.
     seedRandom(12345);
     for (int k = 0; k < 225; ++k)
@@ -88,12 +88,12 @@ TEST(RandomBoard, TwoBoardsInTheSameSecondAreIdentical)
     fake.clock = 1700000000u;
     makeRandomBoard(20);
     int first[gridRoom][gridRoom];
-    std::memcpy(first, solution, sizeof first);
+    std::memcpy(first, game.solution, sizeof first);
     makeRandomBoard(20);
-    EXPECT_EQ(std::memcmp(first, solution, sizeof first), 0);
+    EXPECT_EQ(std::memcmp(first, game.solution, sizeof first), 0);
     fake.clock += 1;
     makeRandomBoard(20);
-    EXPECT_NE(std::memcmp(first, solution, sizeof first), 0) << "the next second deals another board";
+    EXPECT_NE(std::memcmp(first, game.solution, sizeof first), 0) << "the next second deals another board";
 }
 
 TEST(RandomBoard, AboutFortyPercentBombs)
@@ -105,7 +105,7 @@ TEST(RandomBoard, AboutFortyPercentBombs)
         makeRandomBoard(10);
         for (int col = 0; col < 10; ++col)
             for (int row = 0; row < 10; ++row)
-                bombs += solution[col][row];
+                bombs += game.solution[col][row];
     }
     EXPECT_GT(bombs, 3600);
     EXPECT_LT(bombs, 4400);

@@ -43,7 +43,7 @@ int bombCount(int size)
     int bombs = 0;
     for (int col = 0; col < size; ++col)
         for (int row = 0; row < size; ++row)
-            bombs += solution[col][row];
+            bombs += game.solution[col][row];
     return bombs;
 }
 
@@ -51,11 +51,12 @@ struct LevelFiles : ::testing::Test {
     void SetUp() override
     {
         resetFake();
-        randomMode = 0;
+        game = Game();
+        game.randomMode = 0;
     }
     void TearDown() override
     {
-        randomMode = 1;
+        game = Game();
         resetFake();
     }
     void write(int size, const Bytes& bytes) { fake.levelFiles[size] = bytes; }
@@ -109,10 +110,10 @@ TEST_F(LevelFiles, RecordOffsetsOfATenByTenFile)
     write(10, file);
     EXPECT_EQ(readLevelCount(10), 3);
     EXPECT_EQ(readName(10, 2), "third");
-    EXPECT_EQ(solution[0][0], 1);
-    EXPECT_EQ(solution[1][0], 1);
-    EXPECT_EQ(solution[2][0], 0);
-    EXPECT_EQ(solution[0][1], 1) << "row 1 begins at mask 0x20 of byte 1";
+    EXPECT_EQ(game.solution[0][0], 1);
+    EXPECT_EQ(game.solution[1][0], 1);
+    EXPECT_EQ(game.solution[2][0], 0);
+    EXPECT_EQ(game.solution[0][1], 1) << "row 1 begins at mask 0x20 of byte 1";
     EXPECT_EQ(bombCount(10), 3);
     EXPECT_EQ(readName(10, 0), "first");
     EXPECT_EQ(bombCount(10), 0);
@@ -133,7 +134,7 @@ TEST_F(LevelFiles, FiveRecordsOfTwentyFillExactly353Bytes)
     for (int k = 0; k < 5; ++k) {
         EXPECT_EQ(readName(20, k), "level " + std::to_string(k));
         EXPECT_EQ(bombCount(20), 1);
-        EXPECT_EQ(solution[19 - k][19], 1) << k;
+        EXPECT_EQ(game.solution[19 - k][19], 1) << k;
     }
     EXPECT_EQ(readName(20, 5), blanks) << "a record past the end keeps its presets";
     EXPECT_EQ(bombCount(20), 0);
@@ -147,14 +148,14 @@ TEST_F(LevelFiles, PadBitsAreIgnored)
     readName(10, 0);
     EXPECT_EQ(bombCount(10), 4);
     for (int col = 6; col < 10; ++col)
-        EXPECT_EQ(solution[col][9], 1);
+        EXPECT_EQ(game.solution[col][9], 1);
 
     Bytes picture15(29, 0);
     picture15[28] = 0xFF;
     write(15, header(1) + record(15, "pad", picture15));
     readName(15, 0);
     EXPECT_EQ(bombCount(15), 1);
-    EXPECT_EQ(solution[14][14], 1);
+    EXPECT_EQ(game.solution[14][14], 1);
 }
 
 TEST_F(LevelFiles, ACountOfOneAlwaysYieldsRecordZero)
@@ -162,10 +163,10 @@ TEST_F(LevelFiles, ACountOfOneAlwaysYieldsRecordZero)
     write(10, header(1) + record(10, "only", {0x80}) + record(10, "hidden", {0xFF}));
     for (unsigned second : {1u, 2u, 977u, 1700000000u}) {
         pictureBoardAt(10, second);
-        EXPECT_STREQ(levelName, "only") << second;
+        EXPECT_STREQ(game.levelName, "only") << second;
         EXPECT_EQ(bombCount(10), 1);
-        EXPECT_EQ(cells[0][0], CoveredBomb);
-        EXPECT_EQ(cells[1][0], Covered);
+        EXPECT_EQ(game.cells[0][0], CoveredBomb);
+        EXPECT_EQ(game.cells[1][0], Covered);
     }
 }
 
@@ -179,13 +180,13 @@ TEST_F(LevelFiles, TheRecordIsTheDrawByTheCount)
         seedRandom(second);
         int expected = nextRandom() % 7;
         pictureBoardAt(10, second);
-        EXPECT_STREQ(levelName, ("picture " + std::to_string(expected)).c_str()) << second;
+        EXPECT_STREQ(game.levelName, ("picture " + std::to_string(expected)).c_str()) << second;
     }
     // Two boards in the same second are the same level.
     pictureBoardAt(10, 42);
-    std::string first = levelName;
+    std::string first = game.levelName;
     pictureBoardAt(10, 42);
-    EXPECT_EQ(std::string(levelName), first);
+    EXPECT_EQ(std::string(game.levelName), first);
 }
 
 TEST_F(LevelFiles, NegativeCountBytes)
@@ -194,7 +195,7 @@ TEST_F(LevelFiles, NegativeCountBytes)
     EXPECT_EQ(readLevelCount(10), -1);
     for (unsigned second : {1u, 2u, 3u, 99u}) {
         pictureBoardAt(10, second);
-        EXPECT_STREQ(levelName, "zero") << "0xFF: always record 0";
+        EXPECT_STREQ(game.levelName, "zero") << "0xFF: always record 0";
     }
     EXPECT_TRUE(fake.calls.empty()) << "a count of -1 from the file is no error";
 
@@ -207,7 +208,7 @@ TEST_F(LevelFiles, NegativeCountBytes)
         seedRandom(second);
         int expected = nextRandom() % 128;
         pictureBoardAt(10, second);
-        EXPECT_STREQ(levelName, ("n" + std::to_string(expected)).c_str()) << second;
+        EXPECT_STREQ(game.levelName, ("n" + std::to_string(expected)).c_str()) << second;
     }
 
     write(10, header(0xFE) + record(10, "a") + record(10, "b"));
@@ -220,7 +221,7 @@ TEST_F(LevelFiles, ACountOfZeroIsAnUnreadableHeader)
     pictureBoardAt(10, 3);
     EXPECT_EQ(fake.calls, std::vector<std::string>{"showErrorBox header read error"});
     EXPECT_EQ(fake.levelReadings, 1) << "no record is read";
-    EXPECT_EQ(std::string(levelName), blanks);
+    EXPECT_EQ(std::string(game.levelName), blanks);
     EXPECT_EQ(bombCount(10), 0);
     EXPECT_EQ(readLevelCount(10), -1);
 }
@@ -230,12 +231,12 @@ TEST_F(LevelFiles, FilesShorterThanTheHeader)
     for (const Bytes& file : {Bytes{}, Bytes{'B'}, Bytes{'B', '2'}}) {
         fake.calls.clear();
         write(15, file);
-        solution[3][3] = 1;
+        game.solution[3][3] = 1;
         pictureBoardAt(15, 8);
         EXPECT_EQ(fake.calls, std::vector<std::string>{"showErrorBox header read error"}) << file.size();
-        EXPECT_EQ(std::string(levelName), blanks);
+        EXPECT_EQ(std::string(game.levelName), blanks);
         EXPECT_EQ(bombCount(15), 0);
-        EXPECT_EQ(cells[3][3], Covered);
+        EXPECT_EQ(game.cells[3][3], Covered);
     }
 }
 
@@ -245,33 +246,33 @@ TEST_F(LevelFiles, TruncatedRecordsKeepTheirPresets)
     write(10, header(1));
     pictureBoardAt(10, 1);
     EXPECT_TRUE(fake.calls.empty());
-    EXPECT_EQ(std::string(levelName), blanks);
+    EXPECT_EQ(std::string(game.levelName), blanks);
     EXPECT_EQ(bombCount(10), 0);
 
     // Half a name.
     write(10, header(1) + Bytes{'H', 'a', 'l', 'f'});
     pictureBoardAt(10, 1);
-    EXPECT_EQ(std::string(levelName), "Half" + std::string(15, ' '));
+    EXPECT_EQ(std::string(game.levelName), "Half" + std::string(15, ' '));
 
     // The name and two bytes of the picture.
     Bytes cut = header(1) + record(10, "cut", {0xFF, 0xFF, 0xFF});
     cut.resize(3 + 20 + 2);
     write(10, cut);
     pictureBoardAt(10, 1);
-    EXPECT_STREQ(levelName, "cut");
+    EXPECT_STREQ(game.levelName, "cut");
     EXPECT_EQ(bombCount(10), 16);
-    EXPECT_EQ(solution[5][1], 1);
-    EXPECT_EQ(solution[6][1], 0);
+    EXPECT_EQ(game.solution[5][1], 1);
+    EXPECT_EQ(game.solution[6][1], 0);
 }
 
 TEST_F(LevelFiles, AMissingFileShowsOneMessageAndABlankBoard)
 {
-    solution[0][0] = 1;
+    game.solution[0][0] = 1;
     pictureBoardAt(20, 5);
     EXPECT_EQ(fake.calls, std::vector<std::string>{"showErrorBox file open error"});
-    EXPECT_EQ(std::string(levelName), blanks);
+    EXPECT_EQ(std::string(game.levelName), blanks);
     EXPECT_EQ(bombCount(20), 0);
-    EXPECT_EQ(cells[0][0], Covered);
+    EXPECT_EQ(game.cells[0][0], Covered);
     EXPECT_EQ(readLevelCount(20), -1);
     readName(20, 0);  // the record reader itself says nothing
     EXPECT_EQ(fake.calls.size(), 2u);
@@ -282,9 +283,9 @@ TEST_F(LevelFiles, ANewGameInPictureMode)
     write(15, header(1) + record(15, "cat", {0x40}));
     newGame(15);
     EXPECT_EQ(fake.calls, std::vector<std::string>{"fitWindow 15"});
-    EXPECT_STREQ(levelName, "cat");
-    EXPECT_EQ(cells[1][0], CoveredBomb);
-    EXPECT_EQ(gameState, Starting);
+    EXPECT_STREQ(game.levelName, "cat");
+    EXPECT_EQ(game.cells[1][0], CoveredBomb);
+    EXPECT_EQ(game.gameState, Starting);
 
     fake.calls.clear();
     newGame(10);  // no level10.dat in the folder
@@ -306,7 +307,7 @@ TEST_F(LevelFiles, AFailingReadIsAHeaderError)
     fake.levelReadFails = true;
     pictureBoardAt(10, 1);
     EXPECT_EQ(fake.calls, std::vector<std::string>{"showErrorBox header read error"});
-    EXPECT_EQ(std::string(levelName), blanks);
+    EXPECT_EQ(std::string(game.levelName), blanks);
     EXPECT_EQ(bombCount(10), 0);
 }
 
@@ -314,7 +315,7 @@ TEST_F(LevelFiles, ANameWithoutAZeroIsCutAtNineteen)
 {
     write(10, header(1) + record(10, std::string(20, 'A')));
     pictureBoardAt(10, 1);
-    EXPECT_EQ(std::string(levelName), std::string(19, 'A'));
+    EXPECT_EQ(std::string(game.levelName), std::string(19, 'A'));
     EXPECT_EQ(readName(10, 0), std::string(19, 'A'));
 }
 
@@ -323,8 +324,8 @@ TEST_F(LevelFiles, NameBytesAreCopiedAsTheyStand)
     Bytes name = {0xB0, 0xED, 0xBE, 0xE7, 0xC0, 0xCC, 0, 'x', 'y'};  // CP949 text, then stray bytes
     write(10, header(1) + record(10, std::string(name.begin(), name.end())));
     pictureBoardAt(10, 1);
-    EXPECT_EQ(std::memcmp(levelName, name.data(), name.size()), 0);
-    EXPECT_EQ(levelName[9], 0);
+    EXPECT_EQ(std::memcmp(game.levelName, name.data(), name.size()), 0);
+    EXPECT_EQ(game.levelName[9], 0);
 }
 
 TEST_F(LevelFiles, ControlBytesInANameBecomeBlanks)
@@ -340,7 +341,7 @@ TEST_F(LevelFiles, ControlBytesInANameBecomeBlanks)
     EXPECT_EQ(std::memcmp(name, "ok\0\n\r", 5), 0) << "bytes after the zero are no part of the name";
     write(10, header(1) + record(10, forged));
     pictureBoardAt(10, 1);
-    EXPECT_STREQ(levelName, "a  Score2=1  [x]   ");
+    EXPECT_STREQ(game.levelName, "a  Score2=1  [x]   ");
 }
 
 TEST_F(LevelFiles, OnlyABoardTheFileHeldWholeMaySetABestTime)
@@ -348,7 +349,7 @@ TEST_F(LevelFiles, OnlyABoardTheFileHeldWholeMaySetABestTime)
     Bytes whole = header(1) + record(10, "cat", {0x80});
     write(10, whole);
     pictureBoardAt(10, 1);
-    EXPECT_TRUE(bestTimeAllowed);
+    EXPECT_TRUE(game.bestTimeAllowed);
 
     Bytes cut = whole;
     cut.pop_back();  // the last picture byte is missing
@@ -364,11 +365,11 @@ TEST_F(LevelFiles, OnlyABoardTheFileHeldWholeMaySetABestTime)
         if (broken.present)
             write(10, broken.file);
         pictureBoardAt(10, 1);
-        EXPECT_FALSE(bestTimeAllowed) << broken.what;
-        randomMode = 1;
+        EXPECT_FALSE(game.bestTimeAllowed) << broken.what;
+        game.randomMode = 1;
         fillBoardFromSource(10);
-        EXPECT_TRUE(bestTimeAllowed) << "a random board after " << broken.what;
-        randomMode = 0;
+        EXPECT_TRUE(game.bestTimeAllowed) << "a random board after " << broken.what;
+        game.randomMode = 0;
     }
 }
 
@@ -378,8 +379,8 @@ TEST_F(LevelFiles, AWinOnABoardWithoutItsFileOffersNoBestTime)
 {
     fake.bestTime = 999;
     newGame(10);
-    ASSERT_FALSE(bestTimeAllowed);
-    gameState = Solved;
+    ASSERT_FALSE(game.bestTimeAllowed);
+    game.gameState = Solved;
     fake.calls.clear();
     fastTick();
     EXPECT_EQ(callsNamed({"readBestTime", "runBestDialog", "runRecordsDialog", "runWinDialog"}),
@@ -387,8 +388,8 @@ TEST_F(LevelFiles, AWinOnABoardWithoutItsFileOffersNoBestTime)
 
     write(10, header(1) + record(10, "cat", {0x80}));
     newGame(10);
-    ASSERT_TRUE(bestTimeAllowed);
-    gameState = Solved;
+    ASSERT_TRUE(game.bestTimeAllowed);
+    game.gameState = Solved;
     fake.calls.clear();
     fastTick();
     EXPECT_EQ(callsNamed({"readBestTime", "runBestDialog", "runRecordsDialog", "runWinDialog"}),
@@ -404,16 +405,16 @@ TEST_F(LevelFiles, OddSizesAndIndexesAreSafe)
     EXPECT_EQ(readName(12, 0), blanks) << "no layout for size 12";
     EXPECT_EQ(readLevelCount(12), -1);
     makePictureBoard(12);  // plays as 10
-    EXPECT_STREQ(levelName, "ok");
+    EXPECT_STREQ(game.levelName, "ok");
 }
 
 TEST_F(LevelFiles, RandomBoardsAreNamedTheSameAtEverySize)
 {
-    randomMode = 7;  // any value but 0
+    game.randomMode = 7;  // any value but 0
     for (int size : {10, 15, 20}) {
         fillBoardFromSource(size);
-        EXPECT_STREQ(levelName, "Random Level");
-        EXPECT_EQ(std::memcmp(levelName, "Random Level\0\0\0\0\0\0\0", 20), 0);
+        EXPECT_STREQ(game.levelName, "Random Level");
+        EXPECT_EQ(std::memcmp(game.levelName, "Random Level\0\0\0\0\0\0\0", 20), 0);
     }
     EXPECT_TRUE(fake.calls.empty()) << "the random source reads no file";
 }

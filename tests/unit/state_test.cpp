@@ -9,32 +9,32 @@ using States = GameTest;
 TEST_F(States, NewGameStepsInOrder)
 {
     fake.calls.clear();
-    randomMode = 1;
-    gameState = Playing;
-    timeLeft = 3;
-    hintsLeft = 0;
-    elapsedSeconds = 77;
-    tickPhase = 9;
+    game.randomMode = 1;
+    game.gameState = Playing;
+    game.timeLeft = 3;
+    game.hintsLeft = 0;
+    game.elapsedSeconds = 77;
+    game.tickPhase = 9;
     newGame(15);
     EXPECT_EQ(fake.calls, std::vector<std::string>{"fitWindow 15"}) << "the caller asks for the repaint";
-    EXPECT_EQ(boardSize, 15);
-    EXPECT_EQ(profile.timeMax, 200);
-    EXPECT_EQ(timeLeft, 200);
-    EXPECT_EQ(hintsLeft, 3);
-    EXPECT_EQ(elapsedSeconds, 0);
-    EXPECT_EQ(tickPhase, 0);
-    EXPECT_TRUE(barRequest);
-    EXPECT_TRUE(hintsRequest);
-    EXPECT_EQ(gameState, Starting);
-    EXPECT_STREQ(levelName, "Random Level");
+    EXPECT_EQ(game.boardSize, 15);
+    EXPECT_EQ(game.profile.timeMax, 200);
+    EXPECT_EQ(game.timeLeft, 200);
+    EXPECT_EQ(game.hintsLeft, 3);
+    EXPECT_EQ(game.elapsedSeconds, 0);
+    EXPECT_EQ(game.tickPhase, 0);
+    EXPECT_TRUE(game.barRequest);
+    EXPECT_TRUE(game.hintsRequest);
+    EXPECT_EQ(game.gameState, Starting);
+    EXPECT_STREQ(game.levelName, "Random Level");
 }
 
 TEST_F(States, OtherSizesPlayAsTen)
 {
     for (int size : {0, -5, 12, 21, 31, 1000}) {
         newGame(size);
-        EXPECT_EQ(boardSize, 10) << size;
-        EXPECT_EQ(profile.timeMax, 100) << size;
+        EXPECT_EQ(game.boardSize, 10) << size;
+        EXPECT_EQ(game.profile.timeMax, 100) << size;
         EXPECT_EQ(fake.calls.back(), "fitWindow 10") << size;
     }
     EXPECT_EQ(playableSize(15), 15);
@@ -44,14 +44,14 @@ TEST_F(States, OtherSizesPlayAsTen)
 
 TEST_F(States, WaitingStandsStill)
 {
-    ASSERT_EQ(gameState, Waiting);
+    ASSERT_EQ(game.gameState, Waiting);
     for (int k = 0; k < 40; ++k)
         fastTick();
     for (int k = 0; k < 5; ++k)
         secondTick();
-    EXPECT_EQ(elapsedSeconds, 0);
-    EXPECT_EQ(timeLeft, 98);
-    EXPECT_EQ(tickPhase, 0);
+    EXPECT_EQ(game.elapsedSeconds, 0);
+    EXPECT_EQ(game.timeLeft, 98);
+    EXPECT_EQ(game.tickPhase, 0);
     EXPECT_TRUE(fake.calls.empty());
 }
 
@@ -60,10 +60,10 @@ TEST_F(States, StartingTicksOnceThenWaits)
     newGame(10);
     fake.calls.clear();
     secondTick();
-    EXPECT_EQ(elapsedSeconds, 0);
+    EXPECT_EQ(game.elapsedSeconds, 0);
     fastTick();
-    EXPECT_EQ(gameState, Waiting);
-    EXPECT_EQ(timeLeft, 98);
+    EXPECT_EQ(game.gameState, Waiting);
+    EXPECT_EQ(game.timeLeft, 98);
     EXPECT_EQ(callsNamed({"drawTimeBar", "drawSeconds", "drawHintArea", "drawHourglass"}),
               (std::vector<std::string>{"drawTimeBar", "drawSeconds 0", "drawHintArea 3", "drawHourglass"}));
     fastTick();
@@ -73,32 +73,32 @@ TEST_F(States, StartingTicksOnceThenWaits)
 TEST_F(States, TheFirstActionStartsTheClock)
 {
     leftClick(0, 0);
-    EXPECT_EQ(gameState, Playing);
+    EXPECT_EQ(game.gameState, Playing);
     secondTick();
     secondTick();
-    EXPECT_EQ(elapsedSeconds, 2);
+    EXPECT_EQ(game.elapsedSeconds, 2);
     fastTick();
-    EXPECT_EQ(tickPhase, 0) << "the click's request was charged";
+    EXPECT_EQ(game.tickPhase, 0) << "the click's request was charged";
     fastTick();
-    EXPECT_EQ(tickPhase, 1);
+    EXPECT_EQ(game.tickPhase, 1);
     EXPECT_EQ(fake.hourglassFrames.back(), 1);
 }
 
 TEST_F(States, SecondsCountOnlyWhilePlaying)
 {
     for (int state : {Waiting, Solved, Starting}) {
-        gameState = state;
+        game.gameState = state;
         secondTick();
-        EXPECT_EQ(elapsedSeconds, 0) << state;
+        EXPECT_EQ(game.elapsedSeconds, 0) << state;
     }
-    gameState = Playing;
+    game.gameState = Playing;
     secondTick();
-    EXPECT_EQ(elapsedSeconds, 1);
+    EXPECT_EQ(game.elapsedSeconds, 1);
 }
 
 void pausedDialog()
 {
-    fake.stateInDialog.push_back(gameState);
+    fake.stateInDialog.push_back(game.gameState);
     for (int k = 0; k < 30; ++k) {
         fastTick();
         secondTick();
@@ -108,17 +108,17 @@ void pausedDialog()
 TEST_F(States, AModalPauseStopsTheClockAndRestoresTheState)
 {
     for (int state : {Playing, Waiting, Starting, Solved}) {
-        gameState = state;
-        elapsedSeconds = 4;
-        tickPhase = 3;
-        timeLeft = 50;
+        game.gameState = state;
+        game.elapsedSeconds = 4;
+        game.tickPhase = 3;
+        game.timeLeft = 50;
         fake.stateInDialog.clear();
         modalPause(pausedDialog);
         EXPECT_EQ(fake.stateInDialog, std::vector<int>{Waiting});
-        EXPECT_EQ(gameState, state);
-        EXPECT_EQ(elapsedSeconds, 4);
-        EXPECT_EQ(tickPhase, 3);
-        EXPECT_EQ(timeLeft, 50);
+        EXPECT_EQ(game.gameState, state);
+        EXPECT_EQ(game.elapsedSeconds, 4);
+        EXPECT_EQ(game.tickPhase, 3);
+        EXPECT_EQ(game.timeLeft, 50);
     }
 }
 
@@ -126,16 +126,16 @@ TEST_F(States, WinRule)
 {
     dealBoard(10, {"#.#"});
     EXPECT_FALSE(isSolved());
-    cells[0][0] = Checked;
+    game.cells[0][0] = Checked;
     EXPECT_FALSE(isSolved()) << "a bomb not checked";
-    cells[2][0] = Checked;
+    game.cells[2][0] = Checked;
     EXPECT_TRUE(isSolved()) << "free blocks still covered do not matter";
-    cells[5][5] = Checked;
+    game.cells[5][5] = Checked;
     EXPECT_FALSE(isSolved()) << "a free block checked";
-    cells[5][5] = Broken;
+    game.cells[5][5] = Broken;
     EXPECT_TRUE(isSolved());
     // Only the board counts: entries beyond N are not looked at.
-    solution[12][12] = 1;
+    game.solution[12][12] = 1;
     EXPECT_TRUE(isSolved());
 }
 
@@ -143,10 +143,10 @@ TEST_F(States, CheckingTheLastBombSolvesAndTheNextTickRunsTheWinFlow)
 {
     dealBoard(10, {"#", "", "..#"});
     rightClick(0, 0);
-    EXPECT_EQ(gameState, Playing);
+    EXPECT_EQ(game.gameState, Playing);
     rightClick(2, 2);
-    EXPECT_EQ(gameState, Solved);
-    elapsedSeconds = 30;
+    EXPECT_EQ(game.gameState, Solved);
+    game.elapsedSeconds = 30;
     fake.bestTime = 31;
     fake.calls.clear();
     fastTick();
@@ -155,16 +155,16 @@ TEST_F(States, CheckingTheLastBombSolvesAndTheNextTickRunsTheWinFlow)
               (std::vector<std::string>{"releaseCursor", "readBestTime 10", "runBestDialog", "runRecordsDialog",
                                         "fitWindow 10", "requestFullRepaint"}));
     EXPECT_EQ(fake.stateInDialog, (std::vector<int>{Waiting, Waiting}));
-    EXPECT_EQ(gameState, Starting);
-    EXPECT_EQ(elapsedSeconds, 0);
+    EXPECT_EQ(game.gameState, Starting);
+    EXPECT_EQ(game.elapsedSeconds, 0);
 }
 
 TEST_F(States, AnEqualTimeIsNoNewBest)
 {
     dealBoard(15, {"#"});
     rightClick(0, 0);
-    ASSERT_EQ(gameState, Solved);
-    elapsedSeconds = 31;
+    ASSERT_EQ(game.gameState, Solved);
+    game.elapsedSeconds = 31;
     fake.bestTime = 31;
     fake.calls.clear();
     fastTick();
@@ -177,11 +177,11 @@ TEST_F(States, TheWinFlowEndsAStrokeInProgress)
     dealBoard(10, {"##"});
     rightButtonDown(blockX(0), blockY(0), keyRight);
     mouseMoved(blockX(1), blockY(0));
-    ASSERT_EQ(gameState, Solved);
-    ASSERT_EQ(strokeButton, keyRight);
+    ASSERT_EQ(game.gameState, Solved);
+    ASSERT_EQ(game.stroke.strokeButton, keyRight);
     fastTick();
-    EXPECT_EQ(strokeButton, 0);
-    EXPECT_FALSE(visited[0][0]);
+    EXPECT_EQ(game.stroke.strokeButton, 0);
+    EXPECT_FALSE(game.stroke.visited[0][0]);
 }
 
 TEST_F(States, AnIdleActionAfterTheSolvingOneKeepsTheWin)
@@ -189,19 +189,19 @@ TEST_F(States, AnIdleActionAfterTheSolvingOneKeepsTheWin)
     dealBoard(10, {"#"});
     leftClick(5, 5);
     rightClick(0, 0);
-    ASSERT_EQ(gameState, Solved);
+    ASSERT_EQ(game.gameState, Solved);
     rightClick(5, 5);  // a broken block: nothing changes
-    EXPECT_EQ(gameState, Solved);
+    EXPECT_EQ(game.gameState, Solved);
     leftClick(5, 5);
-    EXPECT_EQ(gameState, Solved);
+    EXPECT_EQ(game.gameState, Solved);
     leftButtonDown(blockX(5), blockY(5), keyLeft | keyShift, false);  // a stroke that changes nothing
     mouseMoved(blockX(6), blockY(5));
     buttonReleased();
-    EXPECT_EQ(gameState, Solved);
+    EXPECT_EQ(game.gameState, Solved);
     ctrlClick(0, 5);  // breaks the free blocks of column 0 and row 5
-    EXPECT_EQ(gameState, Solved) << "a hint only breaks free blocks and checks bombs";
+    EXPECT_EQ(game.gameState, Solved) << "a hint only breaks free blocks and checks bombs";
     ctrlClick(0, 5);  // nothing left to change in those lines
-    EXPECT_EQ(gameState, Solved);
+    EXPECT_EQ(game.gameState, Solved);
     fake.calls.clear();
     fastTick();
     EXPECT_EQ(callCount("runWinDialog") + callCount("runBestDialog"), 1);
@@ -211,39 +211,39 @@ TEST_F(States, AnActionThatUndoesTheWinResumesPlay)
 {
     dealBoard(10, {"#"});
     rightClick(0, 0);
-    ASSERT_EQ(gameState, Solved);
+    ASSERT_EQ(game.gameState, Solved);
     rightClick(0, 0);
-    EXPECT_EQ(gameState, Playing);
+    EXPECT_EQ(game.gameState, Playing);
     rightClick(4, 4);
     rightClick(0, 0);
-    EXPECT_EQ(gameState, Playing) << "a checked free block spoils the win";
+    EXPECT_EQ(game.gameState, Playing) << "a checked free block spoils the win";
     fastTick();
     EXPECT_EQ(callCount("runWinDialog") + callCount("runBestDialog"), 0);
 }
 
 TEST_F(States, LossFlow)
 {
-    gameState = Playing;
-    timeLeft = 1;
-    barRequest = true;
+    game.gameState = Playing;
+    game.timeLeft = 1;
+    game.barRequest = true;
     fake.calls.clear();
     rightButtonDown(blockX(0), blockY(0), keyRight);
     statusUpdate();  // the check lifted the bar to 4, the charge takes it to 2
-    tickPhase = 16;
-    timeLeft = 1;
+    game.tickPhase = 16;
+    game.timeLeft = 1;
     statusUpdate();
     EXPECT_EQ(callsNamed({"releaseCursor", "runLossDialog", "fitWindow", "requestFullRepaint"}),
               (std::vector<std::string>{"releaseCursor", "runLossDialog", "fitWindow 10", "requestFullRepaint"}));
     EXPECT_EQ(fake.stateInDialog, std::vector<int>{Waiting});
-    EXPECT_EQ(strokeButton, 0);
-    EXPECT_EQ(gameState, Starting);
-    EXPECT_EQ(timeLeft, 100);
+    EXPECT_EQ(game.stroke.strokeButton, 0);
+    EXPECT_EQ(game.gameState, Starting);
+    EXPECT_EQ(game.timeLeft, 100);
 }
 
 TEST_F(States, TheLossFlowIsNotEnteredAgainFromItsOwnDialog)
 {
-    gameState = Playing;
-    timeLeft = -5;
+    game.gameState = Playing;
+    game.timeLeft = -5;
     // The dialog's message loop repaints the window: its status update sees the old bar.
     // Only the first dialog repaints, so that a missing guard shows as a
     // second dialog rather than endless nesting.
@@ -255,11 +255,11 @@ TEST_F(States, TheLossFlowIsNotEnteredAgainFromItsOwnDialog)
     };
     statusUpdate();
     EXPECT_EQ(callCount("runLossDialog"), 1);
-    EXPECT_EQ(gameState, Starting);
-    EXPECT_EQ(timeLeft, 100);
+    EXPECT_EQ(game.gameState, Starting);
+    EXPECT_EQ(game.timeLeft, 100);
     // The guard is lifted once the flow is over.
     fake.onLossDialog = nullptr;
-    timeLeft = -1;
+    game.timeLeft = -1;
     statusUpdate();
     EXPECT_EQ(callCount("runLossDialog"), 2);
 }
@@ -267,22 +267,22 @@ TEST_F(States, TheLossFlowIsNotEnteredAgainFromItsOwnDialog)
 TEST_F(States, TheRepaintAfterAFlowUpdatesTheFreshBoard)
 {
     fake.onFullRepaint = [] { statusUpdate(); };
-    gameState = Playing;
-    timeLeft = -1;
+    game.gameState = Playing;
+    game.timeLeft = -1;
     statusUpdate();
     EXPECT_EQ(callCount("runLossDialog"), 1);
-    EXPECT_EQ(gameState, Waiting);
-    EXPECT_EQ(timeLeft, 98);
+    EXPECT_EQ(game.gameState, Waiting);
+    EXPECT_EQ(game.timeLeft, 98);
 }
 
 TEST_F(States, ALastBombBrokenBelowZeroStillWins)
 {
     dealBoard(10, {"##"});
     rightClick(0, 0);
-    timeLeft = 5;
+    game.timeLeft = 5;
     leftClick(1, 0);
-    EXPECT_LT(timeLeft, 0);
-    EXPECT_EQ(gameState, Solved);
+    EXPECT_LT(game.timeLeft, 0);
+    EXPECT_EQ(game.gameState, Solved);
     // A repaint during the win dialog must not open the loss dialog on top of it.
     fake.onWinDialog = [] { statusUpdate(); };
     fake.onBestDialog = [] { statusUpdate(); };
@@ -290,15 +290,15 @@ TEST_F(States, ALastBombBrokenBelowZeroStillWins)
     fastTick();
     EXPECT_EQ(callCount("runLossDialog"), 0);
     EXPECT_EQ(callCount("runWinDialog") + callCount("runBestDialog"), 1);
-    EXPECT_EQ(gameState, Starting);
+    EXPECT_EQ(game.gameState, Starting);
 }
 
 TEST_F(States, ABrokenBombWithTheBarBelowZeroLosesAtTheNextUpdate)
 {
     dealBoard(10, {"##"});
-    timeLeft = 5;
+    game.timeLeft = 5;
     leftClick(0, 0);
-    EXPECT_EQ(gameState, Playing);
+    EXPECT_EQ(game.gameState, Playing);
     EXPECT_EQ(callCount("runLossDialog"), 0);
     fastTick();
     EXPECT_EQ(callCount("runLossDialog"), 1);
@@ -306,11 +306,11 @@ TEST_F(States, ABrokenBombWithTheBarBelowZeroLosesAtTheNextUpdate)
 
 TEST_F(States, ADialogThatEndsTheProgramStillGetsANewBoard)
 {
-    gameState = Playing;
-    timeLeft = -1;
+    game.gameState = Playing;
+    game.timeLeft = -1;
     fake.onLossDialog = [] { endStroke(); };  // Quit game: the window layer frees the cursor and quits
     statusUpdate();
-    EXPECT_EQ(gameState, Starting);
+    EXPECT_EQ(game.gameState, Starting);
     EXPECT_EQ(callCount("fitWindow"), 1);
 }
 

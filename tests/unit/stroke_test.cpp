@@ -10,16 +10,16 @@ using Strokes = GameTest;
 // recorder writes it.
 std::string rowBand(int row)
 {
-    int left = boardLeft + 12, top = boardTop + 12 + 15 * row;
+    int left = game.boardLeft + 12, top = game.boardTop + 12 + 15 * row;
     return "confineCursor " + std::to_string(left) + " " + std::to_string(top) + " " +
-           std::to_string(left + 15 * boardSize) + " " + std::to_string(top + 15);
+           std::to_string(left + 15 * game.boardSize) + " " + std::to_string(top + 15);
 }
 
 std::string columnBand(int col)
 {
-    int left = boardLeft + 12 + 15 * col, top = boardTop + 12;
+    int left = game.boardLeft + 12 + 15 * col, top = game.boardTop + 12;
     return "confineCursor " + std::to_string(left) + " " + std::to_string(top) + " " + std::to_string(left + 15) +
-           " " + std::to_string(top + 15 * boardSize);
+           " " + std::to_string(top + 15 * game.boardSize);
 }
 
 TEST_F(Strokes, BlockAtTruncatesAndTakesSixteenBitWords)
@@ -43,7 +43,7 @@ TEST_F(Strokes, BlockAtTruncatesAndTakesSixteenBitWords)
     EXPECT_FALSE(onBoard({0, -1}));
 
     setLayout(20);
-    boardSize = 20;
+    game.boardSize = 20;
     EXPECT_EQ(blockAt(84 + 12 + 15 * 19, 94 + 12 + 15 * 19 + 14).row, 19);
     EXPECT_TRUE(insideCellArea(96, 106));
     EXPECT_FALSE(insideCellArea(95, 106));
@@ -55,9 +55,9 @@ TEST_F(Strokes, BlockAtTruncatesAndTakesSixteenBitWords)
 TEST_F(Strokes, LeftClickBreaksAFreeBlock)
 {
     leftClick(2, 3);
-    EXPECT_EQ(cells[2][3], Broken);
-    EXPECT_EQ(gameState, Playing);
-    EXPECT_TRUE(barRequest);
+    EXPECT_EQ(game.cells[2][3], Broken);
+    EXPECT_EQ(game.gameState, Playing);
+    EXPECT_TRUE(game.barRequest);
     EXPECT_EQ(callsNamed({"playBreakSound", "repaintBlock", "releaseCursor"}),
               (std::vector<std::string>{"playBreakSound 2 3", "repaintBlock 2 3", "releaseCursor"}));
 }
@@ -65,32 +65,32 @@ TEST_F(Strokes, LeftClickBreaksAFreeBlock)
 TEST_F(Strokes, LeftClickOnACheckedFreeBlockBreaksIt)
 {
     rightClick(2, 3);
-    EXPECT_EQ(cells[2][3], Checked);
+    EXPECT_EQ(game.cells[2][3], Checked);
     leftClick(2, 3);
-    EXPECT_EQ(cells[2][3], Broken);
+    EXPECT_EQ(game.cells[2][3], Broken);
 }
 
 TEST_F(Strokes, CheckingDoesNotProtectABombFromTheLeftButton)
 {
     rightClick(9, 9);
-    EXPECT_EQ(cells[9][9], Checked);
-    ASSERT_EQ(gameState, Solved);
-    int before = timeLeft;
+    EXPECT_EQ(game.cells[9][9], Checked);
+    ASSERT_EQ(game.gameState, Solved);
+    int before = game.timeLeft;
     leftClick(9, 9);
-    EXPECT_EQ(cells[9][9], Checked);
-    EXPECT_EQ(timeLeft, before - 20);
+    EXPECT_EQ(game.cells[9][9], Checked);
+    EXPECT_EQ(game.timeLeft, before - 20);
     EXPECT_EQ(callCount("playErrorSound"), 1);
 }
 
 TEST_F(Strokes, RightClickChecksAndUnchecks)
 {
     rightClick(9, 9);
-    EXPECT_EQ(cells[9][9], Checked);
+    EXPECT_EQ(game.cells[9][9], Checked);
     rightClick(9, 9);
-    EXPECT_EQ(cells[9][9], CoveredBomb) << "an unchecked bomb is covered again";
+    EXPECT_EQ(game.cells[9][9], CoveredBomb) << "an unchecked bomb is covered again";
     rightClick(0, 0);
     rightClick(0, 0);
-    EXPECT_EQ(cells[0][0], Covered);
+    EXPECT_EQ(game.cells[0][0], Covered);
     EXPECT_EQ(callCount("playCheckSound"), 4);
     EXPECT_EQ(callCount("repaintBlock"), 4);
 }
@@ -99,51 +99,51 @@ TEST_F(Strokes, ActionsOnABrokenBlockChangeNothingButStartTheClock)
 {
     leftClick(4, 4);
     statusUpdate();
-    gameState = Waiting;
+    game.gameState = Waiting;
     fake.calls.clear();
-    int before = timeLeft;
+    int before = game.timeLeft;
     rightClick(4, 4);
     leftClick(4, 4);
-    EXPECT_EQ(cells[4][4], Broken);
-    EXPECT_EQ(timeLeft, before);
-    EXPECT_FALSE(barRequest);
+    EXPECT_EQ(game.cells[4][4], Broken);
+    EXPECT_EQ(game.timeLeft, before);
+    EXPECT_FALSE(game.barRequest);
     EXPECT_EQ(callCount("repaintBlock"), 0);
     EXPECT_EQ(callCount("playCheckSound") + callCount("playBreakSound"), 0);
-    EXPECT_EQ(gameState, Playing);
+    EXPECT_EQ(game.gameState, Playing);
 }
 
 TEST_F(Strokes, NoSoundsWithoutADevice)
 {
-    soundEnabled = false;
+    game.soundEnabled = false;
     leftClick(1, 1);
     rightClick(2, 2);
     leftClick(9, 9);
     ctrlClick(2, 5);
     for (const char* sound : {"playBreakSound", "playCheckSound", "playErrorSound", "playHintSound"})
         EXPECT_EQ(callCount(sound), 0) << sound;
-    EXPECT_EQ(cells[1][1], Broken) << "the rules do not depend on the sound";
-    EXPECT_EQ(cells[2][2], Broken) << "the hint broke the wrongly checked block";
+    EXPECT_EQ(game.cells[1][1], Broken) << "the rules do not depend on the sound";
+    EXPECT_EQ(game.cells[2][2], Broken) << "the hint broke the wrongly checked block";
 }
 
 TEST_F(Strokes, ARowStrokeActsOnceOnEveryBlockEntered)
 {
     leftButtonDown(blockX(1), blockY(2), keyLeft, false);
-    EXPECT_EQ(cells[1][2], Broken);
+    EXPECT_EQ(game.cells[1][2], Broken);
     EXPECT_EQ(callCount("confineCursor"), 0) << "confinement begins with the first move";
     mouseMoved(blockX(2), blockY(2));
     mouseMoved(blockX(2) + 3, blockY(2));  // same block again
     mouseMoved(blockX(3), blockY(2));
     mouseMoved(blockX(2), blockY(2));  // back over a visited block
-    EXPECT_EQ(cells[2][2], Broken);
-    EXPECT_EQ(cells[3][2], Broken);
+    EXPECT_EQ(game.cells[2][2], Broken);
+    EXPECT_EQ(game.cells[3][2], Broken);
     EXPECT_EQ(callCount("playBreakSound"), 3);
     EXPECT_EQ(callCount("repaintBlock"), 3);
     EXPECT_EQ(callsNamed({"confineCursor"}).front(), rowBand(2));
     buttonReleased();
-    EXPECT_EQ(strokeButton, 0);
+    EXPECT_EQ(game.stroke.strokeButton, 0);
     for (int col = 0; col < visitedRoom; ++col)
         for (int row = 0; row < visitedRoom; ++row)
-            ASSERT_FALSE(visited[col][row]) << col << "," << row;
+            ASSERT_FALSE(game.stroke.visited[col][row]) << col << "," << row;
 }
 
 TEST_F(Strokes, ARightStrokeDoesNotUncheckOnTheWayBack)
@@ -154,15 +154,15 @@ TEST_F(Strokes, ARightStrokeDoesNotUncheckOnTheWayBack)
     mouseMoved(blockX(1), blockY(0));
     mouseMoved(blockX(0), blockY(0));
     for (int col = 0; col < 3; ++col)
-        EXPECT_EQ(cells[col][0], Checked);
+        EXPECT_EQ(game.cells[col][0], Checked);
     buttonReleased();
     // A new stroke acts on the same blocks anew.
     rightButtonDown(blockX(0), blockY(0), keyRight);
     mouseMoved(blockX(1), blockY(0));
     buttonReleased();
-    EXPECT_EQ(cells[0][0], Covered);
-    EXPECT_EQ(cells[1][0], Covered);
-    EXPECT_EQ(cells[2][0], Checked);
+    EXPECT_EQ(game.cells[0][0], Covered);
+    EXPECT_EQ(game.cells[1][0], Covered);
+    EXPECT_EQ(game.cells[2][0], Checked);
 }
 
 TEST_F(Strokes, TheAxisFollowsTheLargerDistanceAndTiesGoToTheRow)
@@ -174,11 +174,11 @@ TEST_F(Strokes, TheAxisFollowsTheLargerDistanceAndTiesGoToTheRow)
     EXPECT_EQ(fake.calls.back(), columnBand(4));
     mouseMoved(blockX(4), blockY(5));  // down into the next block of the column
     EXPECT_EQ(fake.calls[fake.calls.size() - 4], columnBand(4));
-    EXPECT_EQ(cells[4][5], Broken);
+    EXPECT_EQ(game.cells[4][5], Broken);
     // The anchor is now (4,5): a move along row 5 confines to that row.
     mouseMoved(blockX(5), blockY(5) + 1);
     EXPECT_EQ(callsNamed({"confineCursor"}).back(), rowBand(5));
-    EXPECT_EQ(cells[5][5], Broken);
+    EXPECT_EQ(game.cells[5][5], Broken);
     buttonReleased();
     EXPECT_EQ(fake.calls.back(), "releaseCursor");
 }
@@ -199,10 +199,10 @@ TEST_F(Strokes, AMoveOffTheBoardDoesNothing)
 {
     leftButtonDown(blockX(0), blockY(0), keyLeft, false);
     fake.calls.clear();
-    mouseMoved(boardLeft + 12 - 20, blockY(0));  // the row clues
-    mouseMoved(blockX(0), boardTop + 12 + 15 * 10 + 1);  // below the board
+    mouseMoved(game.boardLeft + 12 - 20, blockY(0));  // the row clues
+    mouseMoved(blockX(0), game.boardTop + 12 + 15 * 10 + 1);  // below the board
     EXPECT_TRUE(fake.calls.empty());
-    EXPECT_EQ(strokeButton, keyLeft);
+    EXPECT_EQ(game.stroke.strokeButton, keyLeft);
     buttonReleased();
 }
 
@@ -210,7 +210,7 @@ TEST_F(Strokes, MovesWithoutAStrokeDoNothing)
 {
     mouseMoved(blockX(3), blockY(3));
     EXPECT_TRUE(fake.calls.empty());
-    EXPECT_EQ(cells[3][3], Covered);
+    EXPECT_EQ(game.cells[3][3], Covered);
 }
 
 TEST_F(Strokes, ABrokenBombEndsTheStroke)
@@ -220,19 +220,19 @@ TEST_F(Strokes, ABrokenBombEndsTheStroke)
     leftButtonDown(blockX(0), blockY(0), keyLeft, false);
     mouseMoved(blockX(1), blockY(0));
     mouseMoved(blockX(2), blockY(0));
-    EXPECT_EQ(cells[2][0], Checked);
-    EXPECT_EQ(strokeButton, 0);
+    EXPECT_EQ(game.cells[2][0], Checked);
+    EXPECT_EQ(game.stroke.strokeButton, 0);
     EXPECT_EQ(callCount("releaseCursor"), 1);
-    EXPECT_FALSE(visited[0][0]);
-    EXPECT_FALSE(visited[2][0]) << "no mark is left behind by the ending block";
+    EXPECT_FALSE(game.stroke.visited[0][0]);
+    EXPECT_FALSE(game.stroke.visited[2][0]) << "no mark is left behind by the ending block";
     mouseMoved(blockX(3), blockY(0));
     mouseMoved(blockX(4), blockY(0));
-    EXPECT_EQ(cells[3][0], Covered) << "the held button acts on nothing more";
-    EXPECT_EQ(cells[4][0], Covered);
+    EXPECT_EQ(game.cells[3][0], Covered) << "the held button acts on nothing more";
+    EXPECT_EQ(game.cells[4][0], Covered);
     buttonReleased();
     // The next button-down acts again, the earlier blocks included.
     leftButtonDown(blockX(3), blockY(0), keyLeft, false);
-    EXPECT_EQ(cells[3][0], Broken);
+    EXPECT_EQ(game.cells[3][0], Broken);
     buttonReleased();
 }
 
@@ -240,36 +240,36 @@ TEST_F(Strokes, ModifiedButtonsMarkAndConfineButChangeNothing)
 {
     for (int word : {keyLeft | keyShift, keyLeft | keyMiddle, keyRight | keyControl, keyRight | keyShift}) {
         SCOPED_TRACE(word);
-        gameState = Waiting;
+        game.gameState = Waiting;
         fake.calls.clear();
         if (word & keyLeft)
             leftButtonDown(blockX(1), blockY(1), word, false);
         else
             rightButtonDown(blockX(1), blockY(1), word);
-        EXPECT_EQ(strokeButton, word);
-        EXPECT_EQ(gameState, Playing);
+        EXPECT_EQ(game.stroke.strokeButton, word);
+        EXPECT_EQ(game.gameState, Playing);
         mouseMoved(blockX(2), blockY(1));
-        EXPECT_TRUE(visited[2][1]);
+        EXPECT_TRUE(game.stroke.visited[2][1]);
         EXPECT_EQ(callCount("confineCursor"), 1);
-        EXPECT_EQ(cells[1][1], Covered);
-        EXPECT_EQ(cells[2][1], Covered);
+        EXPECT_EQ(game.cells[1][1], Covered);
+        EXPECT_EQ(game.cells[2][1], Covered);
         EXPECT_EQ(callCount("repaintBlock"), 0);
-        EXPECT_FALSE(barRequest);
+        EXPECT_FALSE(game.barRequest);
         buttonReleased();
     }
-    EXPECT_EQ(hintsLeft, 3) << "Ctrl with the right button is no hint";
+    EXPECT_EQ(game.hintsLeft, 3) << "Ctrl with the right button is no hint";
 }
 
 TEST_F(Strokes, BothButtonsAndPointsOutsideTheCellAreaAreIgnored)
 {
     leftButtonDown(blockX(1), blockY(1), keyLeft | keyRight, false);
     rightButtonDown(blockX(1), blockY(1), keyLeft | keyRight);
-    leftButtonDown(boardLeft + 11, blockY(1), keyLeft, false);
-    rightButtonDown(blockX(1), boardTop + 11, keyRight);
+    leftButtonDown(game.boardLeft + 11, blockY(1), keyLeft, false);
+    rightButtonDown(blockX(1), game.boardTop + 11, keyRight);
     leftButtonDown(blockX(10), blockY(1), keyLeft, false);
-    EXPECT_EQ(strokeButton, 0);
-    EXPECT_EQ(gameState, Waiting) << "an ignored button-down does not start the clock";
-    EXPECT_EQ(cells[1][1], Covered);
+    EXPECT_EQ(game.stroke.strokeButton, 0);
+    EXPECT_EQ(game.gameState, Waiting) << "an ignored button-down does not start the clock";
+    EXPECT_EQ(game.cells[1][1], Covered);
     EXPECT_TRUE(fake.calls.empty());
 }
 
@@ -285,19 +285,19 @@ TEST_F(Strokes, EndingWithoutAStrokeIsHarmless)
 {
     endStroke();
     endStroke();
-    EXPECT_EQ(strokeButton, 0);
+    EXPECT_EQ(game.stroke.strokeButton, 0);
     EXPECT_EQ(callCount("releaseCursor"), 2);
-    EXPECT_EQ(gameState, Waiting);
+    EXPECT_EQ(game.gameState, Waiting);
 }
 
 TEST_F(Strokes, AStrokeHeldOverANewGameGoesOnOverTheNewBoard)
 {
     leftButtonDown(blockX(0), blockY(3), keyLeft, false);
     dealBoard(10, {"", "", "", "", "", "", "", "", "", ".........#"});
-    EXPECT_EQ(strokeButton, keyLeft);
+    EXPECT_EQ(game.stroke.strokeButton, keyLeft);
     mouseMoved(blockX(1), blockY(3));
-    EXPECT_EQ(cells[1][3], Broken);
-    EXPECT_EQ(cells[0][3], Covered) << "the new board's first block was not acted on";
+    EXPECT_EQ(game.cells[1][3], Broken);
+    EXPECT_EQ(game.cells[0][3], Covered) << "the new board's first block was not acted on";
     buttonReleased();
 }
 
