@@ -123,7 +123,8 @@ int* lineStart(int size, int (*known)[gridRoom], int line, int* step)
 
 // Lines up to this long fit a memo key of 2 bits a block beside their number.
 const int longestMemoLine = 26;
-const int memoSlots = 1 << 17;  // 2 MiB of keys and results
+const std::size_t fewestMemoSlots = 1 << 10;
+const std::size_t mostMemoSlots = 1 << 17;  // 2 MiB of keys and results
 const std::uint64_t memoContradiction = ~std::uint64_t(0);
 
 std::uint64_t blockCode(int block) { return block == blockUnknown ? 0 : (block == blockFree ? 1 : 2); }
@@ -140,14 +141,17 @@ std::uint64_t lineCode(const int* first, int step, int length)
 // The slot of key: where it is, or the free slot where it belongs.
 std::uint64_t* memoSlot(LineMemo* memo, std::uint64_t key)
 {
-    if (memo->keys.empty() || memo->used >= memoSlots / 4 * 3) {
-        memo->keys.assign(memoSlots, 0);
-        memo->results.assign(memoSlots, 0);
+    std::size_t slots = memo->keys.size();
+    if (slots == 0 || static_cast<std::size_t>(memo->used) >= slots / 4 * 3) {
+        // A quick search stays small; a long one grows the table, then starts it afresh.
+        slots = slots == 0 ? fewestMemoSlots : (slots < mostMemoSlots ? slots * 2 : slots);
+        memo->keys.assign(slots, 0);
+        memo->results.assign(slots, 0);
         memo->used = 0;
     }
-    std::uint64_t slot = (key * 0x9E3779B97F4A7C15u) >> 47;
+    std::size_t slot = static_cast<std::size_t>((key * 0x9E3779B97F4A7C15u) >> 40) & (slots - 1);
     while (memo->keys[slot] != 0 && memo->keys[slot] != key)
-        slot = (slot + 1) & (memoSlots - 1);
+        slot = (slot + 1) & (slots - 1);
     return &memo->keys[slot];
 }
 
