@@ -155,14 +155,15 @@ std::uint64_t* memoSlot(LineMemo* memo, std::uint64_t key)
     return &memo->keys[slot];
 }
 
-bool solveNumberedLine(const BoardClues& clues, int (*known)[gridRoom], int line, bool* dirty);
+bool solveNumberedLine(const BoardClues& clues, int (*known)[gridRoom], int line, bool* dirty, int* decided);
 
 // solveNumberedLine through the memo: a line state met before is not solved again.
-bool solveRemembered(const BoardClues& clues, int (*known)[gridRoom], int line, bool* dirty, LineMemo* memo)
+bool solveRemembered(const BoardClues& clues, int (*known)[gridRoom], int line, bool* dirty, LineMemo* memo,
+                     int* decided)
 {
     int size = clues.size;
     if (!memo || size > longestMemoLine)
-        return solveNumberedLine(clues, known, line, dirty);
+        return solveNumberedLine(clues, known, line, dirty, decided);
     int step = 1;
     int* first = lineStart(size, known, line, &step);
     std::uint64_t before = lineCode(first, step, size);
@@ -170,7 +171,7 @@ bool solveRemembered(const BoardClues& clues, int (*known)[gridRoom], int line, 
     std::uint64_t* slot = memoSlot(memo, key);
     std::uint64_t* result = &memo->results[slot - memo->keys.data()];
     if (*slot == 0) {
-        bool sound = solveNumberedLine(clues, known, line, dirty);
+        bool sound = solveNumberedLine(clues, known, line, dirty, decided);
         *slot = key;
         *result = sound ? lineCode(first, step, size) : memoContradiction;
         ++memo->used;
@@ -185,11 +186,12 @@ bool solveRemembered(const BoardClues& clues, int (*known)[gridRoom], int line, 
             continue;
         first[i * step] = blockOfCode(*result >> (2 * i) & 3);
         dirty[column ? size + i : i] = true;
+        ++*decided;
     }
     return true;
 }
 
-bool solveNumberedLine(const BoardClues& clues, int (*known)[gridRoom], int line, bool* dirty)
+bool solveNumberedLine(const BoardClues& clues, int (*known)[gridRoom], int line, bool* dirty, int* decided)
 {
     int size = clues.size;
     int step = 1;
@@ -205,8 +207,10 @@ bool solveNumberedLine(const BoardClues& clues, int (*known)[gridRoom], int line
     if (!solveLine(first, step, size, runs, runCount, &changed))
         return false;
     for (int i = 0; changed && i < size; ++i) {
-        if (first[i * step] != before[i])
+        if (first[i * step] != before[i]) {
             dirty[column ? size + i : i] = true;  // the crossing line
+            ++*decided;
+        }
     }
     return true;
 }
@@ -242,10 +246,12 @@ bool solveRound(const BoardClues& clues, int (*known)[gridRoom], bool* changed)
     int columnsDone[gridRoom][gridRoom];
     int rowsDone[gridRoom][gridRoom];
     bool dirty[2 * gridRoom];
+    int decided = 0;
     copyKnowledge(size, known, columnsDone);
     copyKnowledge(size, known, rowsDone);
     for (int i = 0; i < size; ++i) {
-        if (!solveNumberedLine(clues, columnsDone, i, dirty) || !solveNumberedLine(clues, rowsDone, size + i, dirty))
+        if (!solveNumberedLine(clues, columnsDone, i, dirty, &decided) ||
+            !solveNumberedLine(clues, rowsDone, size + i, dirty, &decided))
             return false;
     }
     int before = undecidedCount(size, known);
@@ -311,8 +317,9 @@ int undecidedCount(int size, const int (*known)[gridRoom])
     return undecided;
 }
 
-int settleLines(const BoardClues& clues, int (*known)[gridRoom], bool* dirty, LineMemo* memo)
+int settleLines(const BoardClues& clues, int (*known)[gridRoom], bool* dirty, LineMemo* memo, int* newlyDecided)
 {
+    int decided = 0;
     if (!cluesAreSound(clues))
         return linesContradict;
     int lines = 2 * clues.size;
@@ -324,10 +331,12 @@ int settleLines(const BoardClues& clues, int (*known)[gridRoom], bool* dirty, Li
                 continue;
             dirty[line] = false;
             anyDirty = true;
-            if (!solveRemembered(clues, known, line, dirty, memo))
+            if (!solveRemembered(clues, known, line, dirty, memo, &decided))
                 return linesContradict;
         }
     }
+    if (newlyDecided)
+        *newlyDecided = decided;
     return anyUndecided(clues.size, known) ? linesStuck : solvedByLines;
 }
 

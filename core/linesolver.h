@@ -56,7 +56,9 @@ struct LineMemo {
     std::vector<std::uint64_t> results;
     int used = 0;
 };
-int settleLines(const BoardClues& clues, int (*known)[gridRoom], bool* dirty, LineMemo* memo = nullptr);
+// newlyDecided, when given, gets the number of blocks the settling decided.
+int settleLines(const BoardClues& clues, int (*known)[gridRoom], bool* dirty, LineMemo* memo = nullptr,
+                int* newlyDecided = nullptr);
 
 // How many rounds line logic takes, every line solved once a round against
 // what the round began with: -1 when it cannot finish the board. The measure

@@ -60,14 +60,16 @@ bool timeIsUp(Search* search)
 }
 
 // Sets one block and lets line logic follow from its column and row.
-int tryBlock(Search* search, const Knowledge& from, int col, int row, int value, Knowledge* result)
+// decided, when given, gets the number of blocks that follow.
+int tryBlock(Search* search, const Knowledge& from, int col, int row, int value, Knowledge* result,
+             int* decided = nullptr)
 {
     *result = from;
     result->known[col][row] = value;
     bool dirty[2 * gridRoom] = {};
     dirty[col] = true;
     dirty[search->clues->size + row] = true;
-    return settleLines(*search->clues, result->known, dirty, &search->memo);
+    return settleLines(*search->clues, result->known, dirty, &search->memo, decided);
 }
 
 // Decides what both ways agree on and marks its lines; true when anything was new.
@@ -87,11 +89,9 @@ bool keepAgreement(int size, const Knowledge& a, const Knowledge& b, Knowledge* 
     return progress;
 }
 
-void rememberGuess(int size, int col, int row, const Knowledge& ifBomb, const Knowledge& ifFree, int undecided,
+void rememberGuess(int col, int row, const Knowledge& ifBomb, int byBomb, const Knowledge& ifFree, int byFree,
                    Guess* guess)
 {
-    int byBomb = undecided - undecidedCount(size, ifBomb.known);
-    int byFree = undecided - undecidedCount(size, ifFree.known);
     // The way that decides less bounds the work the guess saves.
     int score = (byBomb < byFree ? byBomb : byFree) * 1024 + byBomb + byFree;
     if (score <= guess->score)
@@ -109,8 +109,10 @@ int probeBlock(Search* search, Knowledge* state, int col, int row, Guess* guess,
     const BoardClues& clues = *search->clues;
     Knowledge ifBomb;
     Knowledge ifFree;
-    int bombResult = tryBlock(search, *state, col, row, blockBomb, &ifBomb);
-    int freeResult = tryBlock(search, *state, col, row, blockFree, &ifFree);
+    int byBomb = 0;
+    int byFree = 0;
+    int bombResult = tryBlock(search, *state, col, row, blockBomb, &ifBomb, &byBomb);
+    int freeResult = tryBlock(search, *state, col, row, blockFree, &ifFree, &byFree);
     if (bombResult == solvedByLines)
         notePicture(search, ifBomb);
     if (freeResult == solvedByLines)
@@ -127,7 +129,7 @@ int probeBlock(Search* search, Knowledge* state, int col, int row, Guess* guess,
         *progress = true;
         return settleLines(clues, state->known, dirty, &search->memo);
     }
-    rememberGuess(clues.size, col, row, ifBomb, ifFree, undecidedCount(clues.size, state->known), guess);
+    rememberGuess(col, row, ifBomb, byBomb, ifFree, byFree, guess);
     return linesStuck;
 }
 

@@ -80,11 +80,14 @@ bool readCount(const std::string& text, int* count)
 bool takeOptions(std::vector<std::string>* args, Options* options)
 {
     std::vector<std::string> rest;
+    bool optionsEnded = false;  // after "--" every argument is a name
     for (size_t i = 0; i < args->size(); ++i) {
         const std::string& arg = (*args)[i];
         bool hasValue = i + 1 < args->size();
-        if (arg.compare(0, 2, "--") != 0 || arg == "--") {
-            rest.push_back(arg);
+        if (optionsEnded || arg.compare(0, 2, "--") != 0 || arg == "--") {
+            if (optionsEnded || arg != "--")
+                rest.push_back(arg);
+            optionsEnded = optionsEnded || arg == "--";
             continue;
         }
         if (!hasValue)

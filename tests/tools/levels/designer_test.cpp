@@ -95,6 +95,7 @@ TEST(Designer, ImportNamesAndCountsWithoutAGoal)
     EXPECT_EQ(runTool({"check", "--name", "x", scratch + "/chair.txt"}), 2);
     EXPECT_EQ(runTool({"import", scratch + "/none.non", scratch + "/x.txt", "--name"}), 2);
     EXPECT_EQ(runTool({"check", "--limit", "0", scratch + "/chair.txt"}), 2);
+    EXPECT_EQ(runTool({"check", "--limit", "0.5", "--", scratch + "/chair.txt"}), 0);
     removeScratch(scratch);
 }
 
@@ -129,7 +130,7 @@ TEST(Designer, ClueSpellingsOfTheFormat)
     ASSERT_TRUE(parseNon(spaced, "b.non", &b)) << b.flaw;
     EXPECT_TRUE(samePicture(a, b));
     // An empty clue is refused in one wording wherever it stands.
-    for (const std::string& clue : {"2,,2", "2,2,", ",2,2"}) {
+    for (std::string clue : {"2,,2", "2,2,", ",2,2"}) {
         std::string text = plain;
         text.replace(text.find("2,2\n2,2\n"), 4, clue + "\n");
         Level level;

@@ -165,8 +165,9 @@ TEST(LineRounds, SettlingFromOneLineMatchesAFullSolve)
         for (int row = 0; row < 5; ++row) {
             EXPECT_EQ(again[col][row], full[col][row]) << col << "," << row;
             // Starting from one line can only know less, never otherwise.
-            if (settled[col][row] != blockUnknown)
+            if (settled[col][row] != blockUnknown) {
                 EXPECT_EQ(settled[col][row], full[col][row]);
+            }
         }
     }
     EXPECT_NE(settledResult, linesContradict);
