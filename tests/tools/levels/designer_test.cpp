@@ -158,6 +158,10 @@ TEST(Designer, ControlBytesInNamesAreRefusedWithTheByte)
     EXPECT_NE(out.find(scratch + "/level10.dat: record 1: the name holds the control byte 0x0d at byte 2"),
               std::string::npos)
         << out;
+    bytes[3] = 0x7F;  // delete, refused by the sources too
+    writeText(scratch + "/level10.dat", bytes);
+    EXPECT_EQ(runTool({"check", scratch + "/level10.dat"}, &out), 1);
+    EXPECT_NE(out.find("record 1: the name holds the control byte 0x7f at byte 1"), std::string::npos) << out;
     writeText(scratch + "/10/01-chair.txt", sourceText(levelOf("의\x1b자", chairRows())));
     std::string err;
     EXPECT_EQ(runTool({"pack", scratch + "/10", scratch + "/level10.dat"}, nullptr, &err), 1);
