@@ -25,7 +25,7 @@ static void readAs(const std::string& bytes, const std::string& where)
             std::abort();
         if (level.flaw.empty() && !nameProblem(level.name).empty())
             std::abort();
-        if (level.flaw.empty())
+        if (level.flaw.empty() && sound.size() < 3)  // a few make the round trip: levels are big to copy
             sound.push_back(level);
     }
     if (sound.empty())
@@ -43,6 +43,10 @@ static void readAs(const std::string& bytes, const std::string& where)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t length)
 {
+    // A few records show every path a file of 127 takes; longer inputs only
+    // slow the run down.
+    if (length > 1024)
+        return 0;
     std::string bytes(reinterpret_cast<const char*>(data), length);
     readAs(bytes, "levels.dat");  // the size from the length
     readAs(bytes, "level15.dat");
