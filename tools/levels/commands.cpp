@@ -32,7 +32,7 @@ const char usageText[] =
     "  unpack <file.dat> <out-folder>      write a level file back as sources\n"
     "  check <file.dat | source-folder | source.txt>\n"
     "                                      judge every level: well-formed, unique by line logic,\n"
-    "                                      30% to 70% bombs, no repeats\n"
+    "                                      30% to 70% bombs, no repeats (shifted or mirrored ones too)\n"
     "  show <file.dat | source.txt> [n]    print level n (from 1; all when left out) with its clues\n"
     "  import <file.non> <out.txt> [--name NAME]\n"
     "                                      a .non puzzle into a source, named NAME or by its title\n"
