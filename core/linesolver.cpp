@@ -1,6 +1,5 @@
 #include "linesolver.h"
 
-#include <vector>
 
 namespace {
 
@@ -99,7 +98,7 @@ void markPossible(const Line& line, const int* runs, int runCount, bool* canFree
     }
 }
 
-bool anyUnknown(int size, const int (*known)[gridRoom])
+bool anyUndecided(int size, const int (*known)[gridRoom])
 {
     for (int col = 0; col < size; ++col) {
         for (int row = 0; row < size; ++row) {
@@ -110,45 +109,156 @@ bool anyUnknown(int size, const int (*known)[gridRoom])
     return false;
 }
 
-// One pass over every column and row; false on a contradiction.
-bool solveAllLines(const BoardClues& clues, int (*known)[gridRoom], bool* changed)
-{
-    *changed = false;
-    for (int col = 0; col < clues.size; ++col) {
-        bool lineChanged = false;
-        if (!solveLine(&known[col][0], 1, clues.size, clues.columnRuns[col], clues.columnRunCount[col],
-                       &lineChanged))
-            return false;
-        *changed = *changed || lineChanged;
-    }
-    for (int row = 0; row < clues.size; ++row) {
-        bool lineChanged = false;
-        if (!solveLine(&known[0][row], gridRoom, clues.size, clues.rowRuns[row], clues.rowRunCount[row],
-                       &lineChanged))
-            return false;
-        *changed = *changed || lineChanged;
-    }
-    return true;
-}
-
 bool cluesAreSound(const BoardClues& clues)
 {
     return clues.size >= 0 && clues.size <= gridRoom;
 }
 
-struct Knowledge {
-    int known[gridRoom][gridRoom];
-};
-
-bool firstUnknown(int size, const int (*known)[gridRoom], int* col, int* row)
+// Line number l: columns are 0 .. size - 1, rows size .. 2 size - 1.
+int* lineStart(int size, int (*known)[gridRoom], int line, int* step)
 {
-    for (*col = 0; *col < size; ++*col) {
-        for (*row = 0; *row < size; ++*row) {
-            if (known[*col][*row] == blockUnknown)
-                return true;
+    *step = line < size ? 1 : gridRoom;
+    return line < size ? &known[line][0] : &known[0][line - size];
+}
+
+// Lines up to this long fit a memo key of 2 bits a block beside their number.
+const int longestMemoLine = 26;
+const std::size_t fewestMemoSlots = 1 << 10;
+const std::size_t mostMemoSlots = 1 << 17;  // 2 MiB of keys and results
+const std::uint64_t memoContradiction = ~std::uint64_t(0);
+
+std::uint64_t blockCode(int block) { return block == blockUnknown ? 0 : (block == blockFree ? 1 : 2); }
+int blockOfCode(std::uint64_t code) { return code == 0 ? blockUnknown : (code == 1 ? blockFree : blockBomb); }
+
+std::uint64_t lineCode(const int* first, int step, int length)
+{
+    std::uint64_t code = 0;
+    for (int i = 0; i < length; ++i)
+        code |= blockCode(first[i * step]) << (2 * i);
+    return code;
+}
+
+// The slot of key: where it is, or the free slot where it belongs.
+std::uint64_t* memoSlot(LineMemo* memo, std::uint64_t key)
+{
+    std::size_t slots = memo->keys.size();
+    if (slots == 0 || static_cast<std::size_t>(memo->used) >= slots / 4 * 3) {
+        // A quick search stays small; a long one grows the table, then starts it afresh.
+        slots = slots == 0 ? fewestMemoSlots : (slots < mostMemoSlots ? slots * 2 : slots);
+        memo->keys.assign(slots, 0);
+        memo->results.assign(slots, 0);
+        memo->used = 0;
+    }
+    std::size_t slot = static_cast<std::size_t>((key * 0x9E3779B97F4A7C15u) >> 40) & (slots - 1);
+    while (memo->keys[slot] != 0 && memo->keys[slot] != key)
+        slot = (slot + 1) & (slots - 1);
+    return &memo->keys[slot];
+}
+
+bool solveNumberedLine(const BoardClues& clues, int (*known)[gridRoom], int line, bool* dirty, int* decided);
+
+// solveNumberedLine through the memo: a line state met before is not solved again.
+bool solveRemembered(const BoardClues& clues, int (*known)[gridRoom], int line, bool* dirty, LineMemo* memo,
+                     int* decided)
+{
+    int size = clues.size;
+    if (!memo || size > longestMemoLine)
+        return solveNumberedLine(clues, known, line, dirty, decided);
+    int step = 1;
+    int* first = lineStart(size, known, line, &step);
+    std::uint64_t before = lineCode(first, step, size);
+    std::uint64_t key = (before << 6 | static_cast<std::uint64_t>(line)) + 1;
+    std::uint64_t* slot = memoSlot(memo, key);
+    std::uint64_t* result = &memo->results[slot - memo->keys.data()];
+    if (*slot == 0) {
+        bool sound = solveNumberedLine(clues, known, line, dirty, decided);
+        *slot = key;
+        *result = sound ? lineCode(first, step, size) : memoContradiction;
+        ++memo->used;
+        return sound;
+    }
+    if (*result == memoContradiction)
+        return false;
+    bool column = line < size;
+    std::uint64_t news = *result ^ before;  // only undecided blocks change
+    for (int i = 0; news != 0; ++i, news >>= 2) {
+        if ((news & 3) == 0)
+            continue;
+        first[i * step] = blockOfCode(*result >> (2 * i) & 3);
+        dirty[column ? size + i : i] = true;
+        ++*decided;
+    }
+    return true;
+}
+
+bool solveNumberedLine(const BoardClues& clues, int (*known)[gridRoom], int line, bool* dirty, int* decided)
+{
+    int size = clues.size;
+    int step = 1;
+    int* first = lineStart(size, known, line, &step);
+    bool column = line < size;
+    int index = column ? line : line - size;
+    int before[gridRoom];
+    for (int i = 0; i < size; ++i)
+        before[i] = first[i * step];
+    bool changed = false;
+    const int* runs = column ? clues.columnRuns[index] : clues.rowRuns[index];
+    int runCount = column ? clues.columnRunCount[index] : clues.rowRunCount[index];
+    if (!solveLine(first, step, size, runs, runCount, &changed))
+        return false;
+    for (int i = 0; changed && i < size; ++i) {
+        if (first[i * step] != before[i]) {
+            dirty[column ? size + i : i] = true;  // the crossing line
+            ++*decided;
         }
     }
-    return false;
+    return true;
+}
+
+void copyKnowledge(int size, const int (*from)[gridRoom], int (*to)[gridRoom])
+{
+    for (int col = 0; col < size; ++col) {
+        for (int row = 0; row < size; ++row)
+            to[col][row] = from[col][row];
+    }
+}
+
+// Adds what work decided to known; false when the two disagree.
+bool mergeKnowledge(int size, const int (*work)[gridRoom], int (*known)[gridRoom])
+{
+    for (int col = 0; col < size; ++col) {
+        for (int row = 0; row < size; ++row) {
+            if (work[col][row] == blockUnknown)
+                continue;
+            if (known[col][row] != blockUnknown && known[col][row] != work[col][row])
+                return false;
+            known[col][row] = work[col][row];
+        }
+    }
+    return true;
+}
+
+// One round: every line solved against what was known when the round began,
+// so the count of rounds does not depend on the order of the lines.
+bool solveRound(const BoardClues& clues, int (*known)[gridRoom], bool* changed)
+{
+    int size = clues.size;
+    int columnsDone[gridRoom][gridRoom];
+    int rowsDone[gridRoom][gridRoom];
+    bool dirty[2 * gridRoom];
+    int decided = 0;
+    copyKnowledge(size, known, columnsDone);
+    copyKnowledge(size, known, rowsDone);
+    for (int i = 0; i < size; ++i) {
+        if (!solveNumberedLine(clues, columnsDone, i, dirty, &decided) ||
+            !solveNumberedLine(clues, rowsDone, size + i, dirty, &decided))
+            return false;
+    }
+    int before = undecidedCount(size, known);
+    if (!mergeKnowledge(size, columnsDone, known) || !mergeKnowledge(size, rowsDone, known))
+        return false;
+    *changed = undecidedCount(size, known) != before;
+    return true;
 }
 
 }  // namespace
@@ -197,44 +307,61 @@ void clearKnowledge(int size, int (*known)[gridRoom])
     }
 }
 
-int solveByLines(const BoardClues& clues, int (*known)[gridRoom])
+int undecidedCount(int size, const int (*known)[gridRoom])
 {
-    if (!cluesAreSound(clues))
-        return linesContradict;
-    bool changed = true;
-    while (changed) {
-        if (!solveAllLines(clues, known, &changed))
-            return linesContradict;
+    int undecided = 0;
+    for (int col = 0; col < size; ++col) {
+        for (int row = 0; row < size; ++row)
+            undecided += known[col][row] == blockUnknown ? 1 : 0;
     }
-    return anyUnknown(clues.size, known) ? linesStuck : solvedByLines;
+    return undecided;
 }
 
-int countSolutions(const BoardClues& clues, int limit)
+int settleLines(const BoardClues& clues, int (*known)[gridRoom], bool* dirty, LineMemo* memo, int* newlyDecided)
+{
+    int decided = 0;
+    if (!cluesAreSound(clues))
+        return linesContradict;
+    int lines = 2 * clues.size;
+    bool anyDirty = true;
+    while (anyDirty) {
+        anyDirty = false;
+        for (int line = 0; line < lines; ++line) {
+            if (!dirty[line])
+                continue;
+            dirty[line] = false;
+            anyDirty = true;
+            if (!solveRemembered(clues, known, line, dirty, memo, &decided))
+                return linesContradict;
+        }
+    }
+    if (newlyDecided)
+        *newlyDecided = decided;
+    return anyUndecided(clues.size, known) ? linesStuck : solvedByLines;
+}
+
+int solveByLines(const BoardClues& clues, int (*known)[gridRoom])
+{
+    bool dirty[2 * gridRoom];
+    for (bool& line : dirty)
+        line = true;
+    return settleLines(clues, known, dirty);
+}
+
+int lineLogicRounds(const BoardClues& clues)
 {
     if (!cluesAreSound(clues))
-        return 0;
-    // Depth-first over guesses, kept on the heap: a deep guess chain on a
-    // 31 x 31 board would not fit comfortably on the stack.
-    std::vector<Knowledge> pending(1);
-    clearKnowledge(clues.size, pending[0].known);
-    int found = 0;
-    while (!pending.empty() && found < limit) {
-        Knowledge state = pending.back();
-        pending.pop_back();
-        int result = solveByLines(clues, state.known);
-        if (result == solvedByLines)
-            ++found;
-        if (result != linesStuck)
-            continue;
-        int col = 0;
-        int row = 0;
-        firstUnknown(clues.size, state.known, &col, &row);
-        state.known[col][row] = blockFree;
-        pending.push_back(state);
-        state.known[col][row] = blockBomb;
-        pending.push_back(state);
+        return -1;
+    int known[gridRoom][gridRoom];
+    clearKnowledge(clues.size, known);
+    int rounds = 0;
+    bool changed = true;
+    while (changed && undecidedCount(clues.size, known) > 0) {
+        if (!solveRound(clues, known, &changed))
+            return -1;
+        ++rounds;
     }
-    return found;
+    return undecidedCount(clues.size, known) > 0 ? -1 : rounds;
 }
 
 bool sameRuns(const int* a, int countA, const int* b, int countB)

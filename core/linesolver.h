@@ -4,6 +4,9 @@
 // shipped picture has exactly one solution reachable without guessing.
 // One line routine serves rows and columns: a line is a first entry, a step
 // between entries and a length, as in clues.h.
+#include <cstdint>
+#include <vector>
+
 #include "clues.h"
 #include "game.h"
 
@@ -36,14 +39,32 @@ void cluesOfPicture(const int (*picture)[gridRoom], int size, BoardClues* clues)
 // Two lists of runs are the same clue.
 bool sameRuns(const int* a, int countA, const int* b, int countB);
 
-// Solves rows and columns in turn until nothing changes. known[col][row] is
-// read as the starting knowledge (all blockUnknown for a fresh board) and
-// holds the result: decided blocks, and blockUnknown where line logic is stuck.
+// Solves rows and columns until nothing changes. known[col][row] is read as
+// the starting knowledge (all blockUnknown for a fresh board) and holds the
+// result: decided blocks, and blockUnknown where line logic is stuck.
 int solveByLines(const BoardClues& clues, int (*known)[gridRoom]);
+
+// Lines are numbered columns first (0 .. size - 1), then rows (size ..
+// 2 size - 1). Solves the lines marked in dirty (room for 2 gridRoom) and
+// every line crossing a block they decide, until nothing changes; the same
+// result as solveByLines when every line is marked.
+// memo, when given, remembers what each line made of each state it was met
+// in: a search that probes a board meets the same line states again and again.
+// An open-addressing table of line and state -> result, emptied when full.
+struct LineMemo {
+    std::vector<std::uint64_t> keys;  // 0 marks a free slot
+    std::vector<std::uint64_t> results;
+    int used = 0;
+};
+// newlyDecided, when given, gets the number of blocks the settling decided.
+int settleLines(const BoardClues& clues, int (*known)[gridRoom], bool* dirty, LineMemo* memo = nullptr,
+                int* newlyDecided = nullptr);
+
+// How many rounds line logic takes, every line solved once a round against
+// what the round began with: -1 when it cannot finish the board. The measure
+// of a picture's difficulty.
+int lineLogicRounds(const BoardClues& clues);
 
 // Fills known with blockUnknown for a board of the given size.
 void clearKnowledge(int size, int (*known)[gridRoom]);
-
-// Counts the solutions of the clues by line logic with guessing, stopping at
-// limit; a unique picture that needs more than line logic counts 1.
-int countSolutions(const BoardClues& clues, int limit);
+int undecidedCount(int size, const int (*known)[gridRoom]);

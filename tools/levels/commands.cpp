@@ -1,9 +1,11 @@
 #include "commands.h"
 
-#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 
+#include "benchmark.h"
 #include "boardtext.h"
+#include "gradetable.h"
 #include "files.h"
 #include "levelcheck.h"
 #include "levelfile.h"
@@ -17,17 +19,30 @@ const int exitFine = 0;
 const int exitFailed = 1;
 const int exitUsage = 2;
 
+// Options that may stand anywhere among the arguments.
+struct Options {
+    double searchSeconds = defaultSearchSeconds;  // --limit SECONDS
+    std::string name;                             // --name NAME (import)
+    int randomBoards = 0;                         // --random COUNT (bench)
+};
+
 const char usageText[] =
     "usage: bombalevels <command> ...\n"
     "  pack <source-folder> <out.dat>      pack the sources of one size into a level file\n"
     "  unpack <file.dat> <out-folder>      write a level file back as sources\n"
     "  check <file.dat | source-folder | source.txt>\n"
     "                                      judge every level: well-formed, unique by line logic,\n"
-    "                                      30% to 70% bombs, no repeats\n"
+    "                                      30% to 70% bombs, no repeats (shifted or mirrored ones too)\n"
     "  show <file.dat | source.txt> [n]    print level n (from 1; all when left out) with its clues\n"
-    "  import <file.non> <out.txt>         a .non puzzle into a source\n"
+    "  import <file.non> <out.txt> [--name NAME]\n"
+    "                                      a .non puzzle into a source, named NAME or by its title\n"
     "  export <source.txt> <out.non>       a source into a .non puzzle\n"
-    "  bench <file.dat | source-folder>... time the check of the levels\n";
+    "  grades <file.dat | source-folder>...\n"
+    "                                      list every level's grade, as a table for levels/README.md\n"
+    "  bench <file.dat | source-folder>... time the check of the levels, the slowest one named\n"
+    "  bench --random COUNT                time the check of COUNT random 20 x 20 boards, 30% to 45% bombs\n"
+    "options:\n"
+    "  --limit SECONDS   how long the check may search when line logic stalls (default 1)\n";
 
 int usage(std::ostream& err)
 {
@@ -46,10 +61,68 @@ int refuse(std::ostream& err, const std::string& problem)
     return exitFailed;
 }
 
+bool readSeconds(const std::string& text, double* seconds)
+{
+    char* end = nullptr;
+    *seconds = std::strtod(text.c_str(), &end);
+    return !text.empty() && *end == '\0' && *seconds > 0 && *seconds <= 86400;
+}
+
+bool readCount(const std::string& text, int* count)
+{
+    if (text.empty() || text.size() > 6 || text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    *count = std::stoi(text);
+    return *count > 0;
+}
+
+// Takes the options out of args; false on an unknown or incomplete one.
+bool takeOptions(std::vector<std::string>* args, Options* options)
+{
+    std::vector<std::string> rest;
+    bool optionsEnded = false;  // after "--" every argument is a name
+    for (size_t i = 0; i < args->size(); ++i) {
+        const std::string& arg = (*args)[i];
+        bool hasValue = i + 1 < args->size();
+        if (optionsEnded || arg.compare(0, 2, "--") != 0 || arg == "--") {
+            if (optionsEnded || arg != "--")
+                rest.push_back(arg);
+            optionsEnded = optionsEnded || arg == "--";
+            continue;
+        }
+        if (!hasValue)
+            return false;
+        const std::string& value = (*args)[++i];
+        bool fine = arg == "--limit"    ? readSeconds(value, &options->searchSeconds)
+                    : arg == "--random" ? readCount(value, &options->randomBoards)
+                    : arg == "--name"   ? !(options->name = value).empty()
+                                        : false;
+        if (!fine)
+            return false;
+    }
+    *args = rest;
+    return true;
+}
+
 void printWarnings(const LevelSet& set, std::ostream& err)
 {
     for (const std::string& warning : set.warnings)
         err << "warning: " << warning << "\n";
+}
+
+bool isNonPath(const std::string& path)
+{
+    return path.size() > 4 && path.compare(path.size() - 4, 4, ".non") == 0;
+}
+
+// A .non puzzle is not a level until it is imported.
+bool loadLevels(const std::string& path, LevelSet* set, std::string* problem)
+{
+    if (isNonPath(path) && !isFolder(path)) {
+        *problem = path + ": a .non puzzle; bring it in with: bombalevels import " + path + " <source.txt>";
+        return false;
+    }
+    return loadLevelSet(path, set, problem);
 }
 
 // Every failing level with its reason; true when all pass.
@@ -68,15 +141,15 @@ bool reportFailures(const LevelSet& set, const std::vector<LevelVerdict>& verdic
     return allPass;
 }
 
-int pack(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int pack(const std::vector<std::string>& args, const Options& options, std::ostream& out, std::ostream& err)
 {
     if (!isFolder(args[1]))
         return refuse(err, args[1] + ": pack reads a folder of level sources");
     LevelSet set;
     std::string problem;
-    if (!loadLevelSet(args[1], &set, &problem))
+    if (!loadLevels(args[1], &set, &problem))
         return refuse(err, problem);
-    if (!reportFailures(set, judgeLevels(set.levels), err))
+    if (!reportFailures(set, judgeLevels(set.levels, options.searchSeconds), err))
         return refuse(err, "refused: " + args[2] + " not written");
     std::string bytes;
     if (!levelFileBytes(set.levels, &bytes, &problem) || !writeFileAtomically(args[2], bytes, &problem))
@@ -99,7 +172,7 @@ int unpack(const std::vector<std::string>& args, std::ostream& out, std::ostream
     std::string problem;
     if (isFolder(args[1]) || isSourcePath(args[1]))
         return refuse(err, args[1] + ": unpack reads a level file");
-    if (!loadLevelSet(args[1], &set, &problem))
+    if (!loadLevels(args[1], &set, &problem))
         return refuse(err, problem);
     printWarnings(set, err);
     std::vector<NamedText> files;
@@ -114,14 +187,14 @@ int unpack(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return exitFine;
 }
 
-int check(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int check(const std::vector<std::string>& args, const Options& options, std::ostream& out, std::ostream& err)
 {
     LevelSet set;
     std::string problem;
-    if (!loadLevelSet(args[1], &set, &problem))
+    if (!loadLevels(args[1], &set, &problem))
         return refuse(err, problem);
     printWarnings(set, err);
-    std::vector<LevelVerdict> verdicts = judgeLevels(set.levels);
+    std::vector<LevelVerdict> verdicts = judgeLevels(set.levels, options.searchSeconds);
     out << args[1] << ": " << set.levels.size() << " levels of " << set.size << " x " << set.size << "\n";
     int passing = 0;
     for (size_t i = 0; i < verdicts.size(); ++i) {
@@ -135,11 +208,13 @@ int check(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     return failing == 0 ? exitFine : exitFailed;
 }
 
-void showLevel(const Level& level, int index, std::ostream& out)
+void showLevel(const Level& level, int index, const LevelVerdict& verdict, std::ostream& out)
 {
     out << index + 1 << ". " << level.name << " (" << level.size << " x " << level.size << ", "
-        << bombCount(level) << " bombs)\n"
-        << boardWithClues(level) << "\n";
+        << bombCount(level) << " bombs, " << picturesText(verdict.pictures, verdict.searchSeconds);
+    if (verdict.pictures == uniqueByLines)
+        out << ", " << gradeText(verdict.rounds);
+    out << ")\n" << boardWithClues(level) << "\n";
 }
 
 bool readIndex(const std::string& text, int count, int* index)
@@ -150,11 +225,11 @@ bool readIndex(const std::string& text, int count, int* index)
     return *index >= 0 && *index < count;
 }
 
-int show(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int show(const std::vector<std::string>& args, const Options& options, std::ostream& out, std::ostream& err)
 {
     LevelSet set;
     std::string problem;
-    if (!loadLevelSet(args[1], &set, &problem))
+    if (!loadLevels(args[1], &set, &problem))
         return refuse(err, problem);
     int count = static_cast<int>(set.levels.size());
     int first = 0;
@@ -166,21 +241,24 @@ int show(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     for (int i = first; i <= last; ++i) {
         if (!set.levels[i].flaw.empty())
             return refuse(err, set.levels[i].flaw);
-        showLevel(set.levels[i], i, out);
+        showLevel(set.levels[i], i, judgeLevel(set.levels[i], options.searchSeconds), out);
     }
     return count > 0 ? exitFine : refuse(err, args[1] + ": no levels");
 }
 
-int import(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int import(const std::vector<std::string>& args, const Options& options, std::ostream& out, std::ostream& err)
 {
     std::string text;
     std::string problem;
     if (!readWholeFile(args[1], &text, &problem))
         return refuse(err, problem);
     Level level;
-    if (!parseNon(text, args[1], &level))
+    NonReadOptions reading;
+    reading.name = options.name;
+    reading.searchSeconds = options.searchSeconds;
+    if (!parseNon(text, args[1], &level, reading))
         return refuse(err, level.flaw + "\nrefused: " + args[2] + " not written");
-    LevelVerdict verdict = judgeLevel(level);
+    LevelVerdict verdict = judgeLevel(level, options.searchSeconds);
     if (!verdict.passes) {
         err << args[1] << ": " << failureReason(level, verdict) << "\n";
         if (verdict.lineResult == linesStuck)
@@ -189,7 +267,8 @@ int import(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     if (!writeFileAtomically(args[2], sourceText(level), &problem))
         return refuse(err, problem);
-    out << "imported " << level.name << " (" << level.size << " x " << level.size << ") into " << args[2] << "\n";
+    out << "imported " << level.name << " (" << level.size << " x " << level.size << ", "
+        << gradeText(verdict.rounds) << ") into " << args[2] << "\n";
     return exitFine;
 }
 
@@ -205,61 +284,80 @@ int exportNon(const std::vector<std::string>& args, std::ostream& out, std::ostr
     return exitFine;
 }
 
-double secondsSince(std::chrono::steady_clock::time_point start)
+// The levels of every path named, in order.
+bool loadAll(const std::vector<std::string>& args, std::vector<LevelSet>* sets, std::string* problem)
 {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-int bench(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
-{
-    std::vector<Level> levels;
     for (size_t i = 1; i < args.size(); ++i) {
         LevelSet set;
-        std::string problem;
-        if (!loadLevelSet(args[i], &set, &problem))
-            return refuse(err, problem);
+        if (!loadLevels(args[i], &set, problem))
+            return false;
+        sets->push_back(set);
+    }
+    return true;
+}
+
+int grades(const std::vector<std::string>& args, const Options& options, std::ostream& out, std::ostream& err)
+{
+    std::vector<LevelSet> sets;
+    std::string problem;
+    if (!loadAll(args, &sets, &problem))
+        return refuse(err, problem);
+    bool allPass = true;
+    for (size_t i = 0; i < sets.size(); ++i) {
+        std::vector<LevelVerdict> verdicts = judgeLevels(sets[i].levels, options.searchSeconds);
+        out << (i ? "\n" : "") << gradeTable(args[i + 1], sets[i], verdicts);
+        for (const LevelVerdict& verdict : verdicts)
+            allPass = allPass && verdict.passes;
+    }
+    return allPass ? exitFine : exitFailed;
+}
+
+int bench(const std::vector<std::string>& args, const Options& options, std::ostream& out, std::ostream& err)
+{
+    std::vector<Level> levels;
+    if (options.randomBoards > 0) {
+        if (args.size() > 1)
+            return usage(err);
+        levels = randomBoards(options.randomBoards, 20);
+    }
+    std::vector<LevelSet> sets;
+    std::string problem;
+    if (!loadAll(args, &sets, &problem))
+        return refuse(err, problem);
+    for (const LevelSet& set : sets)
         levels.insert(levels.end(), set.levels.begin(), set.levels.end());
-    }
-    auto start = std::chrono::steady_clock::now();
-    double firstRound = 0;
-    int rounds = 0;
-    int passing = 0;
-    // Enough rounds for a steady figure, at least a quarter of a second.
-    while (rounds < 3 || secondsSince(start) < 0.25) {
-        passing = 0;
-        for (const Level& level : levels)
-            passing += judgeLevel(level).passes ? 1 : 0;
-        if (++rounds == 1)
-            firstRound = secondsSince(start);
-    }
-    double perRound = secondsSince(start) / rounds;
-    out << "checked " << levels.size() << " levels (" << passing << " pass) " << rounds << " times\n"
-        << "first round: " << firstRound * 1000 << " ms\n"
-        << "per round:   " << perRound * 1000 << " ms for all levels, "
-        << (levels.empty() ? 0.0 : perRound * 1e6 / levels.size()) << " us per level\n";
+    if (levels.empty())
+        return usage(err);
+    out << benchReport(levels, options.searchSeconds);
     return exitFine;
 }
 
 }  // namespace
 
-int runLevelsTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int runLevelsTool(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
 {
-    if (args.empty())
+    std::vector<std::string> args = arguments;
+    Options options;
+    if (!takeOptions(&args, &options) || args.empty())
         return usage(err);
     const std::string& command = args[0];
+    if (!options.name.empty() && command != "import")
+        return usage(err);
     if (command == "pack" && wantArguments(args, 2, 2))
-        return pack(args, out, err);
+        return pack(args, options, out, err);
     if (command == "unpack" && wantArguments(args, 2, 2))
         return unpack(args, out, err);
     if (command == "check" && wantArguments(args, 1, 1))
-        return check(args, out, err);
+        return check(args, options, out, err);
     if (command == "show" && wantArguments(args, 1, 2))
-        return show(args, out, err);
+        return show(args, options, out, err);
     if (command == "import" && wantArguments(args, 2, 2))
-        return import(args, out, err);
+        return import(args, options, out, err);
     if (command == "export" && wantArguments(args, 2, 2))
         return exportNon(args, out, err);
-    if (command == "bench" && args.size() >= 2)
-        return bench(args, out, err);
+    if (command == "grades" && args.size() >= 2)
+        return grades(args, options, out, err);
+    if (command == "bench" && (args.size() >= 2 || options.randomBoards > 0))
+        return bench(args, options, out, err);
     return usage(err);
 }

@@ -1,10 +1,18 @@
 #include "files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <system_error>
 
@@ -12,19 +20,72 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string temporaryNameFor(const std::string& path)
+// A name beside path that no one can guess ahead: the process, the time and
+// random bits, tried again should it exist all the same.
+std::string unguessableNameFor(const std::string& path, std::mt19937_64* draw)
 {
-    return path + ".part-" + std::to_string(static_cast<long>(getpid()));
+    std::ostringstream name;
+    name << path << ".part-" << getpid() << "-" << std::hex << (*draw)();
+    return name.str();
 }
 
-bool writePlain(const std::string& path, const std::string& content)
+std::mt19937_64 seededDraw()
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
+    std::random_device device;
+    return std::mt19937_64((static_cast<std::uint64_t>(device()) << 32) ^ device() ^
+                           static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+}
+
+bool writeAll(int descriptor, const std::string& content)
+{
+    size_t done = 0;
+    while (done < content.size()) {
+        ssize_t written = write(descriptor, content.data() + done, content.size() - done);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        done += static_cast<size_t>(written);
+    }
+    return true;
+}
+
+// Creates a new file beside path (never opening one that exists, nor
+// following a link planted there), writes the content and flushes it to the
+// disk, so the rename that follows puts a whole file in place or nothing.
+bool writeTemporary(const std::string& path, const std::string& content, std::string* temporary)
+{
+    std::mt19937_64 draw = seededDraw();
+    int descriptor = -1;
+    for (int attempt = 0; attempt < 100 && descriptor < 0; ++attempt) {
+        *temporary = unguessableNameFor(path, &draw);
+        descriptor = open(temporary->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (descriptor < 0 && errno != EEXIST)
+            return false;
+    }
+    if (descriptor < 0)
         return false;
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    out.close();
-    return !out.fail();
+    bool written = writeAll(descriptor, content) && fsync(descriptor) == 0;
+    written = close(descriptor) == 0 && written;
+    if (!written)
+        unlink(temporary->c_str());
+    return written;
+}
+
+// Makes the contents of a folder reach the disk, a rename inside it too.
+void syncFolder(const std::string& folder)
+{
+    int descriptor = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0)
+        return;
+    fsync(descriptor);
+    close(descriptor);
+}
+
+std::string folderOf(const std::string& path)
+{
+    std::string folder = fs::path(path).parent_path().string();
+    return folder.empty() ? "." : folder;
 }
 
 bool isEmptyFolder(const std::string& folder)
@@ -50,22 +111,22 @@ bool readWholeFile(const std::string& path, std::string* content, std::string* p
 
 bool writeFileAtomically(const std::string& path, const std::string& content, std::string* problem)
 {
-    std::string temporary = temporaryNameFor(path);
-    std::error_code error;
-    if (!writePlain(temporary, content)) {
-        fs::remove(temporary, error);
+    std::string temporary;
+    if (!writeTemporary(path, content, &temporary)) {
         *problem = path + ": cannot be written";
         return false;
     }
-    fs::rename(temporary, path, error);
-    if (error) {
-        fs::remove(temporary, error);
+    if (rename(temporary.c_str(), path.c_str()) != 0) {
+        unlink(temporary.c_str());
         *problem = path + ": cannot be written";
         return false;
     }
+    syncFolder(folderOf(path));
     return true;
 }
 
+// The folder is made under a fresh name beside its place (mkdtemp creates
+// it exclusively), filled with flushed files and renamed into place.
 bool writeFolderAtomically(const std::string& folder, const std::vector<NamedText>& files, std::string* problem)
 {
     std::error_code error;
@@ -73,21 +134,35 @@ bool writeFolderAtomically(const std::string& folder, const std::vector<NamedTex
         *problem = folder + ": exists and is not an empty folder";
         return false;
     }
-    std::string temporary = temporaryNameFor(folder);
-    fs::remove_all(temporary, error);
-    bool written = fs::create_directories(temporary, error);
-    for (size_t i = 0; written && i < files.size(); ++i)
-        written = writePlain(temporary + "/" + files[i].fileName, files[i].content);
+    std::string pattern = fs::path(folder).lexically_normal().string();
+    while (pattern.size() > 1 && pattern.back() == '/')
+        pattern.pop_back();
+    pattern += ".part-XXXXXX";
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    bool written = mkdtemp(name.data()) != nullptr;
+    std::string temporary = written ? name.data() : "";
+    mode_t mask = umask(0);
+    umask(mask);
+    written = written && chmod(temporary.c_str(), 0777 & ~mask) == 0;  // mkdtemp leaves it private
+    for (size_t i = 0; written && i < files.size(); ++i) {
+        std::string made;
+        written = writeTemporary(temporary + "/" + files[i].fileName, files[i].content, &made) &&
+                  rename(made.c_str(), (temporary + "/" + files[i].fileName).c_str()) == 0;
+    }
     if (written) {
+        syncFolder(temporary);
         fs::remove(folder, error);  // only ever an empty folder here
-        fs::rename(temporary, folder, error);
-        written = !error;
+        written = rename(temporary.c_str(), folder.c_str()) == 0;
     }
     if (!written) {
-        fs::remove_all(temporary, error);
+        if (!temporary.empty())
+            fs::remove_all(temporary, error);
         *problem = folder + ": cannot be written";
+        return false;
     }
-    return written;
+    syncFolder(folderOf(folder));
+    return true;
 }
 
 bool listSources(const std::string& folder, std::vector<std::string>* paths, std::string* problem)

@@ -1,7 +1,9 @@
 #pragma once
-// File handling of the level tool. Every write goes to a temporary name first
-// and is renamed into place, so a refused or failed run leaves nothing
-// half-made behind.
+// File handling of the level tool. Every write goes to a fresh file created
+// exclusively under an unguessable name beside its place, is flushed to the
+// disk and renamed into place, so a refused or failed run, or a crash, leaves
+// nothing half-made behind, and no one can plant a file or link at the
+// temporary name ahead of the tool.
 #include <string>
 #include <vector>
 

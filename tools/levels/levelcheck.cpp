@@ -1,5 +1,7 @@
 #include "levelcheck.h"
 
+#include <sstream>
+
 #include "boardtext.h"
 
 namespace {
@@ -15,16 +17,6 @@ bool agreesWithPicture(const Level& level, const int (*known)[gridRoom])
     return true;
 }
 
-int undecidedBlocks(int size, const int (*known)[gridRoom])
-{
-    int undecided = 0;
-    for (int col = 0; col < size; ++col) {
-        for (int row = 0; row < size; ++row)
-            undecided += known[col][row] == blockUnknown ? 1 : 0;
-    }
-    return undecided;
-}
-
 std::string percentText(int bombs, int size)
 {
     return std::to_string(bombs * 100 / (size * size)) + "% bombs";
@@ -32,30 +24,69 @@ std::string percentText(int bombs, int size)
 
 std::string stuckReason(const LevelVerdict& verdict)
 {
-    std::string reason = "line logic is stuck with " + std::to_string(verdict.undecided) + " blocks undecided";
-    if (verdict.solutions > 1)
-        return reason + " (the clues allow more than one picture)";
-    return reason + " (the picture is unique but needs guessing)";
+    return "line logic is stuck with " + std::to_string(verdict.undecided) + " blocks undecided (" +
+           picturesText(verdict.pictures, verdict.searchSeconds) + ")";
+}
+
+std::string repeatReason(const LevelVerdict& verdict)
+{
+    std::string level = "level " + std::to_string(verdict.repeatOf + 1);
+    if (verdict.repeatHow == "the same picture")
+        return "the same picture as " + level;
+    return level + "'s picture " + verdict.repeatHow;
+}
+
+std::string secondsText(double seconds)
+{
+    std::ostringstream text;
+    text << seconds;
+    return text.str();
 }
 
 }  // namespace
 
-LevelVerdict judgeLevel(const Level& level)
+std::string picturesText(int pictures, double searchSeconds)
+{
+    switch (pictures) {
+    case noPicture:
+        return "no picture fits the clues";
+    case uniqueByLines:
+        return "unique by line logic";
+    case uniqueByGuessing:
+        return "unique but needs guessing";
+    case severalPictures:
+        return "more than one picture";
+    default:
+        return "could not tell within " + secondsText(searchSeconds) + " s";
+    }
+}
+
+std::string gradeText(int rounds)
+{
+    if (rounds < 0)
+        return "no grade";
+    const char* grade = rounds <= mostEasyRounds ? "easy" : (rounds <= mostMiddleRounds ? "middle" : "hard");
+    return std::string(grade) + ", " + std::to_string(rounds) + " rounds";
+}
+
+LevelVerdict judgeLevel(const Level& level, double searchSeconds)
 {
     LevelVerdict verdict;
+    verdict.searchSeconds = searchSeconds;
     verdict.wellFormed = level.flaw.empty() && isBoardSize(level.size);
     if (!verdict.wellFormed)
         return verdict;
     BoardClues clues;
     cluesOfPicture(level.picture, level.size, &clues);
-    clearKnowledge(level.size, verdict.known);
-    verdict.lineResult = solveByLines(clues, verdict.known);
-    verdict.undecided = undecidedBlocks(level.size, verdict.known);
-    if (verdict.lineResult == linesStuck)
-        verdict.solutions = countSolutions(clues, 2);
+    verdict.pictures = judgeClues(clues, searchSeconds, verdict.known, level.picture);
+    verdict.lineResult = verdict.pictures == uniqueByLines ? solvedByLines
+                                                           : (verdict.pictures == noPicture ? linesContradict : linesStuck);
+    verdict.undecided = undecidedCount(level.size, verdict.known);
     // The clues come from the picture, so a full solve must give it back.
     if (verdict.lineResult == solvedByLines && !agreesWithPicture(level, verdict.known))
         verdict.lineResult = linesContradict;
+    if (verdict.lineResult == solvedByLines)
+        verdict.rounds = lineLogicRounds(clues);
     verdict.bombs = bombCount(level);
     int blocks = level.size * level.size;
     verdict.fairShare = verdict.bombs * 100 >= fewestBombPercent * blocks && verdict.bombs * 100 <= mostBombPercent * blocks;
@@ -63,13 +94,16 @@ LevelVerdict judgeLevel(const Level& level)
     return verdict;
 }
 
-std::vector<LevelVerdict> judgeLevels(const std::vector<Level>& levels)
+std::vector<LevelVerdict> judgeLevels(const std::vector<Level>& levels, double searchSeconds)
 {
     std::vector<LevelVerdict> verdicts;
     for (size_t i = 0; i < levels.size(); ++i) {
-        verdicts.push_back(judgeLevel(levels[i]));
-        for (size_t earlier = 0; earlier < i && verdicts[i].wellFormed; ++earlier) {
-            if (verdicts[i].repeatOf < 0 && samePicture(levels[i], levels[earlier])) {
+        verdicts.push_back(judgeLevel(levels[i], searchSeconds));
+        for (size_t earlier = 0; earlier < i && verdicts[i].wellFormed && verdicts[i].repeatOf < 0; ++earlier) {
+            if (!verdicts[earlier].wellFormed)
+                continue;
+            verdicts[i].repeatHow = repeatOf(levels[earlier], levels[i]);
+            if (!verdicts[i].repeatHow.empty()) {
                 verdicts[i].repeatOf = static_cast<int>(earlier);
                 verdicts[i].passes = false;
             }
@@ -82,17 +116,21 @@ std::string failureReason(const Level& level, const LevelVerdict& verdict)
 {
     if (!verdict.wellFormed)
         return level.flaw.empty() ? "not a 10, 15 or 20 board" : level.flaw;
+    std::vector<std::string> reasons;
     if (verdict.lineResult == linesContradict)
-        return "the line solver contradicts the picture";
+        reasons.push_back("the line solver contradicts the picture");
     if (verdict.lineResult == linesStuck)
-        return stuckReason(verdict);
+        reasons.push_back(stuckReason(verdict));
     if (!verdict.fairShare) {
-        return percentText(verdict.bombs, level.size) + ", a level needs " + std::to_string(fewestBombPercent) +
-               "% to " + std::to_string(mostBombPercent) + "%";
+        reasons.push_back(percentText(verdict.bombs, level.size) + ", a level needs " +
+                          std::to_string(fewestBombPercent) + "% to " + std::to_string(mostBombPercent) + "%");
     }
     if (verdict.repeatOf >= 0)
-        return "the same picture as level " + std::to_string(verdict.repeatOf + 1);
-    return "";
+        reasons.push_back(repeatReason(verdict));
+    std::string joined;
+    for (const std::string& reason : reasons)
+        joined += (joined.empty() ? "" : "; ") + reason;
+    return joined;
 }
 
 std::string verdictReport(const Level& level, const LevelVerdict& verdict, int index)
@@ -102,10 +140,14 @@ std::string verdictReport(const Level& level, const LevelVerdict& verdict, int i
                        (verdict.passes ? "ok   " : "FAIL ");
     if (!verdict.wellFormed)
         return head + failureReason(level, verdict) + "\n";
-    head += level.name + " (" + level.where + "): " + percentText(verdict.bombs, level.size);
-    if (verdict.passes)
-        return head + ", unique by line logic\n";
-    std::string report = head + "; " + failureReason(level, verdict) + "\n";
+    head += level.name + " (" + level.where + "): ";
+    if (verdict.passes) {
+        return head + percentText(verdict.bombs, level.size) + ", unique by line logic, " +
+               gradeText(verdict.rounds) + "\n";
+    }
+    // A fair share is worth telling beside the failures; an unfair one is one of them.
+    std::string report = head + (verdict.fairShare ? percentText(verdict.bombs, level.size) + "; " : "") +
+                         failureReason(level, verdict) + "\n";
     if (verdict.lineResult == linesStuck)
         report += knowledgeGrid(level.size, verdict.known, "      ");
     return report;

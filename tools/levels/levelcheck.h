@@ -1,32 +1,47 @@
 #pragma once
 // The quality bar of a shipped level: well-formed, exactly one solution that
 // line logic alone reaches, a bomb share a player finds fair, and no repeat
-// of another level of the same file.
+// (shifted or mirrored copies included) of another level of the same file.
 #include <string>
 #include <vector>
 
 #include "level.h"
-#include "linesolver.h"
+#include "picturesearch.h"
 
 const int fewestBombPercent = 30;
 const int mostBombPercent = 70;
+// The grade's bounds in rounds of line logic. A round takes every line once,
+// so a long board is not hard for its length alone: a hard picture is one
+// whose deductions hang on one another in a long chain.
+const int mostEasyRounds = 4;
+const int mostMiddleRounds = 8;
+// How long the count of pictures may search when line logic stalls.
+const double defaultSearchSeconds = 1;
 
 struct LevelVerdict {
     bool wellFormed = false;
     int lineResult = linesStuck;  // solvedByLines, linesContradict, linesStuck
     int known[gridRoom][gridRoom] = {};
     int undecided = 0;
-    int solutions = 0;  // counted (up to 2) when line logic is stuck
+    int pictures = noPicture;  // the verdict of picturesearch.h
+    double searchSeconds = defaultSearchSeconds;
+    int rounds = -1;           // of line logic, when it solves the board
     int bombs = 0;
     bool fairShare = false;
-    int repeatOf = -1;  // index of an earlier level with the same picture
+    int repeatOf = -1;  // index of an earlier level it repeats
+    std::string repeatHow;
     bool passes = false;
 };
 
-LevelVerdict judgeLevel(const Level& level);
+LevelVerdict judgeLevel(const Level& level, double searchSeconds = defaultSearchSeconds);
 // Judges the levels of one file or folder, repeats included.
-std::vector<LevelVerdict> judgeLevels(const std::vector<Level>& levels);
-// One level's findings; failures name the reason and show the undecided blocks.
+std::vector<LevelVerdict> judgeLevels(const std::vector<Level>& levels, double searchSeconds = defaultSearchSeconds);
+// One level's findings; failures name every reason and show the undecided blocks.
 std::string verdictReport(const Level& level, const LevelVerdict& verdict, int index);
-// Why a level fails, in one line, for refusals ("" when it passes).
+// Why a level fails, every reason once, in one line ("" when it passes).
 std::string failureReason(const Level& level, const LevelVerdict& verdict);
+// "unique by line logic", "more than one picture", "could not tell within 5 s", ...
+std::string picturesText(int pictures, double searchSeconds);
+// How hard a passing level is: "easy", "middle" or "hard" by the rounds of
+// line logic it takes, with the rounds ("middle, 6 rounds").
+std::string gradeText(int rounds);

@@ -1,6 +1,7 @@
 #include "levelfile.h"
 
 #include <cstdint>
+#include <iomanip>
 #include <sstream>
 
 #include "files.h"
@@ -56,6 +57,13 @@ bool padBitsAreZero(const std::uint8_t* packed, int size)
     return true;
 }
 
+std::string hexByte(int value)
+{
+    std::ostringstream text;
+    text << "0x" << std::hex << std::setw(2) << std::setfill('0') << value;
+    return text.str();
+}
+
 // The name field: zero-terminated CP949 text, zero-padded.
 std::string nameFlaw(const std::string& field, std::string* utf8)
 {
@@ -66,6 +74,13 @@ std::string nameFlaw(const std::string& field, std::string* utf8)
         return "the name is empty";
     if (field.find_first_not_of('\0', end) != std::string::npos)
         return "bytes after the name's zero byte are not zero";
+    // A control byte would reach the records file beside a best time; the
+    // sources refuse the same bytes.
+    for (size_t i = 0; i < end; ++i) {
+        unsigned char byte = static_cast<unsigned char>(field[i]);
+        if (byte < 0x20 || byte == 0x7F)
+            return "the name holds the control byte " + hexByte(byte) + " at byte " + std::to_string(i + 1);
+    }
     if (!cp949ToUtf8(field.substr(0, end), utf8))
         return "the name is not CP949 text";
     return "";
@@ -85,13 +100,6 @@ Level readRecord(const std::string& bytes, const std::string& where, int size, i
     if (!flaw.empty())
         level.flaw = level.where + ": " + flaw;
     return level;
-}
-
-std::string hexByte(int value)
-{
-    std::ostringstream text;
-    text << "0x" << std::hex << value;
-    return text.str();
 }
 
 }  // namespace

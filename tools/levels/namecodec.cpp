@@ -8,11 +8,24 @@
 
 namespace {
 
+// The codec of each direction stays open for the run: opening one costs far
+// more than converting a name.
+iconv_t codecFor(const char* to, const char* from)
+{
+    static iconv_t toCp949 = reinterpret_cast<iconv_t>(-1);
+    static iconv_t toUtf8 = reinterpret_cast<iconv_t>(-1);
+    iconv_t* codec = std::string(to) == "CP949" ? &toCp949 : &toUtf8;
+    if (*codec == reinterpret_cast<iconv_t>(-1))
+        *codec = iconv_open(to, from);
+    return *codec;
+}
+
 bool convert(const char* to, const char* from, const std::string& in, std::string* out)
 {
-    iconv_t codec = iconv_open(to, from);
+    iconv_t codec = codecFor(to, from);
     if (codec == reinterpret_cast<iconv_t>(-1))
         return false;
+    iconv(codec, nullptr, nullptr, nullptr, nullptr);  // a fresh start after a failed conversion
     std::vector<char> input(in.begin(), in.end());
     std::vector<char> output(in.size() * 4 + 4);
     char* inPos = input.data();
@@ -20,20 +33,30 @@ bool convert(const char* to, const char* from, const std::string& in, std::strin
     char* outPos = output.data();
     size_t outLeft = output.size();
     size_t result = iconv(codec, &inPos, &inLeft, &outPos, &outLeft);
-    iconv_close(codec);
     if (result == static_cast<size_t>(-1) || inLeft != 0)
         return false;
     out->assign(output.data(), outPos);
     return true;
 }
 
-bool hasControlCharacter(const std::string& text)
+// The first control byte of the text (a line break would reach the records
+// file beside a best time), or -1.
+int firstControlByte(const std::string& text)
 {
-    for (unsigned char c : text) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(text[i]);
         if (c < 0x20 || c == 0x7F)
-            return true;
+            return static_cast<int>(i);
     }
-    return false;
+    return -1;
+}
+
+std::string controlByteProblem(const std::string& text, int at)
+{
+    const char digits[] = "0123456789abcdef";
+    unsigned char c = static_cast<unsigned char>(text[at]);
+    return std::string("the name holds the control byte 0x") + digits[c >> 4] + digits[c & 15] + " at byte " +
+           std::to_string(at + 1);
 }
 
 }  // namespace
@@ -46,8 +69,9 @@ std::string nameProblem(const std::string& utf8)
 {
     if (utf8.empty())
         return "the name is empty";
-    if (hasControlCharacter(utf8))
-        return "the name holds a control character";
+    int control = firstControlByte(utf8);
+    if (control >= 0)
+        return controlByteProblem(utf8, control);
     std::string bytes;
     if (!utf8ToCp949(utf8, &bytes))
         return "the name \"" + utf8 + "\" has characters that CP949 cannot hold";

@@ -6,32 +6,54 @@
 
 #include "boardtext.h"
 #include "files.h"
-#include "linesolver.h"
+#include "levelcheck.h"
 #include "namecodec.h"
 
 namespace {
 
 struct NonReading {
     std::string where;
+    NonReadOptions options;
     std::vector<std::string> lines;
     int width = 0;
     int height = 0;
+    int widthLine = 0;
+    int heightLine = 0;
     std::string title;
-    bool titled = false;
+    int titleLine = 0;
     bool hasRows = false;
     bool hasColumns = false;
     std::string goal;
     int goalLine = 0;
     BoardClues clues = {};
+    std::vector<std::pair<std::string, std::string>> credits;
     std::string flaw;
 };
 
+// A value as written: a quoted text may escape '"' and '\' with '\'.
 std::string unquoted(const std::string& text)
 {
     std::string value = trimmed(text);
-    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
-        return value.substr(1, value.size() - 2);
-    return value;
+    if (value.size() < 2 || value.front() != '"' || value.back() != '"')
+        return value;
+    std::string plain;
+    for (size_t i = 1; i + 1 < value.size(); ++i) {
+        if (value[i] == '\\' && i + 2 < value.size())
+            ++i;
+        plain += value[i];
+    }
+    return plain;
+}
+
+std::string quoted(const std::string& text)
+{
+    std::string value = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\')
+            value += '\\';
+        value += c;
+    }
+    return value + "\"";
 }
 
 bool fail(NonReading* reading, int lineNumber, const std::string& what)
@@ -48,12 +70,53 @@ std::string keywordOf(const std::string& line, std::string* rest)
     return text.substr(0, gap);
 }
 
+bool isNumber(const std::string& digits)
+{
+    return !digits.empty() && digits.size() <= 3 && digits.find_first_not_of("0123456789") == std::string::npos;
+}
+
 bool readNumber(NonReading* reading, int lineNumber, const std::string& text, int* value)
 {
     std::string digits = trimmed(text);
-    if (digits.empty() || digits.size() > 3 || digits.find_first_not_of("0123456789") != std::string::npos)
+    if (!isNumber(digits))
         return fail(reading, lineNumber, "\"" + digits + "\" is not a number");
     *value = std::stoi(digits);
+    return true;
+}
+
+// One clue: a number, perhaps followed by letters (a colour) that do not count.
+bool readClue(NonReading* reading, int lineNumber, const std::string& word, int* run)
+{
+    size_t letters = word.find_first_not_of("0123456789");
+    bool colourOnly = letters != std::string::npos &&
+                      word.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ", letters) ==
+                          std::string::npos;
+    std::string digits = colourOnly ? word.substr(0, letters) : word;
+    if (!isNumber(digits))
+        return fail(reading, lineNumber, "\"" + word + "\" is not a number");
+    *run = std::stoi(digits);
+    return true;
+}
+
+// The clues of a line, split at commas and blanks; an empty place between
+// commas is an error wherever it is.
+bool splitClues(NonReading* reading, int lineNumber, const std::string& text, std::vector<std::string>* words)
+{
+    std::istringstream parts(text + ",");
+    std::string part;
+    while (std::getline(parts, part, ',')) {
+        std::istringstream blanks(part);
+        std::string word;
+        bool any = false;
+        while (blanks >> word) {
+            words->push_back(word);
+            any = true;
+        }
+        if (!any) {
+            return fail(reading, lineNumber,
+                        "\"" + text + "\" has an empty clue: every comma stands between two numbers");
+        }
+    }
     return true;
 }
 
@@ -64,12 +127,13 @@ bool readClueLine(NonReading* reading, int lineNumber, const std::string& line, 
     *count = 0;
     if (text.empty() || text == "0")
         return true;
-    std::istringstream parts(text);
-    std::string part;
+    std::vector<std::string> words;
+    if (!splitClues(reading, lineNumber, text, &words))
+        return false;
     int needed = -1;
-    while (std::getline(parts, part, ',')) {
+    for (const std::string& word : words) {
         int run = 0;
-        if (!readNumber(reading, lineNumber, part, &run))
+        if (!readClue(reading, lineNumber, word, &run))
             return false;
         if (run < 1)
             return fail(reading, lineNumber, "a clue of 0 among other clues");
@@ -85,14 +149,30 @@ bool readClueLine(NonReading* reading, int lineNumber, const std::string& line, 
     return true;
 }
 
+// The one wording for every board the game cannot play, at the line that
+// gives the wrong size.
+bool checkBoardSize(NonReading* reading)
+{
+    int width = reading->width;
+    int height = reading->height;
+    if (width == height && isBoardSize(width))
+        return true;
+    int line = !isBoardSize(width) && width != 0 ? reading->widthLine : reading->heightLine;
+    std::string what = "the board is " + (width ? std::to_string(width) : std::string("?")) + " x " +
+                       (height ? std::to_string(height) : std::string("?")) + "; levels are square 10, 15 or 20";
+    return fail(reading, line, what);
+}
+
 // A "rows" or "columns" section: the next lines, one per line of the board.
 bool readSection(NonReading* reading, size_t* at, bool rows)
 {
     int lineNumber = static_cast<int>(*at) + 1;
-    int lines = rows ? reading->height : reading->width;
-    int length = rows ? reading->width : reading->height;
     if (reading->width == 0 || reading->height == 0)
         return fail(reading, lineNumber, std::string(rows ? "rows" : "columns") + " before width and height");
+    if (!checkBoardSize(reading))
+        return false;
+    int lines = rows ? reading->height : reading->width;
+    int length = rows ? reading->width : reading->height;
     if (*at + lines >= reading->lines.size())
         return fail(reading, lineNumber, "the section ends before its " + std::to_string(lines) + " clue lines");
     for (int i = 0; i < lines; ++i) {
@@ -127,12 +207,13 @@ bool readGoal(NonReading* reading, size_t* at, const std::string& rest)
     return true;
 }
 
-bool readSize(NonReading* reading, int lineNumber, const std::string& rest, int* value)
+bool readSize(NonReading* reading, int lineNumber, const std::string& rest, int* value, int* where)
 {
     if (!readNumber(reading, lineNumber, rest, value))
         return false;
-    if (*value < 1 || *value > gridRoom)
-        return fail(reading, lineNumber, "a board of " + std::to_string(*value) + " lines");
+    *where = lineNumber;
+    if (*value < 1)
+        return fail(reading, lineNumber, "a board needs at least one line");
     return true;
 }
 
@@ -143,18 +224,22 @@ bool readLine(NonReading* reading, size_t* at)
     std::string keyword = keywordOf(reading->lines[*at], &rest);
     if (keyword == "title") {
         reading->title = unquoted(rest);
-        reading->titled = true;
+        reading->titleLine = lineNumber;
+        return true;
+    }
+    if (isCreditKey(keyword)) {
+        reading->credits.push_back({keyword, unquoted(rest)});
         return true;
     }
     if (keyword == "width")
-        return readSize(reading, lineNumber, rest, &reading->width);
+        return readSize(reading, lineNumber, rest, &reading->width, &reading->widthLine);
     if (keyword == "height")
-        return readSize(reading, lineNumber, rest, &reading->height);
+        return readSize(reading, lineNumber, rest, &reading->height, &reading->heightLine);
     if (keyword == "rows" || keyword == "columns")
         return readSection(reading, at, keyword == "rows");
     if (keyword == "goal")
         return readGoal(reading, at, rest);
-    return true;  // catalogue, by, copyright, license and the like
+    return true;  // catalogue, color and the like
 }
 
 bool pictureFromGoal(NonReading* reading, Level* level)
@@ -169,26 +254,29 @@ bool pictureFromGoal(NonReading* reading, Level* level)
     return true;
 }
 
+std::string clueMismatch(const char* line, int index, const int* given, int givenCount, const int* own, int ownCount)
+{
+    return std::string(line) + " " + std::to_string(index + 1) + "'s clue " + clueText(given, givenCount, ',') +
+           " does not match the goal (" + clueText(own, ownCount, ',') + ")";
+}
+
 // Given clues must be the goal's own.
 bool cluesMatchGoal(NonReading* reading, const Level& level)
 {
     BoardClues own;
     cluesOfPicture(level.picture, level.size, &own);
+    const BoardClues& given = reading->clues;
     for (int i = 0; i < level.size; ++i) {
-        if (reading->hasRows && !sameRuns(own.rowRuns[i], own.rowRunCount[i], reading->clues.rowRuns[i],
-                                               reading->clues.rowRunCount[i])) {
-            return fail(reading, reading->goalLine, "row " + std::to_string(i + 1) + "'s clue " +
-                                                        clueText(reading->clues.rowRuns[i], reading->clues.rowRunCount[i], ',') +
-                                                        " does not match the goal (" +
-                                                        clueText(own.rowRuns[i], own.rowRunCount[i], ',') + ")");
+        if (reading->hasRows &&
+            !sameRuns(own.rowRuns[i], own.rowRunCount[i], given.rowRuns[i], given.rowRunCount[i])) {
+            return fail(reading, reading->goalLine, clueMismatch("row", i, given.rowRuns[i], given.rowRunCount[i],
+                                                                 own.rowRuns[i], own.rowRunCount[i]));
         }
         if (reading->hasColumns &&
-            !sameRuns(own.columnRuns[i], own.columnRunCount[i], reading->clues.columnRuns[i],
-                           reading->clues.columnRunCount[i])) {
-            return fail(reading, reading->goalLine, "column " + std::to_string(i + 1) + "'s clue " +
-                                                        clueText(reading->clues.columnRuns[i], reading->clues.columnRunCount[i], ',') +
-                                                        " does not match the goal (" +
-                                                        clueText(own.columnRuns[i], own.columnRunCount[i], ',') + ")");
+            !sameRuns(own.columnRuns[i], own.columnRunCount[i], given.columnRuns[i], given.columnRunCount[i])) {
+            return fail(reading, reading->goalLine,
+                        clueMismatch("column", i, given.columnRuns[i], given.columnRunCount[i], own.columnRuns[i],
+                                     own.columnRunCount[i]));
         }
     }
     return true;
@@ -202,13 +290,14 @@ bool pictureFromClues(NonReading* reading, Level* level)
         return fail(reading, last, "no goal, and not both rows and columns");
     int known[gridRoom][gridRoom];
     reading->clues.size = level->size;
-    clearKnowledge(level->size, known);
-    int result = solveByLines(reading->clues, known);
-    if (result == linesContradict)
-        return fail(reading, last, "the clues contradict one another");
-    if (result == linesStuck) {
-        return fail(reading, last, "no goal, and line logic leaves blocks undecided:\n" +
-                                       knowledgeGrid(level->size, known, "    "));
+    int pictures = judgeClues(reading->clues, reading->options.searchSeconds, known);
+    if (pictures == noPicture)
+        return fail(reading, last, "the clues contradict one another: no picture fits them");
+    if (pictures != uniqueByLines) {
+        return fail(reading, last,
+                    "no goal, and line logic leaves " + std::to_string(undecidedCount(level->size, known)) +
+                        " blocks undecided (" + picturesText(pictures, reading->options.searchSeconds) + "):\n" +
+                        knowledgeGrid(level->size, known, "    "));
     }
     for (int col = 0; col < level->size; ++col) {
         for (int row = 0; row < level->size; ++row)
@@ -217,22 +306,37 @@ bool pictureFromClues(NonReading* reading, Level* level)
     return true;
 }
 
+bool readName(NonReading* reading, Level* level)
+{
+    if (!reading->options.name.empty()) {
+        std::string problem = nameProblem(reading->options.name);
+        if (!problem.empty()) {
+            reading->flaw = "--name: " + problem;
+            return false;
+        }
+        level->name = reading->options.name;
+        return true;
+    }
+    if (reading->titleLine == 0) {
+        return fail(reading, static_cast<int>(reading->lines.size()),
+                    "no title, which names the level (or give one with --name)");
+    }
+    std::string problem = nameProblem(reading->title);
+    if (!problem.empty())
+        return fail(reading, reading->titleLine, problem + " (give another with --name)");
+    level->name = reading->title;
+    return true;
+}
+
 bool readBoard(NonReading* reading, Level* level)
 {
     int last = static_cast<int>(reading->lines.size());
     if (reading->width == 0 || reading->height == 0)
         return fail(reading, last, "no width or no height");
-    if (reading->width != reading->height || !isBoardSize(reading->width)) {
-        return fail(reading, last, "the board is " + std::to_string(reading->width) + " x " +
-                                       std::to_string(reading->height) + "; levels are square 10, 15 or 20");
-    }
-    if (!reading->titled)
-        return fail(reading, last, "no title, which names the level");
-    std::string problem = nameProblem(reading->title);
-    if (!problem.empty())
-        return fail(reading, last, problem);
+    if (!checkBoardSize(reading) || !readName(reading, level))
+        return false;
     level->size = reading->width;
-    level->name = reading->title;
+    level->credits = reading->credits;
     if (reading->goal.empty())
         return pictureFromClues(reading, level);
     return pictureFromGoal(reading, level) && cluesMatchGoal(reading, *level);
@@ -240,8 +344,10 @@ bool readBoard(NonReading* reading, Level* level)
 
 std::vector<std::string> splitLines(const std::string& text)
 {
+    const std::string byteOrderMark = "\xEF\xBB\xBF";
+    bool marked = text.compare(0, byteOrderMark.size(), byteOrderMark) == 0;
     std::vector<std::string> lines;
-    std::istringstream in(text);
+    std::istringstream in(marked ? text.substr(byteOrderMark.size()) : text);
     std::string line;
     while (std::getline(in, line))
         lines.push_back(line);
@@ -250,12 +356,13 @@ std::vector<std::string> splitLines(const std::string& text)
 
 }  // namespace
 
-bool parseNon(const std::string& text, const std::string& where, Level* level)
+bool parseNon(const std::string& text, const std::string& where, Level* level, const NonReadOptions& options)
 {
     *level = Level();
     level->where = where;
     NonReading reading;
     reading.where = where;
+    reading.options = options;
     reading.lines = splitLines(text);
     bool fine = true;
     for (size_t at = 0; fine && at < reading.lines.size(); ++at)
@@ -270,7 +377,10 @@ std::string nonText(const Level& level)
     BoardClues clues;
     cluesOfPicture(level.picture, level.size, &clues);
     std::string size = std::to_string(level.size);
-    std::string text = "title \"" + level.name + "\"\nwidth " + size + "\nheight " + size + "\n\nrows\n";
+    std::string text = "title " + quoted(level.name) + "\n";
+    for (const auto& credit : level.credits)
+        text += credit.first + " " + quoted(credit.second) + "\n";
+    text += "width " + size + "\nheight " + size + "\n\nrows\n";
     for (int row = 0; row < level.size; ++row)
         text += clueText(clues.rowRuns[row], clues.rowRunCount[row], ',') + "\n";
     text += "\ncolumns\n";
@@ -283,4 +393,3 @@ std::string nonText(const Level& level)
     }
     return text + "\"\n";
 }
-

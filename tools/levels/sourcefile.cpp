@@ -22,8 +22,10 @@ bool fail(Level* level, const std::string& where, int lineNumber, const std::str
 
 std::vector<std::string> splitLines(const std::string& text)
 {
+    const std::string byteOrderMark = "\xEF\xBB\xBF";
+    bool marked = text.compare(0, byteOrderMark.size(), byteOrderMark) == 0;
     std::vector<std::string> lines;
-    std::istringstream in(text);
+    std::istringstream in(marked ? text.substr(byteOrderMark.size()) : text);
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r')
@@ -31,6 +33,16 @@ std::vector<std::string> splitLines(const std::string& text)
         lines.push_back(line);
     }
     return lines;
+}
+
+// A comment "; by: ...", "; copyright: ..." or "; license: ..." is a credit.
+void readCredit(const std::string& line, Level* level)
+{
+    std::string text = trimmed(line.substr(1));
+    size_t colon = text.find(':');
+    if (colon == std::string::npos || !isCreditKey(text.substr(0, colon)))
+        return;
+    level->credits.push_back({text.substr(0, colon), trimmed(text.substr(colon + 1))});
 }
 
 bool readNameLine(const std::string& line, const std::string& where, int lineNumber, Level* level)
@@ -94,6 +106,8 @@ bool parseSource(const std::string& text, const std::string& where, Level* level
     int lineNumber = 0;
     for (const std::string& line : lines) {
         ++lineNumber;
+        if (!line.empty() && line[0] == ';')
+            readCredit(line, level);
         if (isComment(line))
             continue;
         if (!named) {
@@ -118,6 +132,8 @@ bool parseSource(const std::string& text, const std::string& where, Level* level
 std::string sourceText(const Level& level)
 {
     std::string text = namePrefix + " " + level.name + "\n";
+    for (const auto& credit : level.credits)
+        text += "; " + credit.first + ": " + credit.second + "\n";
     for (int row = 0; row < level.size; ++row) {
         for (int col = 0; col < level.size; ++col)
             text += level.picture[col][row] ? bombMark : freeMark;

@@ -1,7 +1,8 @@
 #pragma once
 // The level source: one UTF-8 text file per picture. The first line is
 // "name: <name>", then N lines of N blocks, '#' a bomb and '.' a free block.
-// Blank lines and lines beginning with ';' are comments.
+// Blank lines and lines beginning with ';' are comments; "; by: ...",
+// "; copyright: ..." and "; license: ..." keep a level's credits.
 #include <string>
 
 #include "level.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "linesolver.h"
+#include "picturesearch.h"
 
 namespace {
 
@@ -170,7 +170,7 @@ TEST(SolveBoard, UniquePictureIsSolvedByLines)
         for (int row = 0; row < 5; ++row)
             EXPECT_EQ(known[col][row], picture[col][row]) << col << "," << row;
     }
-    EXPECT_EQ(countSolutions(clues, 2), 1);
+    EXPECT_EQ(countSolutions(clues, 2, 60).pictures, 1);
 }
 
 TEST(SolveBoard, TwoSolutionsLeaveLineLogicStuck)
@@ -182,7 +182,7 @@ TEST(SolveBoard, TwoSolutionsLeaveLineLogicStuck)
     EXPECT_EQ(solveRows(rows, known, &clues), linesStuck);
     EXPECT_EQ(known[0][0], blockUnknown);
     EXPECT_EQ(known[1][1], blockUnknown);
-    EXPECT_EQ(countSolutions(clues, 5), 2);
+    EXPECT_EQ(countSolutions(clues, 5, 60).pictures, 2);
 }
 
 TEST(SolveBoard, StuckBoardKeepsWhatItCouldDecide)
@@ -203,7 +203,7 @@ TEST(SolveBoard, StuckBoardKeepsWhatItCouldDecide)
         EXPECT_EQ(known[col][2], blockUnknown);
         EXPECT_EQ(known[col][3], blockUnknown);
     }
-    EXPECT_EQ(countSolutions(clues, 5), 2);
+    EXPECT_EQ(countSolutions(clues, 5, 60).pictures, 2);
     EXPECT_EQ(bruteForceSolutions(clues), 2);
 }
 
@@ -215,7 +215,7 @@ TEST(SolveBoard, UniqueButBeyondLineLogic)
     int known[gridRoom][gridRoom];
     BoardClues clues;
     EXPECT_EQ(solveRows(rows, known, &clues), linesStuck);
-    EXPECT_EQ(countSolutions(clues, 5), 1);
+    EXPECT_EQ(countSolutions(clues, 5, 60).pictures, 1);
     EXPECT_EQ(bruteForceSolutions(clues), 1);
 }
 
@@ -228,7 +228,7 @@ TEST(SolveBoard, ContradictingCluesAreFound)
     int known[gridRoom][gridRoom];
     clearKnowledge(2, known);
     EXPECT_EQ(solveByLines(clues, known), linesContradict);
-    EXPECT_EQ(countSolutions(clues, 2), 0);
+    EXPECT_EQ(countSolutions(clues, 2, 60).pictures, 0);
 }
 
 TEST(SolveBoard, CountStopsAtTheLimit)
@@ -238,8 +238,8 @@ TEST(SolveBoard, CountStopsAtTheLimit)
     int known[gridRoom][gridRoom];
     BoardClues clues;
     EXPECT_EQ(solveRows(rows, known, &clues), linesStuck);
-    EXPECT_EQ(countSolutions(clues, 3), 3);
-    EXPECT_EQ(countSolutions(clues, 1000), 720);  // every permutation matrix
+    EXPECT_EQ(countSolutions(clues, 3, 60).pictures, 3);
+    EXPECT_EQ(countSolutions(clues, 1000, 60).pictures, 720);  // every permutation matrix
 }
 
 TEST(SolveBoard, OversizedBoardIsRefused)
@@ -248,7 +248,7 @@ TEST(SolveBoard, OversizedBoardIsRefused)
     clues.size = gridRoom + 1;
     int known[gridRoom][gridRoom];
     EXPECT_EQ(solveByLines(clues, known), linesContradict);
-    EXPECT_EQ(countSolutions(clues, 2), 0);
+    EXPECT_EQ(countSolutions(clues, 2, 60).pictures, 0);
 }
 
 TEST(Clues, OfAPictureServeRowsAndColumns)

@@ -1,0 +1,28 @@
+#pragma once
+// Counting the pictures that fit a board's clues when line logic stalls, as
+// good nonogram solvers do: probe every undecided block both ways with line
+// logic and keep what both ways agree on, or the way the other contradicts;
+// only then guess, on the block whose probes decided the most. The search
+// stops at a time limit, so a hard board gets an answer instead of a hang.
+#include "linesolver.h"
+
+// What the clues of a board allow.
+const int noPicture = 0;         // the clues contradict one another
+const int uniqueByLines = 1;     // one picture, and line logic finds it
+const int uniqueByGuessing = 2;  // one picture, but line logic stalls
+const int severalPictures = 3;   // more than one picture fits
+const int undecidedInTime = 4;   // the search ran out of time
+
+struct SolutionCount {
+    int pictures = 0;       // found, at most the limit
+    bool finished = false;  // false when the time ran out before the count was sure
+};
+
+// picture, when given, is one the clues are known to fit (the clues were
+// made from it): it counts as found, and the search looks away from it first.
+SolutionCount countSolutions(const BoardClues& clues, int limit, double secondsAllowed,
+                             const int (*picture)[gridRoom] = nullptr);
+
+// One of the verdicts above; known gets what line logic alone decides.
+int judgeClues(const BoardClues& clues, double secondsAllowed, int (*known)[gridRoom],
+               const int (*picture)[gridRoom] = nullptr);
