@@ -12,22 +12,45 @@ seconds="${FUZZ_SECONDS:-900}"
 FUZZ_BUILD="$BUILD_ROOT/fuzz"
 CXX=clang++ cmake -S . -B "$FUZZ_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFUZZ=ON >/dev/null
 cmake --build "$FUZZ_BUILD" -j "$(nproc)"
-status=0
-for src in fuzz/fuzz_*.cpp; do
-  [ -e "$src" ] || continue
-  name="$(basename "$src" .cpp)"
-  corpus="fuzz/corpus/${name#fuzz_}"
-  scratch="$FUZZ_BUILD/scratch-$name"
+# One target: its summary goes to FUZZ_BUILD/NAME.summary, its exit status
+# tells whether it found a problem.
+fuzz_one() {
+  local name="$1" corpus="fuzz/corpus/${1#fuzz_}" scratch="$FUZZ_BUILD/scratch-$1" started=$SECONDS executed
   rm -rf "$scratch"; mkdir -p "$scratch" "$corpus"
-  echo "fuzzing $name: $runs runs, at most ${seconds}s"
-  started=$SECONDS
-  (cd "$FUZZ_BUILD" && "./fuzz/$name" -runs="$runs" -max_total_time="$seconds" -print_final_stats=1 \
-      "$scratch" "$REPO_ROOT/$corpus" >"$FUZZ_BUILD/$name.log" 2>&1) || {
-    echo "$name found a problem:"; tail -n 40 "$FUZZ_BUILD/$name.log"; status=1; continue; }
-  executed="$(grep -oE 'stat::number_of_executed_units: *[0-9]+' "$FUZZ_BUILD/$name.log" | grep -oE '[0-9]+$' | tail -n 1)"
-  echo "$name: ${executed:-?} executions in $((SECONDS - started))s"
-  if [ "${executed:-0}" -lt "$runs" ]; then
-    echo "$name reached its time cap before $runs runs"
+  {
+    echo "fuzzing $name: $runs runs, at most ${seconds}s"
+    if ! (cd "$FUZZ_BUILD" && "./fuzz/$name" -runs="$runs" -max_total_time="$seconds" -print_final_stats=1 \
+          "$scratch" "$REPO_ROOT/$corpus" >"$FUZZ_BUILD/$name.log" 2>&1); then
+      echo "$name found a problem:"; tail -n 40 "$FUZZ_BUILD/$name.log"; return 1
+    fi
+    executed="$(grep -oE 'stat::number_of_executed_units: *[0-9]+' "$FUZZ_BUILD/$name.log" | grep -oE '[0-9]+$' | tail -n 1)"
+    echo "$name: ${executed:-?} executions in $((SECONDS - started))s"
+    if [ "${executed:-0}" -lt "$runs" ]; then
+      echo "$name reached its time cap before $runs runs"
+    fi
+  } >"$FUZZ_BUILD/$name.summary"
+}
+
+# The targets run side by side, one per core; their summaries print in order.
+names=()
+for src in fuzz/fuzz_*.cpp; do
+  [ -e "$src" ] && names+=("$(basename "$src" .cpp)")
+done
+status=0
+running=0
+for name in "${names[@]}"; do
+  if [ "$running" -ge "$(nproc)" ]; then
+    wait -n || status=1
+    running=$((running - 1))
   fi
+  fuzz_one "$name" &
+  running=$((running + 1))
+done
+while [ "$running" -gt 0 ]; do
+  wait -n || status=1
+  running=$((running - 1))
+done
+for name in "${names[@]}"; do
+  cat "$FUZZ_BUILD/$name.summary"
 done
 exit $status
