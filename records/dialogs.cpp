@@ -23,11 +23,6 @@ static const int thumbLeft = 27;
 static const int thumbTop = 20;
 static const int blockTileY = blockEdge * brokenTile;  // the broken block's tile, solid cyan
 
-static bool ansiLeadByte(unsigned char c)
-{
-    return IsDBCSLeadByte(c) != 0;
-}
-
 void centreOnScreen(HWND dialog)
 {
     RECT r;
