@@ -11,8 +11,8 @@ import unittest
 
 import harness
 from harness import Session
-from recordsfile import (NO_NAME, RECORDS, RECORDS_FILE, exit_from_menu, gone, keys_of, level_file,
-                         open_records_from_menu, records_text, window_titles)
+from recordsfile import (BEST, NO_NAME, RECORDS, RECORDS_FILE, act_on, exit_from_menu, gone, keys_of,
+                         level_file, open_records_from_menu, records_text, window_titles)
 
 TINY = [(0, 0), (3, 2), (9, 9)]
 PAGE = 4096  # the small file system hands out whole pages
@@ -117,6 +117,31 @@ class FullDisk(unittest.TestCase):
         # The copy fits in its three pages; the reset rewrites it with the six
         # new keys and needs a fourth, so the rewrite is cut at 12,288 bytes.
         self.check_write_cannot_fit(room=3 * PAGE)
+
+
+class ReadOnlyRecordsFile(unittest.TestCase):
+    def test_permission_bits_alone_keep_the_file_even_for_root(self):
+        """Root passes the permission bits when it opens a file; the game
+        goes by the read-only attribute they give the file under Wine."""
+        original = records_text("Size=10", "Random=0", "Name1=Kim", "Score1=500", "LName1=Cup")
+        with Session() as s:
+            s.write("level10.dat", level_file([("Tiny", TINY)]))
+            s.write(RECORDS_FILE, original)
+            os.chmod(s.path(RECORDS_FILE), 0o444)
+            s.start()
+            time.sleep(0.5)
+            act_on(s, TINY, button=3)
+            s.wait_window(BEST, timeout=10)
+            s.xdotool("type", "Ghost")
+            s.key("Return")
+            s.wait_window(RECORDS, timeout=10)
+            s.key("Return")
+            self.assertTrue(gone(s, RECORDS))
+            self.assertTrue(s.running(), "a refused write ends nothing")
+            self.assertEqual(exit_from_menu(s), 0)
+            self.assertEqual(s.read(RECORDS_FILE), original)
+            self.assertEqual(os.stat(s.path(RECORDS_FILE)).st_mode & 0o777, 0o444)
+            self.assertNotIn(RECORDS_FILE + ".new", os.listdir(s.folder))
 
 
 class LinkedRecordsFile(unittest.TestCase):
