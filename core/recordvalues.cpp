@@ -6,18 +6,40 @@
 #include <climits>
 #include <cstring>
 
-bool joinRecordsPath(const char* directory, char* buffer, int size)
+int lengthWithoutClosingBackslash(const char* directory, bool (*isLeadByte)(unsigned char))
 {
-    static const char fileName[] = "\\Kabloom2.dat";
-    size_t length = std::strlen(directory);
-    if (length > 0 && directory[length - 1] == '\\')
-        --length;
-    size_t needed = length + sizeof fileName;  // the zero included
-    if (size <= 0 || needed > static_cast<size_t>(size) || needed > static_cast<size_t>(recordsPathBytes))
+    int length = 0;
+    bool closingBackslash = false;
+    while (directory[length] != '\0') {
+        unsigned char c = static_cast<unsigned char>(directory[length]);
+        if (isLeadByte(c) && directory[length + 1] != '\0') {
+            length += 2;  // a whole double-byte character, whatever its second byte
+            closingBackslash = false;
+        } else {
+            closingBackslash = c == '\\';
+            length += 1;
+        }
+    }
+    return closingBackslash ? length - 1 : length;
+}
+
+bool joinPath(const char* directory, const char* name, char* buffer, int size, bool (*isLeadByte)(unsigned char))
+{
+    size_t length = static_cast<size_t>(lengthWithoutClosingBackslash(directory, isLeadByte));
+    size_t nameLength = std::strlen(name);
+    size_t needed = length + 1 + nameLength + 1;  // the backslash and the zero included
+    if (size <= 0 || needed > static_cast<size_t>(size))
         return false;
     std::memcpy(buffer, directory, length);
-    std::memcpy(buffer + length, fileName, sizeof fileName);
+    buffer[length] = '\\';
+    std::memcpy(buffer + length + 1, name, nameLength + 1);
     return true;
+}
+
+bool joinRecordsPath(const char* directory, char* buffer, int size, bool (*isLeadByte)(unsigned char))
+{
+    int room = size < recordsPathBytes ? size : recordsPathBytes;
+    return joinPath(directory, "Kabloom2.dat", buffer, room, isLeadByte);
 }
 
 int recordSlot(int size)

@@ -8,11 +8,19 @@ const int noRecordSeconds = 999;  // the stored best of a slot without a record
 const int recordKeyBytes = 8;      // "LName3" and its zero fit easily
 const int recordsPathBytes = 300;  // the directory and "\Kabloom2.dat" must fit here
 
-// directory + "\Kabloom2.dat" into buffer (size bytes); a directory that
-// already ends in a backslash (a drive's root) gets no second one. False, and
-// buffer untouched, when the whole path with its zero needs more than size or
+// The length of directory without its closing backslash, if it has one (a
+// drive's root). A backslash byte that is the second half of a double-byte
+// character (0x5C is a trail byte in CP949) is no backslash; isLeadByte
+// tells the first byte of a pair.
+int lengthWithoutClosingBackslash(const char* directory, bool (*isLeadByte)(unsigned char));
+// directory + "\" + name into buffer (size bytes), with no second backslash
+// after a directory that has its own. False, and buffer untouched, when the
+// whole path with its zero needs more than size bytes.
+bool joinPath(const char* directory, const char* name, char* buffer, int size, bool (*isLeadByte)(unsigned char));
+// directory + "\Kabloom2.dat" into buffer as joinPath does. False, and buffer
+// untouched, when the whole path with its zero needs more than size or
 // recordsPathBytes bytes: the game then plays without records.
-bool joinRecordsPath(const char* directory, char* buffer, int size);
+bool joinRecordsPath(const char* directory, char* buffer, int size, bool (*isLeadByte)(unsigned char));
 
 // Slot 1, 2, 3 for board sizes 10, 15, 20; any other size plays as 10.
 int recordSlot(int size);

@@ -24,11 +24,6 @@ static const int thumbLeft = 27;
 static const int thumbTop = 20;
 static const int blockTileY = blockEdge * brokenTile;  // the broken block's tile, solid cyan
 
-static bool ansiLeadByte(unsigned char c)
-{
-    return IsDBCSLeadByte(c) != 0;
-}
-
 // Quit game (and Escape) ends the program as the Exit command does, settings
 // saved; the quit message then ends the dialog's loop.
 void quitFromDialog()

@@ -8,6 +8,8 @@
 #include <prsht.h>
 
 #include "dialogs.h"
+#include "records.h"
+#include "recordvalues.h"
 #include "window.h"
 
 namespace {
@@ -56,11 +58,59 @@ INT_PTR answerSheet(HWND page, const NMHDR* note, DWORD buttons)
     return FALSE;
 }
 
+// A bitmap static loads the picture its template names, but under Wine it
+// never deletes it: every opening of the help would leave its pictures
+// behind. So each page loads its pictures itself, hands them to the statics,
+// and deletes them (and anything a static hands back) when it is destroyed.
+const char pictureProperty[] = "Bombagram2.picture";
+
+bool isPicture(HWND control)
+{
+    return (GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP;
+}
+
+void deleteUnless(HGDIOBJ object, HGDIOBJ kept)
+{
+    if (object && object != kept)
+        DeleteObject(object);
+}
+
+BOOL CALLBACK adoptPicture(HWND control, LPARAM)
+{
+    if (!isPicture(control))
+        return TRUE;
+    char name[32] = "";
+    GetWindowTextA(control, name, sizeof name);
+    HBITMAP own = LoadBitmapA(programInstance, name);
+    if (!own)
+        return TRUE;
+    SetPropA(control, pictureProperty, own);
+    LRESULT previous = SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(own));
+    deleteUnless(reinterpret_cast<HGDIOBJ>(previous), own);
+    return TRUE;
+}
+
+BOOL CALLBACK releasePicture(HWND control, LPARAM)
+{
+    if (!isPicture(control))
+        return TRUE;
+    HGDIOBJ own = RemovePropA(control, pictureProperty);
+    LRESULT held = SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, 0);
+    deleteUnless(reinterpret_cast<HGDIOBJ>(held), own);
+    deleteUnless(own, nullptr);
+    return TRUE;
+}
+
 // Every page behaves alike but for the wizard buttons it offers.
 INT_PTR helpPage(HWND page, UINT message, LPARAM lParam, DWORD buttons)
 {
     switch (message) {
     case WM_INITDIALOG:
+        EnumChildWindows(page, adoptPicture, 0);
+        return TRUE;
+    case WM_DESTROY:
+        EnumChildWindows(page, releasePicture, 0);
+        return FALSE;
     case WM_COMMAND:
         return TRUE;
     case WM_NOTIFY:
@@ -112,6 +162,20 @@ Call libraryCall(HMODULE library, const char* name)
     return reinterpret_cast<Call>(reinterpret_cast<void*>(GetProcAddress(library, name)));
 }
 
+// By its full path in the system folder: a library of the same name placed
+// beside the game is never taken instead.
+HMODULE loadSystemLibrary(const char* name)
+{
+    char folder[MAX_PATH];
+    char path[MAX_PATH];
+    UINT length = GetSystemDirectoryA(folder, sizeof folder);
+    if (length == 0 || length >= sizeof folder)
+        return nullptr;
+    if (!joinPath(folder, name, path, sizeof path, ansiLeadByte))
+        return nullptr;
+    return LoadLibraryA(path);
+}
+
 // The common controls serve the help wizard alone: they are loaded when it
 // first opens, which keeps them out of the game's start-up.
 PropertySheetCall loadPropertySheet()
@@ -119,7 +183,7 @@ PropertySheetCall loadPropertySheet()
     static PropertySheetCall propertySheet = nullptr;
     if (propertySheet)
         return propertySheet;
-    HMODULE library = LoadLibraryA("comctl32.dll");
+    HMODULE library = loadSystemLibrary("comctl32.dll");
     if (!library)
         return nullptr;
     InitCommonControlsCall initCommonControls = libraryCall<InitCommonControlsCall>(library, "InitCommonControls");

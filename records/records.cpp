@@ -10,12 +10,13 @@
 #include "game.h"
 #include "outward.h"
 #include "recordvalues.h"
+#include "recordswrite.h"
 
 static const char sectionName[] = "Bombagram2";
 static const char noName[] = "이름없음";  // "no name", stored in the ANSI code page
 static const int storedTextBytes = 20;    // names and times are written as at most 19 bytes
 
-static bool ansiLeadByte(unsigned char c)
+bool ansiLeadByte(unsigned char c)
 {
     return IsDBCSLeadByte(c) != 0;
 }
@@ -23,10 +24,9 @@ static bool ansiLeadByte(unsigned char c)
 bool recordsPath(char* buffer, int size)
 {
     char directory[recordsPathBytes];
-    DWORD length = GetCurrentDirectoryA(sizeof directory, directory);
-    if (length == 0 || length >= sizeof directory)
+    if (currentDirectory(directory, sizeof directory) == 0)
         return false;  // no directory, or one longer than the buffer
-    return joinRecordsPath(directory, buffer, size);
+    return joinRecordsPath(directory, buffer, size, ansiLeadByte);
 }
 
 static int readNumber(const char* path, const char* key, int fallback)
@@ -56,19 +56,6 @@ static int readSeconds(const char* path, const char* key)
     return storedSeconds(raw);
 }
 
-static void writeText(const char* path, const char* key, const char* value)
-{
-    if (path != nullptr)
-        WritePrivateProfileStringA(sectionName, key, value, path);
-}
-
-static void writeNumber(const char* path, const char* key, int value)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", value);
-    writeText(path, key, text);
-}
-
 // The path for one group of accesses, or null when the game plays without records.
 static const char* pathOrNull(char* buffer)
 {
@@ -83,12 +70,20 @@ void loadSettings(int* size)
     *size = playableSize(readNumber(path, "Size", 10));
 }
 
+static void writeNumber(RecordsWrite& write, const char* key, int value)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", value);
+    writeRecordsKey(write, key, text);
+}
+
 void saveSettings()
 {
-    char buffer[recordsPathBytes];
-    const char* path = pathOrNull(buffer);
-    writeNumber(path, "Size", game.boardSize);
-    writeNumber(path, "Random", game.randomMode);
+    RecordsWrite write;
+    beginRecordsWrite(write, sectionName);
+    writeNumber(write, "Size", game.boardSize);
+    writeNumber(write, "Random", game.randomMode);
+    finishRecordsWrite(write);
 }
 
 int readBestTime(int size)
@@ -127,39 +122,41 @@ void defaultRecordTable(RecordRow rows[3])
     }
 }
 
+static void writeFitting(RecordsWrite& write, const char* stem, int slot, const char* text)
+{
+    char key[recordKeyBytes];
+    char value[storedTextBytes];
+    recordKey(key, stem, slot);
+    copyFitting(value, sizeof value, text, ansiLeadByte);
+    writeRecordsKey(write, key, value);
+}
+
 void storeRecord(int size, const char* name, const char* timeText, const char* level)
 {
-    char buffer[recordsPathBytes];
-    const char* path = pathOrNull(buffer);
-    char value[storedTextBytes];
-    char key[recordKeyBytes];
     int slot = recordSlot(size);
-    recordKey(key, "Name", slot);
-    copyFitting(value, sizeof value, name, ansiLeadByte);
-    writeText(path, key, value);
-    recordKey(key, "Score", slot);
-    copyFitting(value, sizeof value, timeText, ansiLeadByte);
-    writeText(path, key, value);
-    recordKey(key, "LName", slot);
-    copyFitting(value, sizeof value, level, ansiLeadByte);
-    writeText(path, key, value);
+    RecordsWrite write;
+    beginRecordsWrite(write, sectionName);
+    writeFitting(write, "Name", slot, name);
+    writeFitting(write, "Score", slot, timeText);
+    writeFitting(write, "LName", slot, level);
+    finishRecordsWrite(write);
+}
+
+static void writeAllSlots(RecordsWrite& write, const char* stem, const char* value)
+{
+    char key[recordKeyBytes];
+    for (int slot = 1; slot <= 3; ++slot) {
+        recordKey(key, stem, slot);
+        writeRecordsKey(write, key, value);
+    }
 }
 
 void resetRecords()
 {
-    char buffer[recordsPathBytes];
-    const char* path = pathOrNull(buffer);
-    char key[recordKeyBytes];
-    for (int slot = 1; slot <= 3; ++slot) {
-        recordKey(key, "Name", slot);
-        writeText(path, key, noName);
-    }
-    for (int slot = 1; slot <= 3; ++slot) {
-        recordKey(key, "Score", slot);
-        writeText(path, key, "999");
-    }
-    for (int slot = 1; slot <= 3; ++slot) {
-        recordKey(key, "LName", slot);
-        writeText(path, key, noName);
-    }
+    RecordsWrite write;
+    beginRecordsWrite(write, sectionName);
+    writeAllSlots(write, "Name", noName);
+    writeAllSlots(write, "Score", "999");
+    writeAllSlots(write, "LName", noName);
+    finishRecordsWrite(write);
 }

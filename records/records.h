@@ -13,6 +13,8 @@ struct RecordRow {
     char levelName[recordTextBytes];
 };
 
+// Whether a byte begins a double-byte character in the system's code page.
+bool ansiLeadByte(unsigned char c);
 // The path of the file into buffer (size bytes); false when it does not fit,
 // and then the game plays without records: reads give defaults, writes are skipped.
 bool recordsPath(char* buffer, int size);

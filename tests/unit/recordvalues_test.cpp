@@ -126,14 +126,14 @@ TEST(Thumbnail, CellsCoverSixtyPixelsAtEverySize)
 TEST(RecordsPath, TheFileNameFollowsTheDirectory)
 {
     char path[recordsPathBytes];
-    ASSERT_TRUE(joinRecordsPath("C:\\Games\\Bomb", path, sizeof path));
+    ASSERT_TRUE(joinRecordsPath("C:\\Games\\Bomb", path, sizeof path, cp949Lead));
     EXPECT_STREQ(path, "C:\\Games\\Bomb\\Kabloom2.dat");
 }
 
 TEST(RecordsPath, ARootDirectoryGetsNoSecondBackslash)
 {
     char path[recordsPathBytes];
-    ASSERT_TRUE(joinRecordsPath("C:\\", path, sizeof path));
+    ASSERT_TRUE(joinRecordsPath("C:\\", path, sizeof path, cp949Lead));
     EXPECT_STREQ(path, "C:\\Kabloom2.dat");
 }
 
@@ -145,7 +145,7 @@ TEST(RecordsPath, TheLongestFittingDirectoryUsesEveryByte)
     ASSERT_EQ(directory.size(), 286u);
     char path[recordsPathBytes + 8];
     std::memset(path, '#', sizeof path);
-    ASSERT_TRUE(joinRecordsPath(directory.c_str(), path, recordsPathBytes));
+    ASSERT_TRUE(joinRecordsPath(directory.c_str(), path, recordsPathBytes, cp949Lead));
     EXPECT_EQ(std::strlen(path), 299u);
     EXPECT_EQ(std::string(path), directory + "\\Kabloom2.dat");
     EXPECT_EQ(path[recordsPathBytes], '#') << "nothing is written past the buffer";
@@ -157,7 +157,7 @@ TEST(RecordsPath, ADirectoryTooLongForTheBufferGivesNoPath)
     for (int length : {287, 299, 400}) {
         std::string directory = "C:\\" + std::string(length - 3, 'd');
         std::memset(path, '#', sizeof path);
-        EXPECT_FALSE(joinRecordsPath(directory.c_str(), path, recordsPathBytes)) << length;
+        EXPECT_FALSE(joinRecordsPath(directory.c_str(), path, recordsPathBytes, cp949Lead)) << length;
         EXPECT_EQ(path[0], '#') << "the buffer is left alone for " << length;
     }
 }
@@ -166,9 +166,48 @@ TEST(RecordsPath, ASmallerBufferIsRespected)
 {
     char path[16];
     std::memset(path, '#', sizeof path);
-    EXPECT_FALSE(joinRecordsPath("C:\\ab", path, 16)) << "C:\\ab\\Kabloom2.dat needs 19 bytes";
+    EXPECT_FALSE(joinRecordsPath("C:\\ab", path, 16, cp949Lead)) << "C:\\ab\\Kabloom2.dat needs 19 bytes";
     EXPECT_EQ(path[0], '#');
-    EXPECT_TRUE(joinRecordsPath("C:", path, 16));
+    EXPECT_TRUE(joinRecordsPath("C:", path, 16, cp949Lead));
     EXPECT_STREQ(path, "C:\\Kabloom2.dat");
-    EXPECT_FALSE(joinRecordsPath("C:", path, 0));
+    EXPECT_FALSE(joinRecordsPath("C:", path, 0, cp949Lead));
+}
+
+// Shift-JIS, where the second byte of a character may be 0x5C, the byte of
+// the backslash: "\x95\x5C" is one character.
+static bool shiftJisLead(unsigned char c)
+{
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
+TEST(RecordsPath, ASecondByteThatLooksLikeABackslashStaysWithItsCharacter)
+{
+    char path[recordsPathBytes];
+    ASSERT_TRUE(joinRecordsPath("C:\\\x95\x5C", path, sizeof path, shiftJisLead));
+    EXPECT_STREQ(path, "C:\\\x95\x5C\\Kabloom2.dat");
+    ASSERT_TRUE(joinRecordsPath("C:\\\x95\x5C\\", path, sizeof path, shiftJisLead));
+    EXPECT_STREQ(path, "C:\\\x95\x5C\\Kabloom2.dat") << "a real closing backslash after it still goes";
+    // Read byte by byte, the same directory would lose half of its last character.
+    EXPECT_EQ(lengthWithoutClosingBackslash("C:\\\x95\x5C", shiftJisLead), 5);
+    EXPECT_EQ(lengthWithoutClosingBackslash("C:\\\x95\x5C", cp949Lead), 5);
+}
+
+TEST(RecordsPath, ClosingBackslashesOfKoreanDirectories)
+{
+    // "\xB0\xA1" is one CP949 character; a lone lead byte at the end is taken as it stands.
+    EXPECT_EQ(lengthWithoutClosingBackslash("C:\\\xB0\xA1\\", cp949Lead), 5);
+    EXPECT_EQ(lengthWithoutClosingBackslash("C:\\\xB0\xA1", cp949Lead), 5);
+    EXPECT_EQ(lengthWithoutClosingBackslash("C:\\\xB0", cp949Lead), 4);
+    EXPECT_EQ(lengthWithoutClosingBackslash("", cp949Lead), 0);
+    EXPECT_EQ(lengthWithoutClosingBackslash("\\", cp949Lead), 0);
+}
+
+TEST(JoinPath, ALibraryNameFollowsTheSystemFolder)
+{
+    char path[40];
+    ASSERT_TRUE(joinPath("C:\\windows\\system32", "comctl32.dll", path, 33, cp949Lead));
+    EXPECT_STREQ(path, "C:\\windows\\system32\\comctl32.dll");
+    std::memset(path, '#', sizeof path);
+    EXPECT_FALSE(joinPath("C:\\windows\\system32", "comctl32.dll", path, 32, cp949Lead)) << "33 bytes needed";
+    EXPECT_EQ(path[0], '#');
 }

@@ -1,0 +1,31 @@
+#pragma once
+// A group of writes to the records file that lands whole or not at all.
+// The keys are written with the private-profile calls to a copy beside the
+// file; the copy is read back, and only when it holds everything the file
+// held and every key written does it take the file's place, in one step.
+// Otherwise the file stays exactly as it was, and the game plays on.
+
+#include <string>
+#include <vector>
+
+#include "recordvalues.h"
+
+struct RecordsSnapshot {
+    std::vector<std::string> sections;              // section names, in file order
+    std::vector<std::vector<std::string>> entries;  // each section's "key=value" lines
+};
+
+struct RecordsWrite {
+    const char* section;
+    char path[recordsPathBytes];
+    char copy[recordsPathBytes + 8];
+    bool copyMade;
+    bool usable;  // false once a step has failed: the rest is skipped
+    RecordsSnapshot before;
+    std::vector<std::string> keys;
+    std::vector<std::string> values;
+};
+
+void beginRecordsWrite(RecordsWrite& write, const char* section);
+void writeRecordsKey(RecordsWrite& write, const char* key, const char* value);
+void finishRecordsWrite(RecordsWrite& write);

@@ -1,0 +1,224 @@
+"""Every dialog of the game, opened and closed thirty times in a row under
+Wine, leaves the number of GDI objects the game holds where it was after its
+first opening (which may make what the dialog keeps for later ones): the help
+wizard with each of its five pages shown, the About box, the best-times table,
+a win with a new best time, a win without one, and a loss."""
+import time
+import unittest
+
+from harness import Session
+from recordsfile import BEST, BOARD_ORIGIN, LOSS, RECORDS, RECORDS_FILE, level_file, records_text, window_titles
+
+OPENINGS = 30
+# A leak of one object an opening would add 30; Wine may hold a stray one or
+# two for a moment.
+ALLOWANCE = 2
+
+HELP_TITLES = ("How To Play Bombagram 2", "How to play Bombagram 2 ")
+ABOUT = "About Bombagram 2"
+MAIN = "Bombagram2"
+SCREEN_CENTRE = (512, 384)
+
+# A 10 x 10 picture of three bombs: won by three right clicks.
+TINY = [(0, 0), (3, 2), (9, 9)]
+# Twenty bombs in the two top rows: five broken bombs empty the bar of 100.
+TOP_ROWS = [(col, row) for row in (0, 1) for col in range(10)]
+CHECKED = (0, 0, 255)  # the blue cross in the middle of a checked block
+FINISH = 12325  # the wizard's Finish button
+
+
+def wait_for(check, timeout, pause=0.2):
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        result = check()
+        if result:
+            return result
+        time.sleep(pause)
+    return check()
+
+
+def shown(s, titles):
+    return any(t in titles for t in window_titles(s))
+
+
+def press(s, key):
+    """Without a window manager the keyboard follows the pointer: keys are
+    pressed with it on the middle of the screen, where the game's window and
+    its dialogs are."""
+    s.xdotool("mousemove", *SCREEN_CENTRE)
+    s.key(key)
+
+
+def press_until_shown(s, keys, titles, tries=4):
+    """Presses the keys until one of the windows titled so is open: a key
+    pressed just after a dialog has closed can be lost under Xvfb."""
+    for _ in range(tries):
+        for key in keys:
+            press(s, key)
+            time.sleep(0.2)
+        if wait_for(lambda: shown(s, titles), timeout=6):
+            return
+    raise AssertionError("%s did not open %s" % (" ".join(keys), titles))
+
+
+def press_until_gone(s, key, titles, tries=4):
+    for _ in range(tries):
+        press(s, key)
+        if wait_for(lambda: not shown(s, titles), timeout=6):
+            return
+    raise AssertionError("%s did not close %s" % (key, titles))
+
+
+def help_controls(s):
+    for w in s.windows():
+        if w["title"] in HELP_TITLES:
+            return s.controls(w["title"])[1]
+    return []
+
+
+def help_page(s):
+    """The page the wizard shows, told by the bitmap names of its pictures."""
+    pages = ["HELP0", "HELP1", "HELP3", "HELP5", "HELP7"]
+    names = {c["text"] for c in help_controls(s) if c["class"] == "Static" and c["visible"] == "1"}
+    for number, first_picture in enumerate(pages, 1):
+        if first_picture in names:
+            return number
+    return 0
+
+
+def click_finish(s):
+    for c in help_controls(s):
+        if c["class"] == "Button" and int(c["id"]) == FINISH and c["visible"] == "1":
+            left, top, right, bottom = c["rect"]
+            s.click((left + right) // 2, (top + bottom) // 2)
+            return True
+    return False
+
+
+class Board:
+    """The 10 x 10 board on screen; the window keeps its place and size."""
+
+    def __init__(self, s):
+        self.s = s
+        self.x, self.y, _, _ = s.client_origin()
+
+    def point(self, col, row):
+        left, top = BOARD_ORIGIN[10]
+        return self.x + left + 12 + 15 * col + 7, self.y + top + 12 + 15 * row + 7
+
+    def click(self, block, button):
+        self.s.click(*self.point(*block), button=button)
+
+    def checked(self, blocks):
+        shot = self.s.screenshot()
+        return [b for b in blocks if shot.pixel(*self.point(*b)) == CHECKED]
+
+
+class DialogLeaks(unittest.TestCase):
+    def count_over_openings(self, s, name, open_and_close):
+        open_and_close()  # the first opening may keep objects for the later ones
+        time.sleep(0.5)
+        before = s.gdi_count()
+        self.assertGreater(before, 0, "the probe counts the game's objects")
+        for _ in range(OPENINGS):
+            open_and_close()
+        time.sleep(0.5)
+        after = s.gdi_count()
+        print("\n%s: GDI objects %d after the first opening, %d after %d more" % (name, before, after, OPENINGS))
+        self.assertTrue(s.running())
+        self.assertLessEqual(abs(after - before), ALLOWANCE, "%s leaks GDI objects" % name)
+
+    # --- the menu's dialogs ------------------------------------------------
+    def visit_help(self, s):
+        press_until_shown(s, ["F1"], HELP_TITLES)
+        # Next is the default button: four Returns show the other four pages.
+        for _ in range(4):
+            time.sleep(0.3)
+            press(s, "Return")
+        for _ in range(8):
+            if wait_for(lambda: help_page(s) == 5, timeout=3, pause=0.1):
+                break
+            press(s, "Return")  # one was lost
+        else:
+            self.fail("the wizard did not reach its last page")
+        for _ in range(4):
+            if click_finish(s) and wait_for(lambda: not shown(s, HELP_TITLES), timeout=6):
+                return
+        self.fail("Finish did not close the wizard")
+
+    def open_about(self, s):
+        press_until_shown(s, ["alt+h", "a"], (ABOUT,))
+        press_until_gone(s, "Return", (ABOUT,))
+
+    def open_records(self, s):
+        press_until_shown(s, ["alt+g", "t"], (RECORDS,))
+        press_until_gone(s, "Return", (RECORDS,))
+
+    def test_help_about_and_records_table(self):
+        with Session() as s:
+            s.write("level10.dat", level_file([("Tiny", TINY)]))
+            s.start()
+            self.count_over_openings(s, "help wizard, five pages", lambda: self.visit_help(s))
+            self.count_over_openings(s, "About box", lambda: self.open_about(s))
+            self.count_over_openings(s, "best-times table", lambda: self.open_records(s))
+
+    # --- the end of a game -------------------------------------------------
+    def win(self, s, board, stored_best):
+        """Solves the tiny board with the stored best time given; the dialogs
+        that follow are closed with Enter."""
+        s.write(RECORDS_FILE, records_text("Score1=%d" % stored_best))
+        for _ in range(6):
+            # Blocks are clicked only while no dialog is open: a click lost
+            # just after a dialog closed is made again, never one on a dialog.
+            if window_titles(s) != [MAIN]:
+                break
+            checked = board.checked(TINY)
+            for block in [b for b in TINY if b not in checked]:
+                board.click(block, 3)
+                time.sleep(0.1)
+            if wait_for(lambda: BEST in window_titles(s), timeout=8):
+                break
+        self.assertTrue(wait_for(lambda: BEST in window_titles(s), timeout=8), "the board was not solved")
+        texts = s.control_texts(BEST)
+        if 602 in texts:  # a new best time: BEST, then the table
+            press(s, "Return")
+            wait_for(lambda: RECORDS in window_titles(s), timeout=10)
+            press_until_gone(s, "Return", (RECORDS,))
+        else:
+            press_until_gone(s, "Return", (BEST,))
+        self.assertTrue(wait_for(lambda: window_titles(s) == [MAIN], timeout=10), "a dialog stayed open")
+        time.sleep(0.5)  # the first click after a dialog can be lost: give it a moment
+        return 602 in texts
+
+    def test_wins_with_and_without_a_new_best_time(self):
+        with Session() as s:
+            s.write("level10.dat", level_file([("Tiny", TINY)]))
+            s.start()
+            board = Board(s)
+            # A stored best of 999 is beaten by any win; one of 0 by none.
+            self.count_over_openings(s, "win with a new best time (BEST, TOPSCORE)",
+                                     lambda: self.assertTrue(self.win(s, board, 999)))
+            self.count_over_openings(s, "win without a new best time (GAMEOVER1)",
+                                     lambda: self.assertFalse(self.win(s, board, 0)))
+
+    def lose(self, s, board):
+        """Breaks bombs of the top rows one at a time until the game is lost;
+        the loss dialog opens below them, so no click meets its buttons."""
+        for block in TOP_ROWS * 2:
+            board.click(block, 1)
+            if wait_for(lambda: LOSS in window_titles(s), timeout=0.3):
+                break
+        self.assertTrue(wait_for(lambda: LOSS in window_titles(s), timeout=10), "the game was not lost")
+        press_until_gone(s, "Return", (LOSS,))
+        time.sleep(0.5)
+
+    def test_losses(self):
+        with Session() as s:
+            s.write("level10.dat", level_file([("Rows", TOP_ROWS)]))
+            s.start()
+            board = Board(s)
+            self.count_over_openings(s, "loss (GAMEOVER)", lambda: self.lose(s, board))
+
+
+if __name__ == "__main__":
+    unittest.main()

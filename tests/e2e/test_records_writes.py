@@ -1,0 +1,183 @@
+"""Writes of the records file that cannot be made whole under Wine: a full
+disk (a small file system made here, 64 KiB of memory) and a records file
+that is a symbolic link. A write lands whole or not at all: the old file
+stays byte for byte, no copy is left beside it, and the game plays on; a link
+is replaced by a regular file and the file it pointed to is never written."""
+import os
+import subprocess
+import tempfile
+import time
+import unittest
+
+import harness
+from harness import Session
+from recordsfile import (BEST, NO_NAME, RECORDS, RECORDS_FILE, act_on, exit_from_menu, gone, keys_of,
+                         level_file, open_records_from_menu, records_text, window_titles)
+
+TINY = [(0, 0), (3, 2), (9, 9)]
+PAGE = 4096  # the small file system hands out whole pages
+
+
+def records_of_pages(pages):
+    """A records file of slot 1 and a section of notes after it, a few bytes
+    short of the given number of pages: a reset, which adds the six keys of
+    slots 2 and 3, makes it need one page more."""
+    head = records_text("Size=10", "Random=0", "Name1=Kim", "Score1=120", "LName1=Cup")
+    notes = b"[Notes]\r\n"
+    n = 0
+    while len(head) + len(notes) < pages * PAGE - 40:
+        notes += b"Note%03d=a line the player keeps\r\n" % n
+        n += 1
+    return head + notes
+
+
+def free_bytes(folder):
+    st = os.statvfs(folder)
+    return st.f_bavail * st.f_frsize
+
+
+def fill_leaving(folder, room):
+    """Fills the file system with a filler file until only room bytes are free."""
+    filler = os.path.join(folder, "filler")
+    fd = os.open(filler, os.O_WRONLY | os.O_CREAT, 0o644)
+    try:
+        while True:
+            os.write(fd, b"\0" * PAGE)
+    except OSError:
+        pass  # full
+    finally:
+        os.close(fd)
+    size = os.path.getsize(filler)
+    os.truncate(filler, max(0, size - room))
+    return free_bytes(folder)
+
+
+def start_in(s, folder):
+    with open(os.path.join(s.folder, "wine.log"), "w") as log:
+        s.game = subprocess.Popen(["wine", harness.GAME_EXE], cwd=folder, env=s.env,
+                                  stdout=log, stderr=subprocess.STDOUT)
+    s.wait_window("Bombagram2", timeout=30)
+
+
+def reset_from_the_table(s):
+    """Opens the best-times table, resets it and closes it: nine keys written."""
+    s.xdotool("mousemove", 512, 384)
+    open_records_from_menu(s)
+    s.key("alt+r")
+    time.sleep(1.0)
+    s.key("Return")
+    return gone(s, RECORDS)
+
+
+class FullDisk(unittest.TestCase):
+    def small_file_system(self):
+        if os.geteuid() != 0:
+            self.skipTest("mounting a small file system needs root")
+        folder = tempfile.mkdtemp(prefix="bombagram2-full-")
+        self.addCleanup(os.rmdir, folder)
+        done = subprocess.run(["mount", "-t", "tmpfs", "-o", "size=64k", "tmpfs", folder],
+                              stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+        if done.returncode != 0:
+            self.skipTest("cannot mount a small file system here: %s" % done.stderr.strip())
+        self.addCleanup(subprocess.run, ["umount", "-l", folder], check=False)
+        return folder
+
+    def check_write_cannot_fit(self, room):
+        folder = self.small_file_system()
+        original = records_of_pages(3)
+        with open(os.path.join(folder, "level10.dat"), "wb") as f:
+            f.write(level_file([("Tiny", TINY)]))
+        with open(os.path.join(folder, RECORDS_FILE), "wb") as f:
+            f.write(original)
+        free = fill_leaving(folder, room)
+        print("\n%d bytes free for a records file of %d bytes" % (free, len(original)))
+        with Session() as s:
+            start_in(s, folder)
+            self.assertTrue(reset_from_the_table(s), "the table did not close")
+            self.assertTrue(s.running(), "a write that does not fit ends nothing")
+            self.assertEqual(window_titles(s), ["Bombagram2"])
+            with open(os.path.join(folder, RECORDS_FILE), "rb") as f:
+                self.assertEqual(f.read(), original, "the reset changed the records file")
+            # The table still shows what the file holds.
+            s.xdotool("mousemove", 512, 384)
+            open_records_from_menu(s)
+            self.assertEqual(s.control_texts(RECORDS)[707], "Kim")
+            s.key("Return")
+            self.assertTrue(gone(s, RECORDS))
+            self.assertEqual(exit_from_menu(s), 0, "an orderly end, no crash")
+        with open(os.path.join(folder, RECORDS_FILE), "rb") as f:
+            self.assertEqual(f.read(), original, "saving the settings changed the records file")
+        self.assertEqual(sorted(os.listdir(folder)), ["Kabloom2.dat", "filler", "level10.dat"],
+                         "a copy was left behind")
+
+    def test_no_room_for_the_copy(self):
+        self.check_write_cannot_fit(room=2 * PAGE)
+
+    def test_room_for_the_copy_but_not_for_the_keys_written(self):
+        # The copy fits in its three pages; the reset rewrites it with the six
+        # new keys and needs a fourth, so the rewrite is cut at 12,288 bytes.
+        self.check_write_cannot_fit(room=3 * PAGE)
+
+
+class ReadOnlyRecordsFile(unittest.TestCase):
+    def test_permission_bits_alone_keep_the_file_even_for_root(self):
+        """Root passes the permission bits when it opens a file; the game
+        goes by the read-only attribute they give the file under Wine."""
+        original = records_text("Size=10", "Random=0", "Name1=Kim", "Score1=500", "LName1=Cup")
+        with Session() as s:
+            s.write("level10.dat", level_file([("Tiny", TINY)]))
+            s.write(RECORDS_FILE, original)
+            os.chmod(s.path(RECORDS_FILE), 0o444)
+            s.start()
+            time.sleep(0.5)
+            act_on(s, TINY, button=3)
+            s.wait_window(BEST, timeout=10)
+            s.xdotool("type", "Ghost")
+            s.key("Return")
+            s.wait_window(RECORDS, timeout=10)
+            s.key("Return")
+            self.assertTrue(gone(s, RECORDS))
+            self.assertTrue(s.running(), "a refused write ends nothing")
+            self.assertEqual(exit_from_menu(s), 0)
+            self.assertEqual(s.read(RECORDS_FILE), original)
+            self.assertEqual(os.stat(s.path(RECORDS_FILE)).st_mode & 0o777, 0o444)
+            self.assertNotIn(RECORDS_FILE + ".new", os.listdir(s.folder))
+
+
+class LinkedRecordsFile(unittest.TestCase):
+    def test_a_link_is_replaced_and_the_file_it_points_to_is_left_alone(self):
+        elsewhere = records_text("Size=10", "Random=0", "Name1=Kim", "Score1=120", "LName1=Cup")
+        with Session() as s:
+            s.write("level10.dat", level_file([("Tiny", TINY)]))
+            os.makedirs(s.path("other"))
+            s.write(os.path.join("other", "elsewhere.ini"), elsewhere)
+            os.symlink(s.path(os.path.join("other", "elsewhere.ini")), s.path(RECORDS_FILE))
+            s.start()
+            self.assertTrue(reset_from_the_table(s), "the table did not close")
+            self.assertTrue(s.running())
+            self.assertEqual(s.read(os.path.join("other", "elsewhere.ini")), elsewhere,
+                             "the file the link points to was written")
+            self.assertFalse(os.path.islink(s.path(RECORDS_FILE)), "the link is still there")
+            self.assertEqual(dict(keys_of(s.read(RECORDS_FILE))), {
+                "Size": "10", "Random": "0", "Name1": NO_NAME, "Score1": "999", "LName1": NO_NAME,
+                "Name2": NO_NAME, "Name3": NO_NAME, "Score2": "999", "Score3": "999",
+                "LName2": NO_NAME, "LName3": NO_NAME})
+            self.assertEqual(exit_from_menu(s), 0)
+            self.assertEqual(s.read(os.path.join("other", "elsewhere.ini")), elsewhere)
+            self.assertNotIn(RECORDS_FILE + ".new", os.listdir(s.folder))
+
+    def test_a_dangling_link_is_replaced_without_making_its_target(self):
+        with Session() as s:
+            s.write("level10.dat", level_file([("Tiny", TINY)]))
+            target = s.path("nowhere.ini")
+            os.symlink(target, s.path(RECORDS_FILE))
+            s.start()
+            time.sleep(0.5)
+            self.assertEqual(exit_from_menu(s), 0)
+            self.assertFalse(os.path.exists(target), "the link was followed")
+            self.assertFalse(os.path.islink(s.path(RECORDS_FILE)))
+            self.assertEqual(s.read(RECORDS_FILE), b"[Bombagram2]\r\nSize=10\r\nRandom=0\r\n")
+
+
+if __name__ == "__main__":
+    unittest.main()
