@@ -95,7 +95,8 @@ def e2e_prefix():
     leaves the project's prefix as a desktop wants it. Made again when the
     project's prefix is newer."""
     base = base_prefix()
-    copy = base.rstrip("/") + "-e2e"
+    # Test runs side by side each have a slot, and a copy of their own.
+    copy = base.rstrip("/") + "-e2e" + os.environ.get("E2E_SLOT", "")
     ready = os.path.join(base, ".bombagram2-ready")
     marker = os.path.join(copy, ".bombagram2-e2e-ready")
     if os.path.exists(marker) and (not os.path.exists(ready) or os.path.getmtime(marker) >= os.path.getmtime(ready)):
@@ -237,7 +238,8 @@ class Session:
 
     @staticmethod
     def _free_display():
-        for n in range(90, 200):
+        first = 90 + 100 * int(os.environ.get("E2E_SLOT", "0") or 0)  # runs side by side take their own numbers
+        for n in range(first, first + 100):
             if not os.path.exists("/tmp/.X11-unix/X%d" % n) and not os.path.exists("/tmp/.X%d-lock" % n):
                 return n
         raise RuntimeError("no free X display")

@@ -92,10 +92,17 @@ def records_section(data):
     return keys
 
 
-def process_memory_kib(name="bombagram2.exe"):
+def process_memory_kib(session, name="bombagram2.exe"):
+    """The resident memory of this session's game: other sessions may run a
+    game of the same name beside it, so a process counts only when it has
+    the session's own HOME."""
+    own_home = ("HOME=%s" % session.home).encode()
     total = 0
     for pid in subprocess.run(["pgrep", "-f", name], capture_output=True, text=True).stdout.split():
         try:
+            with open("/proc/%s/environ" % pid, "rb") as f:
+                if own_home not in f.read().split(b"\0"):
+                    continue
             with open("/proc/%s/status" % pid) as f:
                 m = re.search(r"VmRSS:\s+(\d+)", f.read())
             total += int(m.group(1)) if m else 0
@@ -357,7 +364,7 @@ class LongPlay(unittest.TestCase):
                 # Figures taken at the same point of the cycle each time, once
                 # every dialog has been open (the first opening of a dialog
                 # makes objects that it keeps for later ones).
-                figures = (s.gdi_count(), process_memory_kib())
+                figures = (s.gdi_count(), process_memory_kib(s))
                 first = first or figures
                 last = figures
         return first, last
