@@ -17,18 +17,27 @@ run_group() {
   "$@" 2>&1 | tee "$logs/$name.log"
   groups+=("$name:${PIPESTATUS[0]}")
 }
-# The fuzzers run in the background at the lowest priority: they take the
-# processor time the unit and end-to-end tests leave over, and those run as
-# fast as they would alone.
-nice -n 19 bash scripts/run-fuzzers.sh >"$logs/fuzz.log" 2>&1 &
-fuzz_pid=$!
-run_group unit bash scripts/run-unit-tests.sh
+# The sanitized unit tests and the fuzzers run in the background at the
+# lowest priority: they take the processor time that the end-to-end tests,
+# which mostly wait on Wine, leave over, and those run as fast as alone.
+background() {
+  local name="$1"; shift
+  nice -n 19 "$@" >"$logs/$name.log" 2>&1 &
+  background_pids+=("$name:$!")
+}
+background_pids=()
+background unit-sanitized bash scripts/run-unit-tests.sh sanitized
+background fuzz bash scripts/run-fuzzers.sh
+run_group unit bash scripts/run-unit-tests.sh plain
 run_group e2e bash scripts/run-e2e-tests.sh
-echo "=== fuzz"
-wait "$fuzz_pid"
-fuzz_status=$?
-cat "$logs/fuzz.log"
-groups+=("fuzz:$fuzz_status")
+for job in "${background_pids[@]}"; do
+  name="${job%%:*}"
+  echo "=== $name"
+  wait "${job##*:}"
+  job_status=$?
+  cat "$logs/$name.log"
+  groups+=("$name:$job_status")
+done
 
 # Counts per test: ctest's summary lines, one per fuzzer, unittest's totals.
 counts() {
@@ -36,7 +45,7 @@ counts() {
 import re, sys, os
 logs = sys.argv[1]
 passed = failed = 0
-unit = open(os.path.join(logs, "unit.log"), errors="replace").read()
+unit = "".join(open(os.path.join(logs, name), errors="replace").read() for name in ("unit.log", "unit-sanitized.log"))
 for p, f, t in re.findall(r"(\d+)% tests passed, (\d+) tests failed out of (\d+)", unit):
     passed += int(t) - int(f); failed += int(f)
 fuzz = open(os.path.join(logs, "fuzz.log"), errors="replace").read()
