@@ -270,6 +270,9 @@ SolutionCount countSolutions(const BoardClues& clues, int limit, double secondsA
                              const int (*picture)[gridRoom])
 {
     SolutionCount count;
+    count.finished = true;
+    if (clues.size < 0 || clues.size > gridRoom)
+        return count;  // no board of that size fits the grids: no picture
     Knowledge start;
     clearKnowledge(clues.size, start.known);
     int result = solveByLines(clues, start.known);
