@@ -12,6 +12,23 @@ LOSS = "게임오버"          # GAMEOVER
 NO_NAME = "이름없음"
 RECORDS_FILE = "Kabloom2.dat"
 
+# A 10 x 10 picture of three bombs, won by three right clicks.
+TINY = [(0, 0), (3, 2), (9, 9)]
+
+
+def win_tiny_with_a_record(s, name="Ghost"):
+    """On a fresh board of TINY: wins it, types the name into BEST and closes
+    the table that follows; true when the table is gone."""
+    s.wait_fresh_board(10)
+    act_on(s, TINY, button=3)
+    s.wait_window(BEST, timeout=10)
+    s.xdotool("type", name)
+    s.key("Return")
+    s.wait_window(RECORDS, timeout=10)
+    s.key("Return")
+    return gone(s, RECORDS)
+
+
 def records_text(*lines):
     """A records file as a hand editor writes it, in CP949 with CRLF lines."""
     return ("\r\n".join(("[Bombagram2]",) + lines) + "\r\n").encode("cp949")

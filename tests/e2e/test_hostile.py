@@ -8,11 +8,10 @@ import unittest
 
 import boardview as bv
 from harness import Session
-from recordsfile import (BEST, RECORDS, RECORDS_FILE, act_on, exit_from_menu, gone, level_file,
-                         open_records_from_menu, records_text, window_titles)
+from recordsfile import (RECORDS, RECORDS_FILE, TINY, act_on, exit_from_menu, gone, level_file,
+                         open_records_from_menu, records_text, win_tiny_with_a_record, window_titles)
 
 ERROR_CAPTION = "error"
-TINY = [(0, 0), (3, 2), (9, 9)]
 
 
 def dismiss_error_box(s, text):
@@ -138,14 +137,7 @@ class HostileRecordsFiles(unittest.TestCase):
             if not lock_file(s.path(RECORDS_FILE)):
                 self.skipTest("this file system cannot make a file read-only for root")
             s.start()
-            s.wait_fresh_board(10)
-            act_on(s, TINY, button=3)
-            s.wait_window(BEST, timeout=10)
-            s.xdotool("type", "Ghost")
-            s.key("Return")
-            s.wait_window(RECORDS, timeout=10)
-            s.key("Return")
-            self.assertTrue(gone(s, RECORDS))
+            self.assertTrue(win_tiny_with_a_record(s))
             self.assertTrue(s.running(), "a failed write ends nothing")
             exit_from_menu(s)
             unlock_file(s.path(RECORDS_FILE))

@@ -11,10 +11,9 @@ import unittest
 
 import harness
 from harness import Session
-from recordsfile import (BEST, NO_NAME, RECORDS, RECORDS_FILE, act_on, exit_from_menu, gone, keys_of,
-                         level_file, open_records_from_menu, records_text, window_titles)
+from recordsfile import (NO_NAME, RECORDS, RECORDS_FILE, TINY, exit_from_menu, gone, keys_of, level_file,
+                         open_records_from_menu, records_text, win_tiny_with_a_record, window_titles)
 
-TINY = [(0, 0), (3, 2), (9, 9)]
 PAGE = 4096  # the small file system hands out whole pages
 
 
@@ -129,14 +128,7 @@ class ReadOnlyRecordsFile(unittest.TestCase):
             s.write(RECORDS_FILE, original)
             os.chmod(s.path(RECORDS_FILE), 0o444)
             s.start()
-            time.sleep(0.5)
-            act_on(s, TINY, button=3)
-            s.wait_window(BEST, timeout=10)
-            s.xdotool("type", "Ghost")
-            s.key("Return")
-            s.wait_window(RECORDS, timeout=10)
-            s.key("Return")
-            self.assertTrue(gone(s, RECORDS))
+            self.assertTrue(win_tiny_with_a_record(s))
             self.assertTrue(s.running(), "a refused write ends nothing")
             self.assertEqual(exit_from_menu(s), 0)
             self.assertEqual(s.read(RECORDS_FILE), original)
@@ -172,7 +164,7 @@ class LinkedRecordsFile(unittest.TestCase):
             target = s.path("nowhere.ini")
             os.symlink(target, s.path(RECORDS_FILE))
             s.start()
-            time.sleep(0.5)
+            s.wait_fresh_board(10)
             self.assertEqual(exit_from_menu(s), 0)
             self.assertFalse(os.path.exists(target), "the link was followed")
             self.assertFalse(os.path.islink(s.path(RECORDS_FILE)))
