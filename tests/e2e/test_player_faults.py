@@ -2,27 +2,16 @@
 level file could not be read sets no best time, quitting from an end-of-game
 dialog keeps the settings in use, and a level name cannot write lines of its
 own into the records file."""
-import time
 import unittest
 
 import boardview as bv
-from harness import Session
+from harness import Session, wait_for
 from recordsfile import (BEST, LOSS, RECORDS, RECORDS_FILE, act_on, block_point, gone, keys_of, level_file,
-                         lines_of, records_text, wait_board_size)
+                         lines_of, records_text)
 
 ERROR_CAPTION = "error"
 TINY = [(0, 0), (3, 2), (9, 9)]
 TOP_ROW = [(col, 0) for col in range(10)]
-
-
-def wait_until(check, timeout=15.0, pause=0.2):
-    """The first true result of check(), or the last false one at the timeout."""
-    deadline = time.time() + timeout
-    result = check()
-    while not result and time.time() < deadline:
-        time.sleep(pause)
-        result = check()
-    return result
 
 
 def block_shows(s, sprite, col=2, row=2, size=10):
@@ -32,11 +21,6 @@ def block_shows(s, sprite, col=2, row=2, size=10):
     shown = bv.block_picture(s.screenshot(), bv.Geometry(size, (x, y)), col, row)
     inner = lambda picture: [line[1:] for line in picture[1:]]
     return inner(shown) == inner(bv.block_sprites()[sprite])
-
-
-def wait_board_painted(s, size=10):
-    """Waits until the board stands on screen, ready for the player's clicks."""
-    return wait_board_size(s, size) and wait_until(lambda: block_shows(s, "covered", size=size))
 
 
 def dismiss_error_box(s):
@@ -62,7 +46,7 @@ class UnreadableLevelFile(unittest.TestCase):
                 s.write(RECORDS_FILE, original)
                 s.start(wait_title=None)
                 self.assertIn(message, dismiss_error_box(s))
-                self.assertTrue(wait_board_painted(s))
+                self.assertTrue(s.wait_fresh_board(10))
                 s.click(*block_point(s, 4, 4), button=1)
                 s.wait_window(BEST)  # the caption of GAMEOVER1 too
                 texts = s.control_texts(BEST)
@@ -83,9 +67,9 @@ class QuitFromTheLossDialog(unittest.TestCase):
             s.write("level10.dat", level_file([("Top", TOP_ROW)]))
             s.write(RECORDS_FILE, original)
             s.start()
-            self.assertTrue(wait_board_painted(s, 20), "the stored size and source: a random 20 x 20 board")
+            self.assertTrue(s.wait_fresh_board(20), "the stored size and source: a random 20 x 20 board")
             s.key("F3")
-            self.assertTrue(wait_board_painted(s, 10))
+            self.assertTrue(s.wait_fresh_board(10))
             s.key("F6")  # the picture files: the one picture, a row of bombs at the top
             act_on(s, TOP_ROW[:5], button=1)  # five bombs broken: 5 x 20 of a bar of 100
             s.wait_window(LOSS)
@@ -97,9 +81,10 @@ class QuitFromTheLossDialog(unittest.TestCase):
                               ("LName2", "Cat")])
 
             s.start()
-            self.assertTrue(wait_board_painted(s, 10), "the next start has the size saved at the quit")
+            self.assertTrue(s.wait_fresh_board(10), "the next start has the size saved at the quit")
             act_on(s, TOP_ROW[1:2], button=1)  # a bomb of the picture: broken, it shows as checked
-            self.assertTrue(wait_until(lambda: block_shows(s, "checked", 1, 0)), "and the picture files")
+            self.assertTrue(wait_for(lambda: block_shows(s, "checked", 1, 0), "the broken bomb shown checked"),
+                            "and the picture files")
 
 
 class ForgedLevelName(unittest.TestCase):
@@ -117,7 +102,7 @@ class ForgedLevelName(unittest.TestCase):
             s.write("level10.dat", level_file([(self.NAME, TINY)]))
             s.write(RECORDS_FILE, original)
             s.start()
-            self.assertTrue(wait_board_painted(s))
+            self.assertTrue(s.wait_fresh_board(10))
             act_on(s, TINY, button=3)
             s.wait_window(BEST)
             texts = s.control_texts(BEST)
