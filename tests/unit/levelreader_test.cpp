@@ -377,23 +377,21 @@ TEST_F(LevelFiles, OnlyABoardTheFileHeldWholeMaySetABestTime)
 // goes the way of a win without a record, and the records are not even read.
 TEST_F(LevelFiles, AWinOnABoardWithoutItsFileOffersNoBestTime)
 {
+    auto winFlowCalls = [&] {
+        game.gameState = Solved;
+        fake.calls.clear();
+        fastTick();
+        return callsNamed({"readBestTime", "runBestDialog", "runRecordsDialog", "runWinDialog"});
+    };
     fake.bestTime = 999;
     newGame(10);
     ASSERT_FALSE(game.bestTimeAllowed);
-    game.gameState = Solved;
-    fake.calls.clear();
-    fastTick();
-    EXPECT_EQ(callsNamed({"readBestTime", "runBestDialog", "runRecordsDialog", "runWinDialog"}),
-              std::vector<std::string>{"runWinDialog"});
+    EXPECT_EQ(winFlowCalls(), std::vector<std::string>{"runWinDialog"});
 
     write(10, header(1) + record(10, "cat", {0x80}));
     newGame(10);
     ASSERT_TRUE(game.bestTimeAllowed);
-    game.gameState = Solved;
-    fake.calls.clear();
-    fastTick();
-    EXPECT_EQ(callsNamed({"readBestTime", "runBestDialog", "runRecordsDialog", "runWinDialog"}),
-              (std::vector<std::string>{"readBestTime 10", "runBestDialog", "runRecordsDialog"}));
+    EXPECT_EQ(winFlowCalls(), (std::vector<std::string>{"readBestTime 10", "runBestDialog", "runRecordsDialog"}));
 }
 
 TEST_F(LevelFiles, OddSizesAndIndexesAreSafe)
