@@ -6,8 +6,9 @@ a win with a new best time, a win without one, and a loss."""
 import time
 import unittest
 
+import geometry
 from harness import Session
-from recordsfile import BEST, BOARD_ORIGIN, LOSS, RECORDS, RECORDS_FILE, level_file, records_text, window_titles
+from recordsfile import BEST, LOSS, RECORDS, RECORDS_FILE, level_file, records_text, window_titles
 
 OPENINGS = 30
 # A leak of one object an opening would add 30; Wine may hold a stray one or
@@ -100,11 +101,11 @@ class Board:
 
     def __init__(self, s):
         self.s = s
-        self.x, self.y, _, _ = s.client_origin()
+        x, y, _, _ = s.client_origin()
+        self.geometry = geometry.Geometry(10, (x, y))
 
     def point(self, col, row):
-        left, top = BOARD_ORIGIN[10]
-        return self.x + left + 12 + 15 * col + 7, self.y + top + 12 + 15 * row + 7
+        return self.geometry.block_centre(col, row)
 
     def click(self, block, button):
         self.s.click(*self.point(*block), button=button)
@@ -117,13 +118,11 @@ class Board:
 class DialogLeaks(unittest.TestCase):
     def count_over_openings(self, s, name, open_and_close):
         open_and_close()  # the first opening may keep objects for the later ones
-        time.sleep(0.5)
-        before = s.gdi_count()
+        before = s.steady_gdi_count()
         self.assertGreater(before, 0, "the probe counts the game's objects")
         for _ in range(OPENINGS):
             open_and_close()
-        time.sleep(0.5)
-        after = s.gdi_count()
+        after = s.steady_gdi_count()
         print("\n%s: GDI objects %d after the first opening, %d after %d more" % (name, before, after, OPENINGS))
         self.assertTrue(s.running())
         self.assertLessEqual(abs(after - before), ALLOWANCE, "%s leaks GDI objects" % name)
