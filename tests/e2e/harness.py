@@ -295,9 +295,11 @@ class Session:
         return True
 
     def wait_ready(self, timeout=10):
-        """Waits until the main window's thread answers messages (or the game
-        has ended): input sent from then on reaches it."""
-        wait_for(lambda: not self.running() or self.answers(), "the game to take input again", timeout)
+        """Waits until the main window's thread answers messages and one of
+        its windows takes the keys again (or the game has ended): input sent
+        from then on reaches it."""
+        wait_for(lambda: not self.running() or (self.answers() and "thread 1" in self.probe("foreground", TITLE)),
+                 "the game to take input again", timeout)
 
     def wait_exit(self, timeout=15):
         try:
@@ -400,19 +402,31 @@ class Session:
     def wait_fitted(self, size, timeout=10):
         return wait_for(lambda: self.fitted(size), "the window fitted to a %d x %d board" % (size, size), timeout)
 
+    def fresh_geometry(self, size):
+        """The Geometry of a board of that size just dealt and showing in
+        full (see board_is_fresh), else None."""
+        geo = self.fitted(size)
+        return geo if geo and board_is_fresh(self.screenshot(), geo) else None
+
     def wait_fresh_board(self, size=10, timeout=10):
-        """Waits until a board just dealt shows in full (see board_is_fresh);
-        returns its Geometry."""
-        def fresh():
-            geo = self.fitted(size)
-            return geo if geo and board_is_fresh(self.screenshot(), geo) else None
-        return wait_for(fresh, "a fresh %d x %d board on screen" % (size, size), timeout)
+        """Waits until a board just dealt shows in full; returns its Geometry."""
+        return wait_for(lambda: self.fresh_geometry(size), "a fresh %d x %d board on screen" % (size, size), timeout)
+
+    def foreground(self, title=TITLE):
+        return "foreground 1" in self.probe("foreground", title)
+
+    def wait_foreground(self, title=TITLE, timeout=10):
+        """Waits until keys typed go to the window titled so."""
+        wait_for(lambda: self.foreground(title), "the window %r to take the keys" % title, timeout)
 
     def fresh_board(self, key="F3", size=10):
         """Deals a new board with the key (F2 the same size, F3, F4, F5 the
-        sizes) and waits until it shows; returns its Geometry."""
-        self.key(key)
-        return self.wait_fresh_board(size)
+        sizes) and waits until it shows; returns its Geometry. The key waits
+        for the main window to take keys, and is typed again when a busy
+        machine shows no new board of that size within a few seconds."""
+        self.wait_foreground()
+        return wait_for(lambda: self.fresh_geometry(size), "a fresh %d x %d board on screen after %s" % (size, size, key),
+                        timeout=20, act=lambda: self.key(key), act_every=5)
 
     def wait_screen(self, check, what, timeout=10):
         """The first screenshot for which check(img) is true."""
