@@ -47,18 +47,15 @@ static void drawThumbnailFrame(HDC dc)
 
 static void drawThumbnailCells(HDC dc)
 {
-    if (blockBitmap == nullptr)
+    HDC memory = sheetContext(blockSheet);
+    if (memory == nullptr)
         return;
     int size = playableSize(game.boardSize);
     int cell = thumbCell(size);
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ previous = SelectObject(memory, blockBitmap);
     for (int i = 0; i < size; ++i)
         for (int j = 0; j < size; ++j)
             if (game.solution[j][i] == 1)  // row i, column j
                 BitBlt(dc, thumbLeft + j * cell, thumbTop + i * cell, cell, cell, memory, 0, blockTileY, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
 }
 
 static void paintThumbnail(HWND dialog)

@@ -2,9 +2,13 @@
 #include "sprites.h"
 #include "window.h"
 
-const COLORREF penColours[3] = {0xFFFFFF, 0x808080, 0x000000};  // white, gray, black
-const COLORREF smallRunColour = 0xFF0000;                        // blue
-const COLORREF longRunColour = 0x0000FF;                         // red
+const COLORREF smallRunColour = 0xFF0000;  // blue
+const COLORREF longRunColour = 0x0000FF;   // red
+const int sheetCount = timerSheet + 1;
+
+static HDC sheetContexts[sheetCount];
+static HGDIOBJ sheetPrevious[sheetCount];
+static HFONT clueFont;
 
 void drawPenLine(HDC dc, int x1, int y1, int x2, int y2)
 {
@@ -25,33 +29,70 @@ static HBITMAP sheetBitmap(Sheet sheet)
     return nullptr;
 }
 
+void holdDrawingTools()
+{
+    for (int i = 0; i < sheetCount; ++i) {
+        HBITMAP bitmap = sheetBitmap(static_cast<Sheet>(i));
+        HDC memory = bitmap ? CreateCompatibleDC(nullptr) : nullptr;
+        if (!memory)
+            continue;
+        sheetPrevious[i] = SelectObject(memory, bitmap);
+        sheetContexts[i] = memory;
+    }
+    clueFont = CreateFontA(12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
+}
+
+void releaseDrawingTools()
+{
+    for (int i = 0; i < sheetCount; ++i) {
+        if (!sheetContexts[i])
+            continue;
+        SelectObject(sheetContexts[i], sheetPrevious[i]);
+        DeleteDC(sheetContexts[i]);
+        sheetContexts[i] = nullptr;
+    }
+    if (clueFont)
+        DeleteObject(clueFont);
+    clueFont = nullptr;
+}
+
+HDC sheetContext(Sheet sheet)
+{
+    return sheet >= 0 && sheet < sheetCount ? sheetContexts[sheet] : nullptr;
+}
+
 static void copyTile(void* target, Sheet sheet, Box to, int sourceX, int sourceY)
 {
     GdiSurface& gdi = *static_cast<GdiSurface*>(target);
-    HBITMAP bitmap = sheetBitmap(sheet);
-    if (!bitmap || to.width <= 0 || to.height <= 0)
-        return;
-    if (!gdi.memory) {
-        gdi.memory = CreateCompatibleDC(gdi.dc);
-        gdi.memoryPrevious = SelectObject(gdi.memory, bitmap);
-    } else {
-        SelectObject(gdi.memory, bitmap);
+    HDC memory = sheetContext(sheet);
+    if (memory && to.width > 0 && to.height > 0)
+        BitBlt(gdi.dc, to.x, to.y, to.width, to.height, memory, sourceX, sourceY, SRCCOPY);
+}
+
+// The first pen, and the font, remember what the context held before.
+static void selectTool(HDC dc, HGDIOBJ tool, HGDIOBJ& previous)
+{
+    HGDIOBJ was = SelectObject(dc, tool);
+    if (!previous)
+        previous = was;
+}
+
+static HGDIOBJ penOf(Ink ink)
+{
+    switch (ink) {
+    case whiteInk: return whitePen;
+    case grayInk: return grayPen;
+    default: return GetStockObject(BLACK_PEN);
     }
-    BitBlt(gdi.dc, to.x, to.y, to.width, to.height, gdi.memory, sourceX, sourceY, SRCCOPY);
 }
 
 static void drawLine(void* target, Ink ink, Line line)
 {
     GdiSurface& gdi = *static_cast<GdiSurface*>(target);
-    const int pen = ink == whiteInk ? 0 : ink == grayInk ? 1 : 2;
-    if (!gdi.pens[pen])
-        gdi.pens[pen] = CreatePen(PS_SOLID, 1, penColours[pen]);
-    if (gdi.selectedPen != pen) {
-        HGDIOBJ previous = SelectObject(gdi.dc, gdi.pens[pen]);
-        if (gdi.selectedPen < 0)
-            gdi.penPrevious = previous;
-        gdi.selectedPen = pen;
-    }
+    HGDIOBJ pen = penOf(ink);
+    if (!pen)
+        return;
+    selectTool(gdi.dc, pen, gdi.penPrevious);
     drawPenLine(gdi.dc, line.x1, line.y1, line.x2, line.y2);
 }
 
@@ -59,9 +100,10 @@ static void drawLine(void* target, Ink ink, Line line)
 static void drawText(void* target, Ink ink, Box box, const char* text)
 {
     GdiSurface& gdi = *static_cast<GdiSurface*>(target);
-    if (!gdi.font) {
-        gdi.font = CreateFontA(12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
-        gdi.fontPrevious = SelectObject(gdi.dc, gdi.font);
+    if (!clueFont)
+        return;
+    if (!gdi.fontPrevious) {
+        selectTool(gdi.dc, clueFont, gdi.fontPrevious);
         SetBkMode(gdi.dc, TRANSPARENT);
     }
     SetTextColor(gdi.dc, ink == redInk ? longRunColour : smallRunColour);
@@ -73,24 +115,14 @@ Surface openGdiSurface(GdiSurface& gdi, HDC dc)
 {
     gdi = GdiSurface();
     gdi.dc = dc;
-    gdi.selectedPen = -1;
     return {&gdi, copyTile, drawLine, drawText};
 }
 
 void closeGdiSurface(GdiSurface& gdi)
 {
-    if (gdi.memory) {
-        SelectObject(gdi.memory, gdi.memoryPrevious);
-        DeleteDC(gdi.memory);
-    }
-    if (gdi.selectedPen >= 0)
+    if (gdi.penPrevious)
         SelectObject(gdi.dc, gdi.penPrevious);
-    for (HPEN pen : gdi.pens)
-        if (pen)
-            DeleteObject(pen);
-    if (gdi.font) {
+    if (gdi.fontPrevious)
         SelectObject(gdi.dc, gdi.fontPrevious);
-        DeleteObject(gdi.font);
-    }
     gdi = GdiSurface();
 }

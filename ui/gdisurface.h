@@ -1,23 +1,28 @@
 #pragma once
-// The board painter's drawing surface on a window device context: sprite
-// copies through a memory device context, pens and the clue font made when
-// first needed. Everything it makes is released by closeGdiSurface.
+// The board painter's drawing surface on a device context. The sprite sheets,
+// the pens and the clue font it draws with are made once at start-up
+// (holdDrawingTools) and kept until shutDown (releaseDrawingTools): each sheet
+// stays selected into a memory device context of its own, so a copy needs no
+// context made and no bitmap selected.
 #include <windows.h>
 
 #include "boardpainter.h"
 
 struct GdiSurface {
     HDC dc;
-    HDC memory;              // holds the sheet being copied from
-    HGDIOBJ memoryPrevious;  // the memory context's first bitmap
-    HPEN pens[3];            // white, gray and black, made on first use
-    int selectedPen;         // -1 before the first line
-    HGDIOBJ penPrevious;
-    HFONT font;              // the clue numbers' 12-pixel Arial
-    HGDIOBJ fontPrevious;
+    HGDIOBJ penPrevious;   // what dc held before the first line's pen
+    HGDIOBJ fontPrevious;  // and before the first text's font
 };
 
+// After the sheets are loaded; a sheet that failed to load gets no context.
+void holdDrawingTools();
+// Before the sheets are deleted; runs once, later calls do nothing.
+void releaseDrawingTools();
+// The memory device context holding the sheet, or null.
+HDC sheetContext(Sheet sheet);
+
 Surface openGdiSurface(GdiSurface& gdi, HDC dc);
+// Puts back what the surface selected into the device context.
 void closeGdiSurface(GdiSurface& gdi);
 
 // A line of the current pen, its start pixel drawn and its end pixel not.

@@ -1,6 +1,7 @@
 // Program entry: the window class, the main window, the timers and shared
 // objects, sound, and the message loop with the function keys.
 #include "windowproc.h"
+#include "gdisurface.h"
 #include "sprites.h"
 #include "window.h"
 #include "sound.h"
@@ -32,6 +33,7 @@ static void loadDrawingObjects(HINSTANCE instance)
     scoreBitmap = LoadBitmapA(instance, "SCORE");
     grayPen = CreatePen(PS_SOLID, 1, 0x808080);
     whitePen = CreatePen(PS_SOLID, 1, 0xFFFFFF);
+    holdDrawingTools();
 }
 
 static int runMessageLoop(HACCEL keys)

@@ -1,6 +1,7 @@
 // What the main window keeps for the whole run, and the orderly end that
 // releases it.
 #include "window.h"
+#include "gdisurface.h"
 #include "paint.h"
 #include "sprites.h"
 #include "records.h"
@@ -43,6 +44,7 @@ void shutDown(bool save)
     ClipCursor(nullptr);
     if (save)
         saveSettings();
+    releaseDrawingTools();
     deleteBitmap(scoreBitmap);
     deleteBitmap(blockBitmap);
     deleteBitmap(block2Bitmap);

@@ -24,9 +24,12 @@ static void paintOnto(HDC dc, const Layout& layout)
 // The picture of the last full paint, kept so that repainting an unchanged
 // board (the window uncovered, a dialog closed) is a single copy. It is what
 // the paint would draw again: the same layout, the same cells, the same
-// sheets. Made at the first paint, remade for a new size, deleted by shutDown.
+// sheets. Made at the first paint, remade for a new size, deleted by shutDown;
+// it stays selected into a memory device context of its own.
 struct KeptPicture {
     HBITMAP bitmap;
+    HDC memory;
+    HGDIOBJ memoryPrevious;
     int width, height;
     bool drawn;  // holds the paint of `layout` and `cells` below
     Layout layout;
@@ -46,6 +49,10 @@ static bool keptPictureShows(const Layout& layout)
 
 void releaseKeptPicture()
 {
+    if (kept.memory) {
+        SelectObject(kept.memory, kept.memoryPrevious);
+        DeleteDC(kept.memory);
+    }
     if (kept.bitmap)
         DeleteObject(kept.bitmap);
     kept = KeptPicture();
@@ -53,13 +60,19 @@ void releaseKeptPicture()
 
 static bool makeKeptPicture(HDC dc, int width, int height)
 {
-    if (kept.bitmap && kept.width == width && kept.height == height)
+    if (kept.memory && kept.width == width && kept.height == height)
         return true;
     releaseKeptPicture();
     kept.bitmap = CreateCompatibleBitmap(dc, width, height);
+    kept.memory = kept.bitmap ? CreateCompatibleDC(dc) : nullptr;
+    if (!kept.memory) {
+        releaseKeptPicture();
+        return false;
+    }
+    kept.memoryPrevious = SelectObject(kept.memory, kept.bitmap);
     kept.width = width;
     kept.height = height;
-    return kept.bitmap != nullptr;
+    return true;
 }
 
 // The picture starts as the window background, as the window's own erase
@@ -80,16 +93,10 @@ static bool paintThroughMemory(HDC dc, const RECT& invalid, const Layout& layout
 {
     if (drawingReleased() || !makeKeptPicture(dc, clientWidth(layout), clientHeight(layout)))
         return false;
-    HDC memory = CreateCompatibleDC(dc);
-    if (!memory)
-        return false;
-    HGDIOBJ previous = SelectObject(memory, kept.bitmap);
     if (!keptPictureShows(layout))
-        drawKeptPicture(memory, layout);
-    BitBlt(dc, invalid.left, invalid.top, invalid.right - invalid.left, invalid.bottom - invalid.top, memory,
+        drawKeptPicture(kept.memory, layout);
+    BitBlt(dc, invalid.left, invalid.top, invalid.right - invalid.left, invalid.bottom - invalid.top, kept.memory,
            invalid.left, invalid.top, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
     return true;
 }
 
