@@ -298,8 +298,10 @@ class Session:
         """Waits until the main window's thread answers messages and one of
         its windows takes the keys again (or the game has ended): input sent
         from then on reaches it."""
-        wait_for(lambda: not self.running() or (self.answers() and "thread 1" in self.probe("foreground", TITLE)),
-                 "the game to take input again", timeout)
+        def ready():
+            lines = self.probe("answers", TITLE)
+            return "answers 1" in lines and "thread 1" in lines
+        wait_for(lambda: not self.running() or ready(), "the game to take input again", timeout)
 
     def wait_exit(self, timeout=15):
         try:

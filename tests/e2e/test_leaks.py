@@ -3,11 +3,11 @@ Wine, leaves the number of GDI objects the game holds where it was after its
 first opening (which may make what the dialog keeps for later ones): the help
 wizard with each of its five pages shown, the About box, the best-times table,
 a win with a new best time, a win without one, and a loss."""
-import time
+import itertools
 import unittest
 
 import geometry
-from harness import Session
+from harness import Session, wait_for
 from recordsfile import BEST, LOSS, RECORDS, RECORDS_FILE, level_file, records_text, window_titles
 
 OPENINGS = 30
@@ -28,16 +28,6 @@ CHECKED = (0, 0, 255)  # the blue cross in the middle of a checked block
 FINISH = 12325  # the wizard's Finish button
 
 
-def wait_for(check, timeout, pause=0.2):
-    deadline = time.time() + timeout
-    while time.time() < deadline:
-        result = check()
-        if result:
-            return result
-        time.sleep(pause)
-    return check()
-
-
 def shown(s, titles):
     return any(t in titles for t in window_titles(s))
 
@@ -50,24 +40,20 @@ def press(s, key):
     s.key(key)
 
 
-def press_until_shown(s, keys, titles, tries=4):
-    """Presses the keys until one of the windows titled so is open: a key
-    pressed just after a dialog has closed can be lost under Xvfb."""
-    for _ in range(tries):
-        for key in keys:
-            press(s, key)
-            time.sleep(0.2)
-        if wait_for(lambda: shown(s, titles), timeout=6):
-            return
-    raise AssertionError("%s did not open %s" % (" ".join(keys), titles))
+def press_until(s, keys, done, what):
+    """Presses the keys, and again when they show no effect within a few
+    seconds: a key pressed just as a dialog closes can be lost under Xvfb."""
+    return wait_for(done, what, timeout=20, act=lambda: [press(s, key) for key in keys], act_every=4)
 
 
-def press_until_gone(s, key, titles, tries=4):
-    for _ in range(tries):
-        press(s, key)
-        if wait_for(lambda: not shown(s, titles), timeout=6):
-            return
-    raise AssertionError("%s did not close %s" % (key, titles))
+def press_until_shown(s, keys, titles):
+    """Opens a window once the game takes input again."""
+    s.wait_ready()
+    press_until(s, keys, lambda: shown(s, titles), "%s to open %s" % (" ".join(keys), titles))
+
+
+def press_until_gone(s, key, titles):
+    press_until(s, [key], lambda: not shown(s, titles), "%s to close %s" % (key, titles))
 
 
 def help_controls(s):
@@ -130,20 +116,11 @@ class DialogLeaks(unittest.TestCase):
     # --- the menu's dialogs ------------------------------------------------
     def visit_help(self, s):
         press_until_shown(s, ["F1"], HELP_TITLES)
-        # Next is the default button: four Returns show the other four pages.
-        for _ in range(4):
-            time.sleep(0.3)
-            press(s, "Return")
-        for _ in range(8):
-            if wait_for(lambda: help_page(s) == 5, timeout=3, pause=0.1):
-                break
-            press(s, "Return")  # one was lost
-        else:
-            self.fail("the wizard did not reach its last page")
-        for _ in range(4):
-            if click_finish(s) and wait_for(lambda: not shown(s, HELP_TITLES), timeout=6):
-                return
-        self.fail("Finish did not close the wizard")
+        # Next is the default button: each Return shows the next page.
+        for page in range(2, 6):
+            press_until(s, ["Return"], lambda: help_page(s) == page, "help page %d" % page)
+        wait_for(lambda: not shown(s, HELP_TITLES), "Finish to close the wizard", timeout=20,
+                 act=lambda: click_finish(s), act_every=4)
 
     def open_about(self, s):
         press_until_shown(s, ["alt+h", "a"], (ABOUT,))
@@ -166,28 +143,25 @@ class DialogLeaks(unittest.TestCase):
         """Solves the tiny board with the stored best time given; the dialogs
         that follow are closed with Enter."""
         s.write(RECORDS_FILE, records_text("Score1=%d" % stored_best))
-        for _ in range(6):
-            # Blocks are clicked only while no dialog is open: a click lost
-            # just after a dialog closed is made again, never one on a dialog.
-            if window_titles(s) != [MAIN]:
-                break
-            checked = board.checked(TINY)
-            for block in [b for b in TINY if b not in checked]:
-                board.click(block, 3)
-                time.sleep(0.1)
-            if wait_for(lambda: BEST in window_titles(s), timeout=8):
-                break
-        self.assertTrue(wait_for(lambda: BEST in window_titles(s), timeout=8), "the board was not solved")
-        texts = s.control_texts(BEST)
-        if 602 in texts:  # a new best time: BEST, then the table
-            press(s, "Return")
-            wait_for(lambda: RECORDS in window_titles(s), timeout=10)
+
+        def check_the_rest():
+            # Only while no dialog is open: a click lost just after a dialog
+            # closed is made again, never one on a dialog.
+            if window_titles(s) == [MAIN]:
+                for block in [b for b in TINY if b not in board.checked(TINY)]:
+                    board.click(block, 3)
+        s.wait_ready()
+        wait_for(lambda: BEST in window_titles(s), "the board to be solved", timeout=30,
+                 act=check_the_rest, act_every=4)
+        new_best = 602 in s.control_texts(BEST)
+        if new_best:  # a new best time: BEST, then the table
+            press_until_shown(s, ["Return"], (RECORDS,))
             press_until_gone(s, "Return", (RECORDS,))
         else:
             press_until_gone(s, "Return", (BEST,))
-        self.assertTrue(wait_for(lambda: window_titles(s) == [MAIN], timeout=10), "a dialog stayed open")
-        time.sleep(0.5)  # the first click after a dialog can be lost: give it a moment
-        return 602 in texts
+        wait_for(lambda: window_titles(s) == [MAIN], "the dialogs to close")
+        s.wait_ready()
+        return new_best
 
     def test_wins_with_and_without_a_new_best_time(self):
         with Session() as s:
@@ -201,15 +175,14 @@ class DialogLeaks(unittest.TestCase):
                                      lambda: self.assertFalse(self.win(s, board, 0)))
 
     def lose(self, s, board):
-        """Breaks bombs of the top rows one at a time until the game is lost;
-        the loss dialog opens below them, so no click meets its buttons."""
-        for block in TOP_ROWS * 2:
-            board.click(block, 1)
-            if wait_for(lambda: LOSS in window_titles(s), timeout=0.3):
-                break
-        self.assertTrue(wait_for(lambda: LOSS in window_titles(s), timeout=10), "the game was not lost")
+        """Breaks bombs of the top rows until the game is lost; the loss
+        dialog opens below them, so no click meets its buttons."""
+        blocks = itertools.cycle(TOP_ROWS)
+        s.wait_ready()
+        wait_for(lambda: LOSS in window_titles(s), "the game to be lost", timeout=30,
+                 act=lambda: board.click(next(blocks), 1), act_every=0.3)
         press_until_gone(s, "Return", (LOSS,))
-        time.sleep(0.5)
+        s.wait_ready()
 
     def test_losses(self):
         with Session() as s:
