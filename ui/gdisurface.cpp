@@ -92,7 +92,9 @@ static void drawLine(void* target, Ink ink, Line line)
     HGDIOBJ pen = penOf(ink);
     if (!pen)
         return;
-    selectTool(gdi.dc, pen, gdi.penPrevious);
+    if (pen != gdi.pen)
+        selectTool(gdi.dc, pen, gdi.penPrevious);
+    gdi.pen = pen;
     drawPenLine(gdi.dc, line.x1, line.y1, line.x2, line.y2);
 }
 

@@ -10,6 +10,7 @@
 
 struct GdiSurface {
     HDC dc;
+    HGDIOBJ pen;           // the pen of the last line
     HGDIOBJ penPrevious;   // what dc held before the first line's pen
     HGDIOBJ fontPrevious;  // and before the first text's font
 };

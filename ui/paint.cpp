@@ -82,7 +82,7 @@ static void drawKeptPicture(HDC memory, const Layout& layout)
     RECT all = {0, 0, kept.width, kept.height};
     FillRect(memory, &all, reinterpret_cast<HBRUSH>(GetClassLongPtrA(mainWindow, GCLP_HBRBACKGROUND)));
     paintOnto(memory, layout);
-    kept.drawn = blockBitmap && block2Bitmap;
+    kept.drawn = sheetContext(blockSheet) && sheetContext(stripSheet);
     kept.layout = layout;
     std::memcpy(kept.cells, game.cells, sizeof game.cells);
 }

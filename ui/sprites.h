@@ -3,6 +3,7 @@
 // deleted by shutDown.
 #include <windows.h>
 
+extern HBITMAP blockBitmap;   // BLOCK: the blocks' tiles, also the dialogs' thumbnail cells
 extern HBITMAP timerBitmap;   // TIMER: sixteen hourglass frames of 22 x 22
 extern HBITMAP timeBitmap;    // TIME: full bar (y 0) and empty bar (y 23), 300 wide
 extern HBITMAP hintBitmap;    // HELP: four 20 x 20 icons, the book at x 60

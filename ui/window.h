@@ -6,8 +6,7 @@
 extern HWND mainWindow;
 extern HINSTANCE programInstance;
 
-// Shared drawing objects, made at start-up and deleted by shutDown.
-extern HBITMAP blockBitmap;  // BLOCK, also drawn by the dialogs' thumbnail
+// Shared pens, made at start-up and deleted by shutDown.
 extern HPEN grayPen;
 extern HPEN whitePen;
 

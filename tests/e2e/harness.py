@@ -17,7 +17,8 @@ waits:
   window manager there is none of; keys and clicks that arrive meanwhile
   are lost. The tests' Wine prefix (e2e_prefix) lets no window be managed,
   which spares the two seconds; wait_gone still waits until the dialog is
-  gone and the game answers messages again, and first_move repeats a move
+  gone, the game answers messages again and one of its windows is active
+  (a key typed before that goes nowhere), and first_move repeats a move
   until the board shows it.
 - Without a window manager the keyboard follows the pointer: keys reach the
   window under it.
@@ -298,10 +299,7 @@ class Session:
         """Waits until the main window's thread answers messages and one of
         its windows takes the keys again (or the game has ended): input sent
         from then on reaches it."""
-        def ready():
-            lines = self.probe("answers", TITLE)
-            return "answers 1" in lines and "thread 1" in lines
-        wait_for(lambda: not self.running() or ready(), "the game to take input again", timeout)
+        wait_for(lambda: not self.running() or self.takes_input(), "the game to take input again", timeout)
 
     def wait_exit(self, timeout=15):
         try:
@@ -347,9 +345,11 @@ class Session:
         """Waits until a popup menu shows (opened from the keyboard); returns the menus."""
         return wait_for(self.menus, "a menu to open", timeout)
 
-    def answers(self, title=TITLE):
-        """True when the window's thread takes a sent message (within 5 s)."""
-        return "answers 1" in self.probe("answers", title)
+    def takes_input(self, title=TITLE):
+        """True when the window's thread takes a sent message (within 5 s)
+        and keys go to one of its windows."""
+        lines = self.probe("answers", title)
+        return "answers 1" in lines and "keys 1" in lines
 
     def controls(self, title):
         """The window titled so, then its controls, as dicts."""
@@ -414,19 +414,12 @@ class Session:
         """Waits until a board just dealt shows in full; returns its Geometry."""
         return wait_for(lambda: self.fresh_geometry(size), "a fresh %d x %d board on screen" % (size, size), timeout)
 
-    def foreground(self, title=TITLE):
-        return "foreground 1" in self.probe("foreground", title)
-
-    def wait_foreground(self, title=TITLE, timeout=10):
-        """Waits until keys typed go to the window titled so."""
-        wait_for(lambda: self.foreground(title), "the window %r to take the keys" % title, timeout)
-
     def fresh_board(self, key="F3", size=10):
         """Deals a new board with the key (F2 the same size, F3, F4, F5 the
-        sizes) and waits until it shows; returns its Geometry. The key waits
-        for the main window to take keys, and is typed again when a busy
-        machine shows no new board of that size within a few seconds."""
-        self.wait_foreground()
+        sizes) and waits until it shows; returns its Geometry. Called with no
+        dialog open: the key waits until the game takes keys, and is typed
+        again when a busy machine shows no new board within a few seconds."""
+        self.wait_ready()
         return wait_for(lambda: self.fresh_geometry(size), "a fresh %d x %d board on screen after %s" % (size, size, key),
                         timeout=20, act=lambda: self.key(key), act_every=5)
 

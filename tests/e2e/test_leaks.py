@@ -43,7 +43,10 @@ def press(s, key):
 def press_until(s, keys, done, what):
     """Presses the keys, and again when they show no effect within a few
     seconds: a key pressed just as a dialog closes can be lost under Xvfb."""
-    return wait_for(done, what, timeout=20, act=lambda: [press(s, key) for key in keys], act_every=4)
+    def press_all():
+        for key in keys:
+            press(s, key)
+    return wait_for(done, what, timeout=20, act=press_all, act_every=4)
 
 
 def press_until_shown(s, keys, titles):

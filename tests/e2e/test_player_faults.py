@@ -68,8 +68,7 @@ class QuitFromTheLossDialog(unittest.TestCase):
             s.write(RECORDS_FILE, original)
             s.start()
             self.assertTrue(s.wait_fresh_board(20), "the stored size and source: a random 20 x 20 board")
-            s.key("F3")
-            self.assertTrue(s.wait_fresh_board(10))
+            self.assertTrue(s.fresh_board("F3", 10))
             s.key("F6")  # the picture files: the one picture, a row of bombs at the top
             act_on(s, TOP_ROW[:5], button=1)  # five bombs broken: 5 x 20 of a bar of 100
             s.wait_window(LOSS)

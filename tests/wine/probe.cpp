@@ -11,8 +11,6 @@
 //   probe clip                    the cursor confinement rectangle, in screen pixels
 //   probe answers <title>         whether that window's thread takes a sent message within 5 s,
 //                                 and whether keys go to a window of that thread
-//   probe foreground <title>      whether keys go to that window, and whether they go to
-//                                 a window of its thread (one of its dialogs)
 #include <windows.h>
 #include <winternl.h>
 
@@ -204,15 +202,6 @@ int fail(const char* why)
     return 1;
 }
 
-// Keys typed before the main window, or one of its dialogs, is active again
-// after a dialog closes go nowhere.
-void printForeground(HWND window)
-{
-    HWND active = GetForegroundWindow();
-    bool sameThread = active && GetWindowThreadProcessId(active, nullptr) == GetWindowThreadProcessId(window, nullptr);
-    std::printf("foreground %d\nthread %d\n", active == window ? 1 : 0, sameThread ? 1 : 0);
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -257,12 +246,11 @@ int main(int argc, char** argv)
         // arriving meanwhile is lost. A message answered means the thread is back.
         DWORD_PTR result = 0;
         LRESULT answered = SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
-        std::printf("answers %d\n", answered ? 1 : 0);
-        printForeground(window);
-        return 0;
-    }
-    if (command == "foreground") {
-        printForeground(window);
+        // Keys typed before the window, or one of its dialogs, is active
+        // again after a dialog closes go nowhere.
+        HWND active = GetForegroundWindow();
+        bool keys = active && GetWindowThreadProcessId(active, nullptr) == GetWindowThreadProcessId(window, nullptr);
+        std::printf("answers %d\nkeys %d\n", answered ? 1 : 0, keys ? 1 : 0);
         return 0;
     }
     if (command == "menu") {
