@@ -13,9 +13,6 @@ const int hintBombReward = 2;
 
 // The cell area where the last full paint put it.
 static Box paintedCellArea() { return cellArea(paintedLayout(game.boardSize)); }
-static int cellAreaLeft() { return paintedCellArea().x; }
-static int cellAreaTop() { return paintedCellArea().y; }
-static int cellAreaEdge() { return paintedCellArea().width; }
 
 // Mouse positions arrive as the two 16-bit words of the message.
 static int word16(int value) { return value & 0xFFFF; }
@@ -24,7 +21,8 @@ BlockPos blockAt(int x, int y)
 {
     // Truncation toward zero: up to 14 pixels left of or above the cell area
     // still gives column or row 0.
-    return {(word16(x) - cellAreaLeft()) / blockPixels, (word16(y) - cellAreaTop()) / blockPixels};
+    const Box area = paintedCellArea();
+    return {(word16(x) - area.x) / blockPixels, (word16(y) - area.y) / blockPixels};
 }
 
 bool onBoard(BlockPos block)
@@ -34,10 +32,10 @@ bool onBoard(BlockPos block)
 
 bool insideCellArea(int x, int y)
 {
+    const Box area = paintedCellArea();
     int px = word16(x);
     int py = word16(y);
-    return px >= cellAreaLeft() && px < cellAreaLeft() + cellAreaEdge() && py >= cellAreaTop() &&
-           py < cellAreaTop() + cellAreaEdge();
+    return px >= area.x && px < area.x + area.width && py >= area.y && py < area.y + area.height;
 }
 
 static void clearVisited()
@@ -136,13 +134,14 @@ static void confineToLine(BlockPos b, int x, int y)
 {
     int dx = std::abs(word16(x) - game.stroke.strokeAnchor.x);
     int dy = std::abs(word16(y) - game.stroke.strokeAnchor.y);
+    const Box area = paintedCellArea();
     if (dy > dx) {
-        int left = cellAreaLeft() + blockPixels * b.col;
-        confineCursor(left, cellAreaTop(), left + blockPixels, cellAreaTop() + cellAreaEdge());
+        int left = area.x + blockPixels * b.col;
+        confineCursor(left, area.y, left + blockPixels, area.y + area.height);
         return;
     }
-    int top = cellAreaTop() + blockPixels * b.row;
-    confineCursor(cellAreaLeft(), top, cellAreaLeft() + cellAreaEdge(), top + blockPixels);
+    int top = area.y + blockPixels * b.row;
+    confineCursor(area.x, top, area.x + area.width, top + blockPixels);
 }
 
 void continueStroke(int x, int y)

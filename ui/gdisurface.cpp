@@ -1,11 +1,13 @@
 #include "gdisurface.h"
-#include "sprites.h"
 #include "window.h"
 
 const COLORREF smallRunColour = 0xFF0000;  // blue
 const COLORREF longRunColour = 0x0000FF;   // red
 const int sheetCount = timerSheet + 1;
 
+// The sheets' resource names, in the order of Sheet.
+static const char* const sheetNames[sheetCount] = {"BLOCK", "BLOCK2", "TIME", "SCORE", "HELP", "TIMER"};
+static HBITMAP sheets[sheetCount];
 static HDC sheetContexts[sheetCount];
 static HGDIOBJ sheetPrevious[sheetCount];
 static HFONT clueFont;
@@ -16,27 +18,14 @@ void drawPenLine(HDC dc, int x1, int y1, int x2, int y2)
     LineTo(dc, x2, y2);
 }
 
-static HBITMAP sheetBitmap(Sheet sheet)
-{
-    switch (sheet) {
-    case blockSheet: return blockBitmap;
-    case stripSheet: return block2Bitmap;
-    case timeSheet: return timeBitmap;
-    case scoreSheet: return scoreBitmap;
-    case hintSheet: return hintBitmap;
-    case timerSheet: return timerBitmap;
-    }
-    return nullptr;
-}
-
-void holdDrawingTools()
+void holdDrawingTools(HINSTANCE instance)
 {
     for (int i = 0; i < sheetCount; ++i) {
-        HBITMAP bitmap = sheetBitmap(static_cast<Sheet>(i));
-        HDC memory = bitmap ? CreateCompatibleDC(nullptr) : nullptr;
+        sheets[i] = LoadBitmapA(instance, sheetNames[i]);
+        HDC memory = sheets[i] ? CreateCompatibleDC(nullptr) : nullptr;
         if (!memory)
             continue;
-        sheetPrevious[i] = SelectObject(memory, bitmap);
+        sheetPrevious[i] = SelectObject(memory, sheets[i]);
         sheetContexts[i] = memory;
     }
     clueFont = CreateFontA(12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
@@ -45,11 +34,14 @@ void holdDrawingTools()
 void releaseDrawingTools()
 {
     for (int i = 0; i < sheetCount; ++i) {
-        if (!sheetContexts[i])
-            continue;
-        SelectObject(sheetContexts[i], sheetPrevious[i]);
-        DeleteDC(sheetContexts[i]);
+        if (sheetContexts[i]) {
+            SelectObject(sheetContexts[i], sheetPrevious[i]);
+            DeleteDC(sheetContexts[i]);
+        }
+        if (sheets[i])
+            DeleteObject(sheets[i]);
         sheetContexts[i] = nullptr;
+        sheets[i] = nullptr;
     }
     if (clueFont)
         DeleteObject(clueFont);

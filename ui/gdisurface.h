@@ -1,9 +1,9 @@
 #pragma once
-// The board painter's drawing surface on a device context. The sprite sheets,
-// the pens and the clue font it draws with are made once at start-up
+// The board painter's drawing surface on a device context. The sprite sheets
+// and the clue font it draws with are loaded and made once at start-up
 // (holdDrawingTools) and kept until shutDown (releaseDrawingTools): each sheet
 // stays selected into a memory device context of its own, so a copy needs no
-// context made and no bitmap selected.
+// context made and no bitmap selected. The lines use the shared pens.
 #include <windows.h>
 
 #include "boardpainter.h"
@@ -15,11 +15,12 @@ struct GdiSurface {
     HGDIOBJ fontPrevious;  // and before the first text's font
 };
 
-// After the sheets are loaded; a sheet that failed to load gets no context.
-void holdDrawingTools();
-// Before the sheets are deleted; runs once, later calls do nothing.
+// Loads the sheets; one that fails to load gets no context and is not drawn.
+void holdDrawingTools(HINSTANCE instance);
+// Deletes them; later calls do nothing.
 void releaseDrawingTools();
-// The memory device context holding the sheet, or null.
+// The memory device context holding the sheet, or null (BLOCK's also draws
+// the dialogs' thumbnail cells).
 HDC sheetContext(Sheet sheet);
 
 Surface openGdiSurface(GdiSurface& gdi, HDC dc);

@@ -25,15 +25,9 @@ static void registerWindowClass(HINSTANCE instance)
 
 static void loadDrawingObjects(HINSTANCE instance)
 {
-    timerBitmap = LoadBitmapA(instance, "TIMER");
-    timeBitmap = LoadBitmapA(instance, "TIME");
-    hintBitmap = LoadBitmapA(instance, "HELP");
-    blockBitmap = LoadBitmapA(instance, "BLOCK");
-    block2Bitmap = LoadBitmapA(instance, "BLOCK2");
-    scoreBitmap = LoadBitmapA(instance, "SCORE");
+    holdDrawingTools(instance);
     grayPen = CreatePen(PS_SOLID, 1, 0x808080);
     whitePen = CreatePen(PS_SOLID, 1, 0xFFFFFF);
-    holdDrawingTools();
 }
 
 static int runMessageLoop(HACCEL keys)

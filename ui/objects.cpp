@@ -9,25 +9,12 @@
 
 HWND mainWindow = nullptr;
 HINSTANCE programInstance = nullptr;
-HBITMAP blockBitmap = nullptr;
 HPEN grayPen = nullptr;
 HPEN whitePen = nullptr;
-HBITMAP timerBitmap = nullptr;
-HBITMAP timeBitmap = nullptr;
-HBITMAP hintBitmap = nullptr;
-HBITMAP block2Bitmap = nullptr;
-HBITMAP scoreBitmap = nullptr;
 
 static bool released = false;
 
 bool drawingReleased() { return released; }
-
-static void deleteBitmap(HBITMAP& bitmap)
-{
-    if (bitmap)
-        DeleteObject(bitmap);
-    bitmap = nullptr;
-}
 
 static void deletePen(HPEN& pen)
 {
@@ -45,12 +32,6 @@ void shutDown(bool save)
     if (save)
         saveSettings();
     releaseDrawingTools();
-    deleteBitmap(scoreBitmap);
-    deleteBitmap(blockBitmap);
-    deleteBitmap(block2Bitmap);
-    deleteBitmap(timerBitmap);
-    deleteBitmap(timeBitmap);
-    deleteBitmap(hintBitmap);
     releaseKeptPicture();
     deletePen(grayPen);
     deletePen(whitePen);

@@ -31,20 +31,14 @@ struct KeptPicture {
     HDC memory;
     HGDIOBJ memoryPrevious;
     int width, height;
-    bool drawn;  // holds the paint of `layout` and `cells` below
-    Layout layout;
+    bool drawn;  // holds the paint of `cells` below at its size (one layout a size)
     Grid cells;
 };
 static KeptPicture kept;
 
-static bool sameLayout(const Layout& a, const Layout& b)
+static bool keptPictureShows()
 {
-    return a.size == b.size && a.boardLeft == b.boardLeft && a.boardTop == b.boardTop && a.panelTop == b.panelTop;
-}
-
-static bool keptPictureShows(const Layout& layout)
-{
-    return kept.drawn && sameLayout(kept.layout, layout) && std::memcmp(kept.cells, game.cells, sizeof game.cells) == 0;
+    return kept.drawn && std::memcmp(kept.cells, game.cells, sizeof game.cells) == 0;
 }
 
 void releaseKeptPicture()
@@ -83,7 +77,6 @@ static void drawKeptPicture(HDC memory, const Layout& layout)
     FillRect(memory, &all, reinterpret_cast<HBRUSH>(GetClassLongPtrA(mainWindow, GCLP_HBRBACKGROUND)));
     paintOnto(memory, layout);
     kept.drawn = sheetContext(blockSheet) && sheetContext(stripSheet);
-    kept.layout = layout;
     std::memcpy(kept.cells, game.cells, sizeof game.cells);
 }
 
@@ -93,7 +86,7 @@ static bool paintThroughMemory(HDC dc, const RECT& invalid, const Layout& layout
 {
     if (drawingReleased() || !makeKeptPicture(dc, clientWidth(layout), clientHeight(layout)))
         return false;
-    if (!keptPictureShows(layout))
+    if (!keptPictureShows())
         drawKeptPicture(kept.memory, layout);
     BitBlt(dc, invalid.left, invalid.top, invalid.right - invalid.left, invalid.bottom - invalid.top, kept.memory,
            invalid.left, invalid.top, SRCCOPY);
@@ -104,7 +97,7 @@ void paintBoard()
 {
     const int size = paintedSize();
     setLayout(size);
-    const Layout layout = paintedLayout(size);
+    const Layout layout = layoutFor(size);
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(mainWindow, &paint);
     if (!paintThroughMemory(dc, paint.rcPaint, layout))
@@ -112,7 +105,8 @@ void paintBoard()
     EndPaint(mainWindow, &paint);
     // The paint cleared the panel strip: the bar and the book icons come back
     // as they stand, without a charge; statusUpdate then does its own work.
-    drawBarAndHints();
+    drawTimeBar();
+    drawHintArea();
     statusUpdate();
 }
 

@@ -11,8 +11,3 @@ int paintedSize();
 
 // Deletes the picture the full paint keeps (shutDown).
 void releaseKeptPicture();
-
-// The time bar and the hint area as they stand, without a charge: what a full
-// paint cleared of the panel (drawTimeBar and drawHintArea on one device
-// context).
-void drawBarAndHints();

@@ -53,16 +53,6 @@ void drawHintArea()
     closePanelDrawing(d);
 }
 
-void drawBarAndHints()
-{
-    PanelDrawing d;
-    if (!openPanelDrawing(d))
-        return;
-    paintTimeBar(d.surface, d.layout, game.timeLeft, game.profile.timeMax);
-    paintHintArea(d.surface, d.layout, game.timeLeft, game.profile.timeMax, game.hintsLeft);
-    closePanelDrawing(d);
-}
-
 void drawSeconds()
 {
     PanelDrawing d;

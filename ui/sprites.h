@@ -1,15 +1,8 @@
 #pragma once
-// The sprite sheets of the board and the status panel. Loaded at start-up,
-// deleted by shutDown.
-#include <windows.h>
+// The sprite sheets of the board and the status panel (BLOCK, BLOCK2, TIME,
+// SCORE, HELP, TIMER) are loaded at start-up and deleted by shutDown, each
+// held in a memory device context of its own (gdisurface.h).
 
-extern HBITMAP blockBitmap;   // BLOCK: the blocks' tiles, also the dialogs' thumbnail cells
-extern HBITMAP timerBitmap;   // TIMER: sixteen hourglass frames of 22 x 22
-extern HBITMAP timeBitmap;    // TIME: full bar (y 0) and empty bar (y 23), 300 wide
-extern HBITMAP hintBitmap;    // HELP: four 20 x 20 icons, the book at x 60
-extern HBITMAP block2Bitmap;  // BLOCK2: the clue-strip pieces
-extern HBITMAP scoreBitmap;   // SCORE: eleven 13 x 23 digits, 10 = blank
-
-// True once shutDown has released the objects above: from then on nothing
-// may draw (a timer tick or a paint can still be queued).
+// True once shutDown has released them: from then on nothing may draw (a
+// timer tick or a paint can still be queued).
 bool drawingReleased();
