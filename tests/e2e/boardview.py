@@ -3,8 +3,7 @@ as grids, the game's sprite sheets read back from the generated bitmaps, and
 readers that turn screenshot pixels into clue numbers, bar lengths and
 sprites. Positions come from geometry.
 """
-import harness
-from geometry import CLIENT, LAYOUT, TICK_COST, Geometry  # noqa: F401 (read by the tests through here)
+from geometry import CLIENT, Geometry  # noqa: F401 (read by the tests through here)
 from harness import Bitmap, sprite_sheet  # noqa: F401
 
 GRAY = (192, 192, 192)
@@ -16,16 +15,6 @@ RED = (255, 0, 0)
 
 
 # --- pictures ------------------------------------------------------------------
-def level_file(size, pictures):
-    """A level file from pictures given as (name, grid), grid[row][col] 1 for a bomb."""
-    return harness.level_file([(name, bombs_of(grid)) for name, grid in pictures], size)
-
-
-def bombs_of(grid):
-    """The (col, row) bomb positions of a grid."""
-    return {(col, row) for row, line in enumerate(grid) for col, v in enumerate(line) if v}
-
-
 def grid_from_rows(size, bombs):
     """A grid from a set of (col, row) bomb positions."""
     return [[1 if (col, row) in bombs else 0 for col in range(size)] for row in range(size)]

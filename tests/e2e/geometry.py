@@ -6,11 +6,10 @@ BLOCK = 15  # a block is 15 x 15 pixels
 INSET = 12  # the cell area and the clue strips begin 12 pixels inside the board frame
 
 # Per board size: boardLeft (the row-clue strip's width), boardTop (the
-# column-clue strip's height), timeMax (the full bar) and tickCost.
+# column-clue strip's height) and timeMax (the full bar).
 BOARD_LEFT = {10: 44, 15: 68, 20: 84}
 BOARD_TOP = {10: 53, 15: 88, 20: 94}
 TIME_MAX = {10: 100, 15: 200, 20: 290}
-TICK_COST = {10: 2, 15: 3, 20: 4}
 SIZES = (10, 15, 20)
 
 
@@ -34,10 +33,8 @@ class Geometry:
         self.size = size
         self.left, self.top = BOARD_LEFT[size], BOARD_TOP[size]
         self.time_max = TIME_MAX[size]
-        self.tick_cost = TICK_COST[size]
         self.panel = panel_top(size)
         self.right = board_right(size)
-        self.client = client_size(size)
         self.ox, self.oy = origin[0], origin[1]
 
     def screen(self, x, y):
@@ -64,7 +61,5 @@ class Geometry:
         return self.screen(5, self.panel + 35)
 
 
-# The tables the older tests read.
-LAYOUT = {n: (BOARD_LEFT[n], BOARD_TOP[n], TIME_MAX[n]) for n in SIZES}
-BOARD_ORIGIN = {n: (BOARD_LEFT[n], BOARD_TOP[n]) for n in SIZES}
+# The client sizes the window tests read.
 CLIENT = {n: client_size(n) for n in SIZES}

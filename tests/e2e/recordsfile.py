@@ -3,7 +3,6 @@ test knows, the records file as Python sees it, and a player's moves."""
 import time
 
 import geometry
-from geometry import BOARD_ORIGIN  # noqa: F401 (read by the tests through here)
 from harness import level_file  # noqa: F401
 
 BEST = "축하합니다"        # BEST and GAMEOVER1 share this caption
@@ -77,6 +76,18 @@ def exit_from_menu(s):
     return s.wait_exit()
 
 
+ERROR_CAPTION = "error"
+
+
+def dismiss_error_box(s):
+    """Presses OK in the level reader's message box; gives its texts."""
+    box = s.wait_window(ERROR_CAPTION)
+    texts = [c["text"] for c in s.controls(ERROR_CAPTION)[1]]
+    s.xdotool("mousemove", box["client"][0] + 5, box["client"][1] + 5)
+    s.key("Return")
+    return texts
+
+
 def window_titles(s):
     return s.titles()
 
@@ -84,10 +95,6 @@ def window_titles(s):
 def gone(s, title, timeout=10):
     """Waits until the window is closed and the game takes input again."""
     return s.wait_gone(title, timeout)
-
-
-def client_width(size):
-    return geometry.client_size(size)[0]
 
 
 def wait_board_size(s, size, timeout=10):

@@ -71,17 +71,9 @@ def clue_counts(grid):
     return columns, rows
 
 
-def covered_block(col, row):
-    """A covered block as the board shows it: the dark grid lines run over the
-    first pixels of blocks 0 and 5."""
-    sprite = bv.block_sprites()["covered"]
-    return [[bv.BLACK if (col % 5 == 0 and i == 0) or (row % 5 == 0 and j == 0) else p
-             for i, p in enumerate(line)] for j, line in enumerate(sprite)]
-
-
 def board_is_painted(img, geo, pictures):
     """Every block covered, and clue numbers for one of the installed pictures."""
-    if any(bv.block_picture(img, geo, c, r) != covered_block(c, r) for c in range(10) for r in range(10)):
+    if any(not bv.block_shows(img, geo, c, r, "covered") for c in range(10) for r in range(10)):
         return False
     shown = ([len(bv.column_clues(img, geo, c)) for c in range(10)],
              [len(bv.row_clues(img, geo, r)) for r in range(10)])
@@ -96,14 +88,27 @@ def desktop_command():
     return None
 
 
+# The package, built once for all the tests of this file.
+BUILT = {}
+
+
+def setUpModule():
+    BUILT["folder"] = tempfile.mkdtemp(prefix="bombagram2-deb-")
+    built = subprocess.run(["bash", os.path.join(harness.REPO, "scripts", "build-deb.sh"), BUILT["folder"]],
+                           stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+    assert built.returncode == 0, built.stdout
+    BUILT["deb"] = built.stdout.strip().splitlines()[-1]
+
+
+def tearDownModule():
+    shutil.rmtree(BUILT["folder"], ignore_errors=True)
+
+
 class DebPackageTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.folder = tempfile.mkdtemp(prefix="bombagram2-deb-")
-        built = subprocess.run(["bash", os.path.join(harness.REPO, "scripts", "build-deb.sh"), cls.folder],
-                               stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
-        assert built.returncode == 0, built.stdout
-        cls.deb = built.stdout.strip().splitlines()[-1]
+        cls.folder = tempfile.mkdtemp(prefix="bombagram2-deb-tree-")
+        cls.deb = BUILT["deb"]
         cls.tree = os.path.join(cls.folder, "tree")
         subprocess.run(["dpkg-deb", "-x", cls.deb, cls.tree], check=True)
 
@@ -176,12 +181,8 @@ class InstalledGameTest(unittest.TestCase):
     """One player's first and second start of the installed game."""
 
     def setUp(self):
-        self.folder = tempfile.mkdtemp(prefix="bombagram2-deb-")
-        built = subprocess.run(["bash", os.path.join(harness.REPO, "scripts", "build-deb.sh"), self.folder],
-                               stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
-        self.assertEqual(built.returncode, 0, built.stdout)
-        deb = built.stdout.strip().splitlines()[-1]
-        install = subprocess.run(as_root(APT + ["install", deb]), stdout=subprocess.PIPE,
+        self.folder = tempfile.mkdtemp(prefix="bombagram2-deb-player-")
+        install = subprocess.run(as_root(APT + ["install", BUILT["deb"]]), stdout=subprocess.PIPE,
                                  stderr=subprocess.STDOUT, text=True,
                                  env=dict(os.environ, DEBIAN_FRONTEND="noninteractive"))
         self.addCleanup(self.remove_package)
@@ -221,11 +222,9 @@ class InstalledGameTest(unittest.TestCase):
             return f.read()
 
     def wait_for_painted_board(self):
-        self.geo = bv.Geometry(10, self.s.client_origin()[:2])
-        deadline = time.time() + 30
-        while not board_is_painted(self.s.screenshot(), self.geo, self.pictures):
-            self.assertLess(time.time(), deadline, "a covered 10 x 10 board of an installed picture")
-            time.sleep(0.5)
+        self.geo = self.s.wait_fitted(10)
+        harness.wait_for(lambda: board_is_painted(self.s.screenshot(), self.geo, self.pictures),
+                         "a covered 10 x 10 board of an installed picture", timeout=30)
 
     def records(self):
         with open(os.path.join(self.player, rf.RECORDS_FILE), "rb") as f:

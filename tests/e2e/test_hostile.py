@@ -8,19 +8,8 @@ import unittest
 
 import boardview as bv
 from harness import Session
-from recordsfile import (RECORDS, RECORDS_FILE, TINY, act_on, exit_from_menu, gone, level_file,
-                         open_records_from_menu, records_text, win_tiny_with_a_record, window_titles)
-
-ERROR_CAPTION = "error"
-
-
-def dismiss_error_box(s, text):
-    """Waits for the level reader's message box, checks its text, presses OK."""
-    box = s.wait_window(ERROR_CAPTION)
-    texts = [c["text"] for c in s.controls(ERROR_CAPTION)[1]]
-    s.xdotool("mousemove", box["client"][0] + 5, box["client"][1] + 5)
-    s.key("Return")
-    return text in texts
+from recordsfile import (ERROR_CAPTION, RECORDS, RECORDS_FILE, TINY, act_on, dismiss_error_box, exit_from_menu, gone,
+                         level_file, open_records_from_menu, records_text, win_tiny_with_a_record, window_titles)
 
 
 def lock_file(path):
@@ -41,7 +30,7 @@ def unlock_file(path):
 
 def start_expecting_error(s, text):
     s.start(wait_title=None)
-    shown = dismiss_error_box(s, text)
+    shown = text in dismiss_error_box(s)
     s.wait_window("Bombagram2")
     return shown
 

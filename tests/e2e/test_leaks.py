@@ -8,7 +8,7 @@ import unittest
 
 import geometry
 from harness import Session, wait_for
-from recordsfile import BEST, LOSS, RECORDS, RECORDS_FILE, level_file, records_text, window_titles
+from recordsfile import BEST, LOSS, RECORDS, RECORDS_FILE, TINY, level_file, records_text, window_titles
 
 OPENINGS = 30
 # A leak of one object an opening would add 30; Wine may hold a stray one or
@@ -21,7 +21,6 @@ MAIN = "Bombagram2"
 SCREEN_CENTRE = (512, 384)
 
 # A 10 x 10 picture of three bombs: won by three right clicks.
-TINY = [(0, 0), (3, 2), (9, 9)]
 # Twenty bombs in the two top rows: five broken bombs empty the bar of 100.
 TOP_ROWS = [(col, row) for row in (0, 1) for col in range(10)]
 CHECKED = (0, 0, 255)  # the blue cross in the middle of a checked block

@@ -306,11 +306,7 @@ class Player:
         self.s.wait_window(RECORDS)
         self.key("Return")
         self.s.wait_gone(RECORDS)
-        self.key("F1")
-        self.wait_any(HELP_TITLES)
-        self.key("Escape")
-        harness.wait_for(lambda: not set(HELP_TITLES) & set(self.s.titles()), "the help wizard to close")
-        self.s.wait_ready()
+        self.open_help()
         self.key("alt+h")
         self.s.wait_menu()
         self.key("a")
@@ -325,7 +321,8 @@ class Player:
         self.key("F1")
         self.wait_any(HELP_TITLES)
         self.key("Escape")
-        time.sleep(1.5)  # keys right after the wizard closes can be lost
+        harness.wait_for(lambda: not set(HELP_TITLES) & set(self.s.titles()), "the help wizard to close")
+        self.s.wait_ready()
 
     def wait_any(self, titles, timeout=15):
         harness.wait_for(lambda: set(titles) & set(self.s.titles()), "one of %s to open" % (titles,), timeout)

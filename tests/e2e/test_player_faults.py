@@ -6,30 +6,10 @@ import unittest
 
 import boardview as bv
 from harness import Session, wait_for
-from recordsfile import (BEST, LOSS, RECORDS, RECORDS_FILE, act_on, block_point, gone, keys_of, level_file,
-                         lines_of, records_text)
+from recordsfile import (BEST, ERROR_CAPTION, LOSS, RECORDS, RECORDS_FILE, TINY, act_on, block_point,
+                         dismiss_error_box, gone, keys_of, level_file, lines_of, records_text)
 
-ERROR_CAPTION = "error"
-TINY = [(0, 0), (3, 2), (9, 9)]
 TOP_ROW = [(col, 0) for col in range(10)]
-
-
-def block_shows(s, sprite, col=2, row=2, size=10):
-    """True when the block is drawn with the BLOCK sprite of that name (its
-    first row and column aside, where the grid lines of every fifth line run)."""
-    x, y, _, _ = s.client_origin()
-    shown = bv.block_picture(s.screenshot(), bv.Geometry(size, (x, y)), col, row)
-    inner = lambda picture: [line[1:] for line in picture[1:]]
-    return inner(shown) == inner(bv.block_sprites()[sprite])
-
-
-def dismiss_error_box(s):
-    """Presses OK in the level reader's message box; gives its texts."""
-    box = s.wait_window(ERROR_CAPTION)
-    texts = [c["text"] for c in s.controls(ERROR_CAPTION)[1]]
-    s.xdotool("mousemove", box["client"][0] + 5, box["client"][1] + 5)
-    s.key("Return")
-    return texts
 
 
 class UnreadableLevelFile(unittest.TestCase):
@@ -82,8 +62,9 @@ class QuitFromTheLossDialog(unittest.TestCase):
             s.start()
             self.assertTrue(s.wait_fresh_board(10), "the next start has the size saved at the quit")
             act_on(s, TOP_ROW[1:2], button=1)  # a bomb of the picture: broken, it shows as checked
-            self.assertTrue(wait_for(lambda: block_shows(s, "checked", 1, 0), "the broken bomb shown checked"),
-                            "and the picture files")
+            geo = s.wait_fitted(10)
+            self.assertTrue(wait_for(lambda: bv.block_shows(s.screenshot(), geo, 1, 0, "checked"),
+                                     "the broken bomb shown checked"), "and the picture files")
 
 
 class ForgedLevelName(unittest.TestCase):

@@ -22,7 +22,6 @@ class StatusPanelTest(unittest.TestCase):
         cls.s.write("level20.dat", harness.level_file([("Row", BOMBS_20)], 20))
         cls.s.start()
         cls.time_sheet = bv.sprite_sheet("time")
-        cls.help_sheet = bv.sprite_sheet("help")
         cls.timer_sheet = bv.sprite_sheet("timer")
 
     @classmethod
