@@ -204,14 +204,6 @@ bool solveNumberedLine(const BoardClues& clues, int (*known)[gridRoom], int line
     return true;
 }
 
-void copyKnowledge(int size, const int (*from)[gridRoom], int (*to)[gridRoom])
-{
-    for (int col = 0; col < size; ++col) {
-        for (int row = 0; row < size; ++row)
-            to[col][row] = from[col][row];
-    }
-}
-
 // Adds what work decided to known; false when the two disagree.
 bool mergeKnowledge(int size, const int (*work)[gridRoom], int (*known)[gridRoom])
 {
@@ -294,6 +286,14 @@ void clearKnowledge(int size, int (*known)[gridRoom])
     for (int col = 0; col < size; ++col) {
         for (int row = 0; row < size; ++row)
             known[col][row] = blockUnknown;
+    }
+}
+
+void copyKnowledge(int size, const int (*from)[gridRoom], int (*to)[gridRoom])
+{
+    for (int col = 0; col < size; ++col) {
+        for (int row = 0; row < size; ++row)
+            to[col][row] = from[col][row];
     }
 }
 
