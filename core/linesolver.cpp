@@ -98,17 +98,6 @@ void markPossible(const Line& line, const int* runs, int runCount, bool* canFree
     }
 }
 
-bool anyUndecided(int size, const int (*known)[gridRoom])
-{
-    for (int col = 0; col < size; ++col) {
-        for (int row = 0; row < size; ++row) {
-            if (known[col][row] == blockUnknown)
-                return true;
-        }
-    }
-    return false;
-}
-
 bool cluesAreSound(const BoardClues& clues)
 {
     return clues.size >= 0 && clues.size <= gridRoom;
@@ -215,14 +204,6 @@ bool solveNumberedLine(const BoardClues& clues, int (*known)[gridRoom], int line
     return true;
 }
 
-void copyKnowledge(int size, const int (*from)[gridRoom], int (*to)[gridRoom])
-{
-    for (int col = 0; col < size; ++col) {
-        for (int row = 0; row < size; ++row)
-            to[col][row] = from[col][row];
-    }
-}
-
 // Adds what work decided to known; false when the two disagree.
 bool mergeKnowledge(int size, const int (*work)[gridRoom], int (*known)[gridRoom])
 {
@@ -239,13 +220,15 @@ bool mergeKnowledge(int size, const int (*work)[gridRoom], int (*known)[gridRoom
 }
 
 // One round: every line solved against what was known when the round began,
-// so the count of rounds does not depend on the order of the lines.
+// so the count of rounds does not depend on the order of the lines. A block
+// either half decides is new to known, so the round changed something when
+// any was decided.
 bool solveRound(const BoardClues& clues, int (*known)[gridRoom], bool* changed)
 {
     int size = clues.size;
     int columnsDone[gridRoom][gridRoom];
     int rowsDone[gridRoom][gridRoom];
-    bool dirty[2 * gridRoom];
+    bool dirty[2 * gridRoom];  // the crossing lines marked go unread: a round solves every line
     int decided = 0;
     copyKnowledge(size, known, columnsDone);
     copyKnowledge(size, known, rowsDone);
@@ -254,10 +237,9 @@ bool solveRound(const BoardClues& clues, int (*known)[gridRoom], bool* changed)
             !solveNumberedLine(clues, rowsDone, size + i, dirty, &decided))
             return false;
     }
-    int before = undecidedCount(size, known);
     if (!mergeKnowledge(size, columnsDone, known) || !mergeKnowledge(size, rowsDone, known))
         return false;
-    *changed = undecidedCount(size, known) != before;
+    *changed = decided > 0;
     return true;
 }
 
@@ -307,6 +289,14 @@ void clearKnowledge(int size, int (*known)[gridRoom])
     }
 }
 
+void copyKnowledge(int size, const int (*from)[gridRoom], int (*to)[gridRoom])
+{
+    for (int col = 0; col < size; ++col) {
+        for (int row = 0; row < size; ++row)
+            to[col][row] = from[col][row];
+    }
+}
+
 int undecidedCount(int size, const int (*known)[gridRoom])
 {
     int undecided = 0;
@@ -337,7 +327,7 @@ int settleLines(const BoardClues& clues, int (*known)[gridRoom], bool* dirty, Li
     }
     if (newlyDecided)
         *newlyDecided = decided;
-    return anyUndecided(clues.size, known) ? linesStuck : solvedByLines;
+    return undecidedCount(clues.size, known) > 0 ? linesStuck : solvedByLines;
 }
 
 int solveByLines(const BoardClues& clues, int (*known)[gridRoom])

@@ -67,4 +67,5 @@ int lineLogicRounds(const BoardClues& clues);
 
 // Fills known with blockUnknown for a board of the given size.
 void clearKnowledge(int size, int (*known)[gridRoom]);
+void copyKnowledge(int size, const int (*from)[gridRoom], int (*to)[gridRoom]);
 int undecidedCount(int size, const int (*known)[gridRoom]);

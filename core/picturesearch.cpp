@@ -264,25 +264,11 @@ void copyPicture(int size, const int (*picture)[gridRoom], Knowledge* known)
     }
 }
 
-}  // namespace
-
-SolutionCount countSolutions(const BoardClues& clues, int limit, double secondsAllowed,
-                             const int (*picture)[gridRoom])
+// The count from start, what line logic alone settles before it stalls.
+SolutionCount searchFrom(const BoardClues& clues, const Knowledge& start, int limit, double secondsAllowed,
+                         const int (*picture)[gridRoom])
 {
     SolutionCount count;
-    count.finished = true;
-    if (clues.size < 0 || clues.size > gridRoom)
-        return count;  // no board of that size fits the grids: no picture
-    Knowledge start;
-    clearKnowledge(clues.size, start.known);
-    int result = solveByLines(clues, start.known);
-    count.finished = true;
-    if (result == linesContradict || limit < 1)
-        return count;
-    if (result == solvedByLines) {
-        count.pictures = 1;
-        return count;
-    }
     Search search;
     search.clues = &clues;
     search.deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(
@@ -304,6 +290,28 @@ SolutionCount countSolutions(const BoardClues& clues, int limit, double secondsA
     return count;
 }
 
+}  // namespace
+
+SolutionCount countSolutions(const BoardClues& clues, int limit, double secondsAllowed,
+                             const int (*picture)[gridRoom])
+{
+    SolutionCount count;
+    count.finished = true;
+    if (clues.size < 0 || clues.size > gridRoom)
+        return count;  // no board of that size fits the grids: no picture
+    Knowledge start;
+    clearKnowledge(clues.size, start.known);
+    int result = solveByLines(clues, start.known);
+    if (result == linesContradict || limit < 1)
+        return count;
+    if (result == solvedByLines) {
+        count.pictures = 1;
+        return count;
+    }
+    return searchFrom(clues, start, limit, secondsAllowed, picture);
+}
+
+// Line logic runs once: the search starts from what it settled in known.
 int judgeClues(const BoardClues& clues, double secondsAllowed, int (*known)[gridRoom],
                const int (*picture)[gridRoom])
 {
@@ -311,7 +319,9 @@ int judgeClues(const BoardClues& clues, double secondsAllowed, int (*known)[grid
     int result = solveByLines(clues, known);
     if (result != linesStuck)
         return result == solvedByLines ? uniqueByLines : noPicture;
-    SolutionCount count = countSolutions(clues, 2, secondsAllowed, picture);
+    Knowledge start;
+    copyKnowledge(clues.size, known, start.known);
+    SolutionCount count = searchFrom(clues, start, 2, secondsAllowed, picture);
     if (!count.finished)
         return undecidedInTime;
     if (count.pictures == 0)

@@ -42,17 +42,16 @@ std::string millis(double seconds)
     return text.str();
 }
 
+// The boards by their verdict; a malformed one has none.
 std::string verdictTally(const std::vector<LevelVerdict>& verdicts, double searchSeconds)
 {
-    std::string text;
-    for (int pictures : {uniqueByLines, uniqueByGuessing, severalPictures, undecidedInTime, noPicture}) {
-        int count = 0;
-        for (const LevelVerdict& verdict : verdicts)
-            count += verdict.wellFormed && verdict.pictures == pictures ? 1 : 0;
-        if (count > 0)
-            text += (text.empty() ? "" : ", ") + std::to_string(count) + " " + picturesText(pictures, searchSeconds);
-    }
-    return text;
+    std::vector<std::string> order;
+    for (int pictures : {uniqueByLines, uniqueByGuessing, severalPictures, undecidedInTime, noPicture})
+        order.push_back(picturesText(pictures, searchSeconds));
+    std::vector<std::string> names;
+    for (const LevelVerdict& verdict : verdicts)
+        names.push_back(verdict.wellFormed ? picturesText(verdict.pictures, searchSeconds) : "");
+    return tallyText(order, names);
 }
 
 }  // namespace

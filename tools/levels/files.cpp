@@ -198,3 +198,18 @@ std::string trimmed(const std::string& text)
     size_t end = text.find_last_not_of(" \t\r");
     return text.substr(begin, end - begin + 1);
 }
+
+std::vector<std::string> splitLines(const std::string& text)
+{
+    const std::string byteOrderMark = "\xEF\xBB\xBF";
+    bool marked = text.compare(0, byteOrderMark.size(), byteOrderMark) == 0;
+    std::vector<std::string> lines;
+    std::istringstream in(marked ? text.substr(byteOrderMark.size()) : text);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}

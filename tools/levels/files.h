@@ -22,3 +22,6 @@ bool isFolder(const std::string& path);
 std::string fileNameOf(const std::string& path);
 // A line of a text file without the blanks, tabs and carriage returns around it.
 std::string trimmed(const std::string& text);
+// The lines of a text file, without a UTF-8 byte order mark before the first
+// and without the carriage return of a Windows line break.
+std::vector<std::string> splitLines(const std::string& text);

@@ -2,27 +2,20 @@
 
 namespace {
 
-// "easy, 3 rounds" is split into the grade and its rounds for two columns.
+// The grade has a column of its own, its rounds another.
 std::string gradeWord(const LevelVerdict& verdict)
 {
     if (!verdict.passes)
         return "fails the check";
-    std::string text = gradeText(verdict.rounds);
-    return text.substr(0, text.find(','));
+    return gradeName(verdict.rounds);
 }
 
 std::string tally(const std::vector<LevelVerdict>& verdicts)
 {
-    const char* words[] = {"easy", "middle", "hard", "fails the check"};
-    std::string text;
-    for (const char* word : words) {
-        int count = 0;
-        for (const LevelVerdict& verdict : verdicts)
-            count += gradeWord(verdict) == word ? 1 : 0;
-        if (count > 0)
-            text += (text.empty() ? "" : ", ") + std::to_string(count) + " " + word;
-    }
-    return text;
+    std::vector<std::string> words;
+    for (const LevelVerdict& verdict : verdicts)
+        words.push_back(gradeWord(verdict));
+    return tallyText({"easy", "middle", "hard", "fails the check"}, words);
 }
 
 }  // namespace

@@ -61,12 +61,33 @@ std::string picturesText(int pictures, double searchSeconds)
     }
 }
 
-std::string gradeText(int rounds)
+const char* gradeName(int rounds)
 {
     if (rounds < 0)
         return "no grade";
-    const char* grade = rounds <= mostEasyRounds ? "easy" : (rounds <= mostMiddleRounds ? "middle" : "hard");
-    return std::string(grade) + ", " + std::to_string(rounds) + " rounds";
+    if (rounds <= mostEasyRounds)
+        return "easy";
+    return rounds <= mostMiddleRounds ? "middle" : "hard";
+}
+
+std::string gradeText(int rounds)
+{
+    if (rounds < 0)
+        return gradeName(rounds);
+    return std::string(gradeName(rounds)) + ", " + std::to_string(rounds) + " rounds";
+}
+
+std::string tallyText(const std::vector<std::string>& order, const std::vector<std::string>& names)
+{
+    std::string text;
+    for (const std::string& name : order) {
+        int count = 0;
+        for (const std::string& each : names)
+            count += each == name ? 1 : 0;
+        if (count > 0)
+            text += (text.empty() ? "" : ", ") + std::to_string(count) + " " + name;
+    }
+    return text;
 }
 
 LevelVerdict judgeLevel(const Level& level, double searchSeconds)

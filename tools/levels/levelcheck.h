@@ -43,5 +43,10 @@ std::string failureReason(const Level& level, const LevelVerdict& verdict);
 // "unique by line logic", "more than one picture", "could not tell within 5 s", ...
 std::string picturesText(int pictures, double searchSeconds);
 // How hard a passing level is: "easy", "middle" or "hard" by the rounds of
-// line logic it takes, with the rounds ("middle, 6 rounds").
+// line logic it takes ("no grade" without rounds).
+const char* gradeName(int rounds);
+// The grade with its rounds ("middle, 6 rounds").
 std::string gradeText(int rounds);
+// How many of the names are each of order's, in that order, those with none
+// left out: "3 easy, 1 hard".
+std::string tallyText(const std::vector<std::string>& order, const std::vector<std::string>& names);

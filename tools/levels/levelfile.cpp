@@ -74,13 +74,10 @@ std::string nameFlaw(const std::string& field, std::string* utf8)
         return "the name is empty";
     if (field.find_first_not_of('\0', end) != std::string::npos)
         return "bytes after the name's zero byte are not zero";
-    // A control byte would reach the records file beside a best time; the
-    // sources refuse the same bytes.
-    for (size_t i = 0; i < end; ++i) {
-        unsigned char byte = static_cast<unsigned char>(field[i]);
-        if (byte < 0x20 || byte == 0x7F)
-            return "the name holds the control byte " + hexByte(byte) + " at byte " + std::to_string(i + 1);
-    }
+    // A control byte would reach the records file beside a best time.
+    std::string control = controlByteProblem(field.substr(0, end));
+    if (!control.empty())
+        return control;
     if (!cp949ToUtf8(field.substr(0, end), utf8))
         return "the name is not CP949 text";
     return "";

@@ -51,27 +51,30 @@ int firstControlByte(const std::string& text)
     return -1;
 }
 
-std::string controlByteProblem(const std::string& text, int at)
-{
-    const char digits[] = "0123456789abcdef";
-    unsigned char c = static_cast<unsigned char>(text[at]);
-    return std::string("the name holds the control byte 0x") + digits[c >> 4] + digits[c & 15] + " at byte " +
-           std::to_string(at + 1);
-}
-
 }  // namespace
 
 bool utf8ToCp949(const std::string& utf8, std::string* cp949) { return convert("CP949", "UTF-8", utf8, cp949); }
 
 bool cp949ToUtf8(const std::string& cp949, std::string* utf8) { return convert("UTF-8", "CP949", cp949, utf8); }
 
+std::string controlByteProblem(const std::string& text)
+{
+    int at = firstControlByte(text);
+    if (at < 0)
+        return "";
+    const char digits[] = "0123456789abcdef";
+    unsigned char c = static_cast<unsigned char>(text[at]);
+    return std::string("the name holds the control byte 0x") + digits[c >> 4] + digits[c & 15] + " at byte " +
+           std::to_string(at + 1);
+}
+
 std::string nameProblem(const std::string& utf8)
 {
     if (utf8.empty())
         return "the name is empty";
-    int control = firstControlByte(utf8);
-    if (control >= 0)
-        return controlByteProblem(utf8, control);
+    std::string control = controlByteProblem(utf8);
+    if (!control.empty())
+        return control;
     std::string bytes;
     if (!utf8ToCp949(utf8, &bytes))
         return "the name \"" + utf8 + "\" has characters that CP949 cannot hold";

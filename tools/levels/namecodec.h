@@ -8,5 +8,9 @@ bool utf8ToCp949(const std::string& utf8, std::string* cp949);
 // False when the bytes are not CP949 text.
 bool cp949ToUtf8(const std::string& cp949, std::string* utf8);
 
+// Empty when the text holds no control byte, else which one and where; the
+// same bytes are refused in the sources and in the level files.
+std::string controlByteProblem(const std::string& text);
+
 // Empty when the name can be a level's name, else what is wrong with it.
 std::string nameProblem(const std::string& utf8);

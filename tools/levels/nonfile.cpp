@@ -342,18 +342,6 @@ bool readBoard(NonReading* reading, Level* level)
     return pictureFromGoal(reading, level) && cluesMatchGoal(reading, *level);
 }
 
-std::vector<std::string> splitLines(const std::string& text)
-{
-    const std::string byteOrderMark = "\xEF\xBB\xBF";
-    bool marked = text.compare(0, byteOrderMark.size(), byteOrderMark) == 0;
-    std::vector<std::string> lines;
-    std::istringstream in(marked ? text.substr(byteOrderMark.size()) : text);
-    std::string line;
-    while (std::getline(in, line))
-        lines.push_back(line);
-    return lines;
-}
-
 }  // namespace
 
 bool parseNon(const std::string& text, const std::string& where, Level* level, const NonReadOptions& options)

@@ -8,10 +8,11 @@
 #include <string>
 
 #include "level.h"
+#include "levelcheck.h"
 
 struct NonReadOptions {
-    std::string name;                  // when not empty, the level's name instead of the title
-    double searchSeconds = 1;          // for counting pictures when line logic stalls
+    std::string name;                             // when not empty, the level's name instead of the title
+    double searchSeconds = defaultSearchSeconds;  // for counting pictures when line logic stalls
 };
 
 // Reads a .non text into a level. Without a goal the clues must solve by

@@ -20,21 +20,6 @@ bool fail(Level* level, const std::string& where, int lineNumber, const std::str
     return false;
 }
 
-std::vector<std::string> splitLines(const std::string& text)
-{
-    const std::string byteOrderMark = "\xEF\xBB\xBF";
-    bool marked = text.compare(0, byteOrderMark.size(), byteOrderMark) == 0;
-    std::vector<std::string> lines;
-    std::istringstream in(marked ? text.substr(byteOrderMark.size()) : text);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 // A comment "; by: ...", "; copyright: ..." or "; license: ..." is a credit.
 void readCredit(const std::string& line, Level* level)
 {
