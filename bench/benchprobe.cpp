@@ -4,10 +4,8 @@
 //       starts the program and prints the milliseconds until its window shows
 //       every given client point in a colour other than the light-gray
 //       background: the first complete paint. Then closes the window.
-//   benchprobe paint <title> <count> [command]
-//       prints the mean milliseconds of a full repaint (invalidate + update);
-//       with a menu command (a number), sends it first and lets its repaint
-//       pass, so that a new board size is measured.
+//   benchprobe paint <title> <count>
+//       prints the mean milliseconds of a full repaint (invalidate + update).
 //   benchprobe changed <title> <count> x,y
 //       prints the mean milliseconds of a right click at the client point
 //       followed by a full repaint: a paint of a board that has changed.
@@ -89,17 +87,12 @@ int timeStart(int argc, char** argv)
     return painted < 0 ? 1 : 0;
 }
 
-int timePaint(int argc, char** argv)
+int timePaint(char** argv)
 {
     HWND window = FindWindowA(nullptr, argv[2]);
     int count = std::atoi(argv[3]);
-    int command = argc >= 5 ? std::atoi(argv[4]) : 0;
     if (!window || count <= 0)
         return 1;
-    if (command != 0) {
-        SendMessageA(window, WM_COMMAND, command, 0);
-        UpdateWindow(window);
-    }
     LARGE_INTEGER start;
     QueryPerformanceCounter(&start);
     for (int i = 0; i < count; ++i) {
@@ -141,7 +134,7 @@ int main(int argc, char** argv)
     if (argc >= 5 && std::string_view(argv[1]) == "start")
         return timeStart(argc, argv);
     if (argc >= 4 && std::string_view(argv[1]) == "paint")
-        return timePaint(argc, argv);
+        return timePaint(argv);
     if (argc >= 5 && std::string_view(argv[1]) == "changed")
         return timeClicks(argv, "changed", true);
     if (argc >= 5 && std::string_view(argv[1]) == "action")

@@ -15,6 +15,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
+import geometry  # noqa: E402
 import harness  # noqa: E402
 
 WIN32 = os.path.join(harness.BUILD, "win32")
@@ -26,10 +27,13 @@ IDLE_SECONDS = 10
 # seconds digit cell.
 GAME_POINTS = ["24,238", "190,237", "205,207", "41,15"]
 MINIMAL_POINTS = ["1,1"]
-# The menu commands that deal a new board of each size, and a point on the
-# second block of the top row of each size's board.
-SIZE_COMMANDS = {10: 521, 15: 522, 20: 523}
-SECOND_BLOCK = {10: (44 + 12 + 22, 53 + 12 + 7), 15: (68 + 12 + 22, 88 + 12 + 7), 20: (84 + 12 + 22, 94 + 12 + 7)}
+# The keys that deal a new board of each size.
+SIZE_KEYS = {10: "F3", 15: "F4", 20: "F5"}
+
+
+def second_block(size):
+    """Client point in the middle of the second block of the top row."""
+    return "%d,%d" % geometry.Geometry(size).block_centre(1, 0)
 
 
 def probe(session, *args):
@@ -60,23 +64,10 @@ def start_times(session, exe, title, points):
     return times
 
 
-def in_session(pid, display):
-    """Whether the process runs on the session's display: other programs of
-    the same name may run on other displays of the machine."""
-    try:
-        with open("/proc/%s/environ" % pid, "rb") as f:
-            return ("DISPLAY=:%d" % display).encode() in f.read().split(b"\0")
-    except OSError:
-        return False
-
-
-def process_ticks(name, display):
-    """utime + stime of the Linux process running a Windows program."""
-    out = subprocess.run(["pgrep", "-f", name], capture_output=True, text=True).stdout.split()
+def process_ticks(session, name):
+    """utime + stime of the session's Linux process running a Windows program."""
     total = 0
-    for pid in out:
-        if not in_session(pid, display):
-            continue
+    for pid in session.own_pids(name):
         try:
             with open("/proc/%s/stat" % pid) as f:
                 fields = f.read().rsplit(")", 1)[1].split()
@@ -88,9 +79,9 @@ def process_ticks(name, display):
 
 def cpu_share(session, name, seconds=IDLE_SECONDS):
     hz = os.sysconf("SC_CLK_TCK")
-    before = process_ticks(name, session.display)
+    before = process_ticks(session, name)
     time.sleep(seconds)
-    return 100.0 * (process_ticks(name, session.display) - before) / hz / seconds
+    return 100.0 * (process_ticks(session, name) - before) / hz / seconds
 
 
 def run_program(session, exe, title):
@@ -120,16 +111,15 @@ def main():
         run_program(s, "bombagram2.exe", harness.TITLE)
         waiting_idle = cpu_share(s, "bombagram2.exe")
         game_paint = {10: best_mean(s, "paint", harness.TITLE, "200")}
-        x, y, _, _ = s.client_origin()
-        s.click(x + 56 + 7, y + 65 + 7, 3)  # the first action starts the clock
+        s.click(*s.wait_fitted(10).block_centre(0, 0), button=3)  # the first action starts the clock
         running_idle = cpu_share(s, "bombagram2.exe")
-        game_action = best_mean(s, "action", harness.TITLE, "200", "%d,%d" % SECOND_BLOCK[10])
+        game_action = best_mean(s, "action", harness.TITLE, "200", second_block(10))
         game_changed = {}
         for size in (10, 15, 20):
             if size != 10:
-                probe(s, "paint", harness.TITLE, "1", str(SIZE_COMMANDS[size]))  # the new size
+                s.fresh_board(SIZE_KEYS[size], size)
                 game_paint[size] = best_mean(s, "paint", harness.TITLE, "200")
-            game_changed[size] = best_mean(s, "changed", harness.TITLE, "200", "%d,%d" % SECOND_BLOCK[size])
+            game_changed[size] = best_mean(s, "changed", harness.TITLE, "200", second_block(size))
 
     # With a sound device (an ALSA file device): Wine's mixer then runs too.
     with harness.Session(sound_file=os.path.join(harness.BUILD, "bench-sound.raw")) as s:

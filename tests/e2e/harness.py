@@ -310,6 +310,21 @@ class Session:
     def running(self):
         return self.game is not None and self.game.poll() is None
 
+    def own_pids(self, name):
+        """The Linux processes running the Windows program of that name in
+        this session: other sessions may run one of the same name beside it,
+        so a process counts only when it has the session's own HOME."""
+        own_home = ("HOME=%s" % self.home).encode()
+        pids = []
+        for pid in subprocess.run(["pgrep", "-f", name], capture_output=True, text=True).stdout.split():
+            try:
+                with open("/proc/%s/environ" % pid, "rb") as f:
+                    if own_home in f.read().split(b"\0"):
+                        pids.append(pid)
+            except OSError:
+                pass
+        return pids
+
     # --- the probe ---------------------------------------------------------
     def probe(self, *args):
         out = os.path.join(self.folder, "probe.out")

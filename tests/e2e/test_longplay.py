@@ -93,16 +93,10 @@ def records_section(data):
 
 
 def process_memory_kib(session, name="bombagram2.exe"):
-    """The resident memory of this session's game: other sessions may run a
-    game of the same name beside it, so a process counts only when it has
-    the session's own HOME."""
-    own_home = ("HOME=%s" % session.home).encode()
+    """The resident memory of this session's game."""
     total = 0
-    for pid in subprocess.run(["pgrep", "-f", name], capture_output=True, text=True).stdout.split():
+    for pid in session.own_pids(name):
         try:
-            with open("/proc/%s/environ" % pid, "rb") as f:
-                if own_home not in f.read().split(b"\0"):
-                    continue
             with open("/proc/%s/status" % pid) as f:
                 m = re.search(r"VmRSS:\s+(\d+)", f.read())
             total += int(m.group(1)) if m else 0
