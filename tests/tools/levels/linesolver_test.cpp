@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "picturesearch.h"
+#include "scratch.h"
 
 namespace {
 
@@ -32,15 +33,6 @@ std::string solved(const std::string& known, std::vector<int> runs)
     if (!solveLine(line.data(), 1, static_cast<int>(line.size()), runs.data(), static_cast<int>(runs.size()), &changed))
         return "!";
     return textOf(line);
-}
-
-// A board from rows of text, [col][row].
-void boardOf(const std::vector<std::string>& rows, int (*picture)[gridRoom])
-{
-    for (size_t row = 0; row < rows.size(); ++row) {
-        for (size_t col = 0; col < rows[row].size(); ++col)
-            picture[col][row] = rows[row][col] == '#' ? 1 : 0;
-    }
 }
 
 int solveRows(const std::vector<std::string>& rows, int (*known)[gridRoom], BoardClues* clues)

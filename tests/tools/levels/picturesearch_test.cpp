@@ -6,16 +6,9 @@
 #include <vector>
 
 #include "picturesearch.h"
+#include "scratch.h"
 
 namespace {
-
-void boardOf(const std::vector<std::string>& rows, int (*picture)[gridRoom])
-{
-    for (size_t row = 0; row < rows.size(); ++row) {
-        for (size_t col = 0; col < rows[row].size(); ++col)
-            picture[col][row] = rows[row][col] == '#' ? 1 : 0;
-    }
-}
 
 BoardClues cluesOf(const std::vector<std::string>& rows)
 {

@@ -46,16 +46,21 @@ std::vector<std::string> folderListing(const std::string& folder)
     return names;
 }
 
+void boardOf(const std::vector<std::string>& rows, int (*picture)[gridRoom])
+{
+    for (size_t row = 0; row < rows.size(); ++row) {
+        for (size_t col = 0; col < rows[row].size(); ++col)
+            picture[col][row] = rows[row][col] == '#' ? 1 : 0;
+    }
+}
+
 Level levelOf(const std::string& name, const std::vector<std::string>& rows)
 {
     Level level;
     level.name = name;
     level.where = name;
     level.size = static_cast<int>(rows.size());
-    for (size_t row = 0; row < rows.size(); ++row) {
-        for (size_t col = 0; col < rows[row].size(); ++col)
-            level.picture[col][row] = rows[row][col] == '#' ? 1 : 0;
-    }
+    boardOf(rows, level.picture);
     return level;
 }
 

@@ -13,6 +13,8 @@ std::string readText(const std::string& path);
 bool exists(const std::string& path);
 // The files of a folder, names only, sorted.
 std::vector<std::string> folderListing(const std::string& folder);
+// A picture, [col][row], from rows of '#' and '.'.
+void boardOf(const std::vector<std::string>& rows, int (*picture)[gridRoom]);
 // A level from rows of '#' and '.'.
 Level levelOf(const std::string& name, const std::vector<std::string>& rows);
 // Runs the tool in-process; out and err collect what it prints.
