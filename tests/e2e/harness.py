@@ -290,10 +290,9 @@ class Session:
 
     def wait_gone(self, title, timeout=10):
         """Waits until no window is titled so and the game takes input again
-        (see the module's notes); true, for older tests that assert it."""
+        (see the module's notes)."""
         wait_for(lambda: title not in self.titles(), "the window %r to close" % title, timeout)
         self.wait_ready(timeout)
-        return True
 
     def wait_ready(self, timeout=10):
         """Waits until the main window's thread answers messages and one of

@@ -17,7 +17,7 @@ TINY = [(0, 0), (3, 2), (9, 9)]
 
 def win_tiny_with_a_record(s, name="Ghost"):
     """On a fresh board of TINY: wins it, types the name into BEST and closes
-    the table that follows; true when the table is gone."""
+    the table that follows."""
     s.wait_fresh_board(10)
     act_on(s, TINY, button=3)
     s.wait_window(BEST, timeout=10)
@@ -25,7 +25,7 @@ def win_tiny_with_a_record(s, name="Ghost"):
     s.key("Return")
     s.wait_window(RECORDS, timeout=10)
     s.key("Return")
-    return gone(s, RECORDS)
+    s.wait_gone(RECORDS)
 
 
 def records_text(*lines):
@@ -90,17 +90,6 @@ def dismiss_error_box(s):
 
 def window_titles(s):
     return s.titles()
-
-
-def gone(s, title, timeout=10):
-    """Waits until the window is closed and the game takes input again."""
-    return s.wait_gone(title, timeout)
-
-
-def wait_board_size(s, size, timeout=10):
-    """Waits until the main window has been fitted to a board of size."""
-    s.wait_fitted(size, timeout)
-    return True
 
 
 def all_texts(s, title):

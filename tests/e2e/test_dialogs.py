@@ -9,7 +9,7 @@ import boardview as bv
 import harness
 from harness import Session
 from recordsfile import (BEST, LOSS, NO_NAME, RECORDS, RECORDS_FILE, act_on, all_texts, client_rects,
-                         exit_from_menu, gone, keys_of, level_file, open_records_from_menu, records_text,
+                         exit_from_menu, keys_of, level_file, open_records_from_menu, records_text,
                          window_titles)
 
 # A 10 x 10 picture of three bombs: solved by three right clicks.
@@ -92,7 +92,7 @@ class NewBestTime(unittest.TestCase, ThumbnailChecks):
             time.sleep(4)  # the table stays open 4 s, longer than the clock's allowance below
             self.assertIn(RECORDS, window_titles(s))
             s.key("Return")
-            self.assertTrue(gone(s, RECORDS))
+            s.wait_gone(RECORDS)
             closed = time.time()
             self.assertEqual(s.read(RECORDS_FILE), original, "reading the table writes nothing")
             s.wait_screen(lambda img: (bv.seconds_value(img, geo) or 0) >= 2, "the clock to go on after the table closed")
@@ -129,7 +129,7 @@ class NewBestTime(unittest.TestCase, ThumbnailChecks):
                 ("Name1", "PlayerNameOfThirtyC"), ("LName1", "Tiny")])
 
             s.key("Return")
-            self.assertTrue(gone(s, RECORDS))
+            s.wait_gone(RECORDS)
             self.assertEqual(window_titles(s), ["Bombagram2"], "a new board follows, no other dialog")
             self.assertEqual(exit_from_menu(s), 0)
 
@@ -156,7 +156,7 @@ class OtherSizes(unittest.TestCase, ThumbnailChecks):
             s.key("Return")
             s.wait_window(RECORDS)
             s.key("Return")
-            self.assertTrue(gone(s, RECORDS))
+            s.wait_gone(RECORDS)
 
             s.fresh_board("F5", 20)
             act_on(s, large, button=3, size=20)
@@ -177,7 +177,7 @@ class OtherSizes(unittest.TestCase, ThumbnailChecks):
                 ("Name2", "Mid"), ("Score2", texts[1001]), ("LName2", "Medium"),
                 ("Name3", "Big"), ("Score3", large_texts[1001]), ("LName3", "Large")])
             s.key("Return")
-            self.assertTrue(gone(s, RECORDS))
+            s.wait_gone(RECORDS)
             s.key("alt+F4")
             self.assertEqual(s.wait_exit(), 0)
 
@@ -215,7 +215,7 @@ class ResetFromTheTable(unittest.TestCase):
             self.assertIn(RECORDS, window_titles(s))
             self.assertEqual(keys_of(s.read(RECORDS_FILE)), expected)
             s.key("Return")
-            self.assertTrue(gone(s, RECORDS))
+            s.wait_gone(RECORDS)
             s.key("alt+F4")
             self.assertEqual(s.wait_exit(), 0)
             self.assertEqual(keys_of(s.read(RECORDS_FILE)), expected)
@@ -248,7 +248,7 @@ class EmptyName(unittest.TestCase):
             self.assertEqual(keys_of(s.read(RECORDS_FILE)),
                              [("Name1", ""), ("Score1", texts[1001]), ("LName1", "Tiny")])
             s.key("Return")
-            self.assertTrue(gone(s, RECORDS))
+            s.wait_gone(RECORDS)
             s.key("alt+F4")
             self.assertEqual(s.wait_exit(), 0)
 
@@ -293,7 +293,7 @@ class DrawingObjects(unittest.TestCase):
                 act_on(s, TINY, button=3)
                 s.wait_window(BEST)
                 s.key("Return")
-                self.assertTrue(gone(s, BEST))
+                s.wait_gone(BEST)
                 s.wait_fresh_board(10)  # the next board painted: no drawing under way
                 counts.append(s.gdi_count())
             self.assertGreater(counts[0], 0, "the probe counts the game's objects")
@@ -316,7 +316,7 @@ class Loss(unittest.TestCase):
             self.assertEqual(texts[1], "확인")
             self.assertEqual(texts[2], "게임 종료")
             s.key("Return")
-            self.assertTrue(gone(s, LOSS))
+            s.wait_gone(LOSS)
             self.assertEqual(window_titles(s), ["Bombagram2"], "OK goes on to a new board")
 
             # At 15 x 15 a broken bomb costs 40 of a bar of 200; quitting saves Size=15.

@@ -8,7 +8,7 @@ import unittest
 
 import boardview as bv
 from harness import Session
-from recordsfile import (ERROR_CAPTION, RECORDS, RECORDS_FILE, TINY, act_on, dismiss_error_box, exit_from_menu, gone,
+from recordsfile import (ERROR_CAPTION, RECORDS, RECORDS_FILE, TINY, act_on, dismiss_error_box, exit_from_menu,
                          level_file, open_records_from_menu, records_text, win_tiny_with_a_record, window_titles)
 
 
@@ -106,7 +106,7 @@ class HostileRecordsFiles(unittest.TestCase):
             self.assertEqual(texts[705], "42")
             self.assertLessEqual(len(texts[704]), 29)
             s.key("Return")
-            self.assertTrue(gone(s, RECORDS))
+            s.wait_gone(RECORDS)
             self.assertTrue(s.running())
             exit_from_menu(s)
             after = s.read(RECORDS_FILE)
@@ -126,7 +126,7 @@ class HostileRecordsFiles(unittest.TestCase):
             if not lock_file(s.path(RECORDS_FILE)):
                 self.skipTest("this file system cannot make a file read-only for root")
             s.start()
-            self.assertTrue(win_tiny_with_a_record(s))
+            win_tiny_with_a_record(s)
             self.assertTrue(s.running(), "a failed write ends nothing")
             exit_from_menu(s)
             unlock_file(s.path(RECORDS_FILE))

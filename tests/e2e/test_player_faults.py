@@ -7,7 +7,7 @@ import unittest
 import boardview as bv
 from harness import Session, wait_for
 from recordsfile import (BEST, ERROR_CAPTION, LOSS, RECORDS, RECORDS_FILE, TINY, act_on, block_point,
-                         dismiss_error_box, gone, keys_of, level_file, lines_of, records_text)
+                         dismiss_error_box, keys_of, level_file, lines_of, records_text)
 
 TOP_ROW = [(col, 0) for col in range(10)]
 
@@ -26,7 +26,7 @@ class UnreadableLevelFile(unittest.TestCase):
                 s.write(RECORDS_FILE, original)
                 s.start(wait_title=None)
                 self.assertIn(message, dismiss_error_box(s))
-                self.assertTrue(s.wait_fresh_board(10))
+                s.wait_fresh_board(10)
                 s.click(*block_point(s, 4, 4), button=1)
                 s.wait_window(BEST)  # the caption of GAMEOVER1 too
                 texts = s.control_texts(BEST)
@@ -35,7 +35,7 @@ class UnreadableLevelFile(unittest.TestCase):
                 self.assertEqual(s.read(RECORDS_FILE), original)
                 s.key("Return")  # OK: the next board, with the same message
                 self.assertIn(message, dismiss_error_box(s))
-                self.assertTrue(gone(s, ERROR_CAPTION))
+                s.wait_gone(ERROR_CAPTION)
                 self.assertTrue(s.running())
                 self.assertEqual(s.read(RECORDS_FILE), original, "nothing of the records file changed")
 
@@ -47,8 +47,8 @@ class QuitFromTheLossDialog(unittest.TestCase):
             s.write("level10.dat", level_file([("Top", TOP_ROW)]))
             s.write(RECORDS_FILE, original)
             s.start()
-            self.assertTrue(s.wait_fresh_board(20), "the stored size and source: a random 20 x 20 board")
-            self.assertTrue(s.fresh_board("F3", 10))
+            s.wait_fresh_board(20)  # the stored size and source: a random 20 x 20 board
+            s.fresh_board("F3", 10)
             s.key("F6")  # the picture files: the one picture, a row of bombs at the top
             act_on(s, TOP_ROW[:5], button=1)  # five bombs broken: 5 x 20 of a bar of 100
             s.wait_window(LOSS)
@@ -60,11 +60,10 @@ class QuitFromTheLossDialog(unittest.TestCase):
                               ("LName2", "Cat")])
 
             s.start()
-            self.assertTrue(s.wait_fresh_board(10), "the next start has the size saved at the quit")
+            geo = s.wait_fresh_board(10)  # the next start has the size saved at the quit
             act_on(s, TOP_ROW[1:2], button=1)  # a bomb of the picture: broken, it shows as checked
-            geo = s.wait_fitted(10)
-            self.assertTrue(wait_for(lambda: bv.block_shows(s.screenshot(), geo, 1, 0, "checked"),
-                                     "the broken bomb shown checked"), "and the picture files")
+            wait_for(lambda: bv.block_shows(s.screenshot(), geo, 1, 0, "checked"),
+                     "the broken bomb shown checked: the picture files were saved too")
 
 
 class ForgedLevelName(unittest.TestCase):
@@ -82,7 +81,7 @@ class ForgedLevelName(unittest.TestCase):
             s.write("level10.dat", level_file([(self.NAME, TINY)]))
             s.write(RECORDS_FILE, original)
             s.start()
-            self.assertTrue(s.wait_fresh_board(10))
+            s.wait_fresh_board(10)
             act_on(s, TINY, button=3)
             s.wait_window(BEST)
             texts = s.control_texts(BEST)
@@ -95,7 +94,7 @@ class ForgedLevelName(unittest.TestCase):
             self.assertEqual((table[707], table[701], table[702].rstrip()), ("Bo", texts[1001], self.SHOWN.rstrip()))
             self.assertEqual((table[708], table[703], table[704]), ("Kim", "120", "Cat"))
             s.key("Return")
-            self.assertTrue(gone(s, RECORDS))
+            s.wait_gone(RECORDS)
             after = s.read(RECORDS_FILE)
         keys = keys_of(after)
         self.assertEqual([k for k, _ in keys], [k for k, _ in keys_of(original)], "exactly the keys there were")

@@ -9,8 +9,8 @@ import unittest
 
 import harness
 from harness import Session
-from recordsfile import (LOSS, NO_NAME, RECORDS, RECORDS_FILE, act_on, exit_from_menu, gone,
-                         keys_of, level_file, open_records_from_menu, records_text, wait_board_size,
+from recordsfile import (LOSS, NO_NAME, RECORDS, RECORDS_FILE, act_on, exit_from_menu,
+                         keys_of, level_file, open_records_from_menu, records_text,
                          window_titles)
 
 TINY = [(0, 0), (3, 2), (9, 9)]
@@ -40,7 +40,7 @@ class FirstStart(unittest.TestCase):
             time.sleep(0.5)  # nothing shows an Escape that does nothing: the time given to it
             self.assertIn(RECORDS, window_titles(s))
             s.key("Return")
-            self.assertTrue(gone(s, RECORDS))
+            s.wait_gone(RECORDS)
             self.assertFalse(os.path.exists(s.path(RECORDS_FILE)), "reading the table writes nothing")
             self.assertEqual(exit_from_menu(s), 0)
             self.assertEqual(s.read(RECORDS_FILE), b"[Bombagram2]\r\nSize=10\r\nRandom=0\r\n")
@@ -52,18 +52,18 @@ class SettingsAcrossRuns(unittest.TestCase):
             picture_levels(s)
             s.write(RECORDS_FILE, records_text("Random=1", "Size=15", "Name1=Ann"))
             s.start()
-            self.assertTrue(wait_board_size(s, 15), "the stored size is the first board's")
+            s.wait_fitted(15)  # the stored size is the first board's
             s.key("F5")  # expert: 20 x 20
-            self.assertTrue(wait_board_size(s, 20))
+            s.wait_fitted(20)
             s.key("F6")  # back to the picture files; keys are taken in order
             s.key("alt+F4")
             self.assertEqual(s.wait_exit(), 0)
             self.assertEqual(keys_of(s.read(RECORDS_FILE)), [("Random", "0"), ("Size", "20"), ("Name1", "Ann")])
 
             s.start()
-            self.assertTrue(wait_board_size(s, 20))
+            s.wait_fitted(20)
             s.key("F3")  # beginner
-            self.assertTrue(wait_board_size(s, 10))
+            s.wait_fitted(10)
             self.assertEqual(exit_from_menu(s), 0)
             self.assertEqual(keys_of(s.read(RECORDS_FILE)), [("Random", "0"), ("Size", "10"), ("Name1", "Ann")])
 
@@ -92,7 +92,7 @@ class HandEditedFile(unittest.TestCase):
             s.write(RECORDS_FILE, original)
             s.start()
             # Size 7 has no board: the game plays 10 x 10 (Random=7 means random boards).
-            self.assertTrue(wait_board_size(s, 10))
+            s.wait_fitted(10)
             open_records_from_menu(s)
             rows = table_rows(s.control_texts(RECORDS))
             self.assertEqual(rows[0], ["N" * 29, "999", NO_NAME], "a long name is cut at 29 bytes")
@@ -100,7 +100,7 @@ class HandEditedFile(unittest.TestCase):
             # 15 Korean characters are 30 bytes: 29 are read, and the half character is dropped.
             self.assertEqual(rows[2], ["가나다라마바사아자차카타파하", "999", ""])
             s.key("Return")
-            self.assertTrue(gone(s, RECORDS))
+            s.wait_gone(RECORDS)
             self.assertEqual(s.read(RECORDS_FILE), original, "showing the table changes nothing")
             self.assertEqual(exit_from_menu(s), 0)
             keys = keys_of(s.read(RECORDS_FILE))
@@ -124,7 +124,7 @@ class HandEditedFile(unittest.TestCase):
             self.assertEqual(keys_of(s.read(RECORDS_FILE)),
                              [("Score1", texts[1001]), ("Name1", "Honest"), ("LName1", "Tiny")])
             s.key("Return")
-            self.assertTrue(gone(s, RECORDS))
+            s.wait_gone(RECORDS)
             s.key("alt+F4")
             self.assertEqual(s.wait_exit(), 0)
 
@@ -178,7 +178,7 @@ class LongDirectory(unittest.TestCase):
             s.key("alt+r")  # a reset that cannot be written goes unnoticed
             time.sleep(0.5)  # nothing shows it: the time given to it
             s.key("Return")
-            self.assertTrue(gone(s, RECORDS))
+            s.wait_gone(RECORDS)
             self.assertEqual(exit_from_menu(s), 0, "an orderly end, no crash")
             self.assertEqual(files_named(s.folder, RECORDS_FILE), [], "no file under a cut path either")
 
