@@ -15,8 +15,11 @@
 namespace {
 
 // The first-generation page record: the sheet walks the array by each
-// record's own size, so all five stay at this size.
+// record's own size, so all five stay at this size (40 bytes in the 32-bit
+// game; a 64-bit build's pointers make it larger, and dwSize tells the sheet).
+#ifndef _WIN64
 static_assert(sizeof(PROPSHEETPAGEA_V1) == 40, "page records are 40 bytes");
+#endif
 
 const int helpPageCount = 5;
 
@@ -27,7 +30,7 @@ struct HelpPage {
 
 void answerNote(HWND page, LONG_PTR result)
 {
-    SetWindowLongA(page, DWL_MSGRESULT, static_cast<LONG>(result));
+    SetWindowLongPtrA(page, DWLP_MSGRESULT, result);
 }
 
 // Posted, not sent: the buttons change just after the page has become active.

@@ -6,6 +6,10 @@ first complete paint, the CPU share of the idle program over 10 s (for the
 game with the clock standing and with it running), the time of a full paint
 of each board size (of the board as it stands, and following a block action
 that changed it) and of one block action with its repaint.
+
+Each width of the build that the machine runs is measured in the same run,
+side by side: the 32-bit game and the 64-bit build where 32-bit programs
+run, the 64-bit build alone where they do not.
 """
 import os
 import shutil
@@ -18,7 +22,6 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 import geometry  # noqa: E402
 import harness  # noqa: E402
 
-WIN32 = os.path.join(harness.BUILD, "win32")
 RUNS = int(os.environ.get("BENCH_RUNS", "5"))
 IDLE_SECONDS = 10
 
@@ -39,7 +42,7 @@ def second_block(size):
 def probe(session, *args):
     out = session.path("bench.out")
     with open(out, "w") as f:
-        subprocess.run(["wine", "benchprobe.exe"] + list(args), cwd=session.folder, env=session.env,
+        subprocess.run([session.build.wine, "benchprobe.exe"] + list(args), cwd=session.folder, env=session.env,
                        stdout=f, stderr=subprocess.DEVNULL, timeout=120)
     with open(out) as f:
         text = f.read().split()
@@ -85,71 +88,100 @@ def cpu_share(session, name, seconds=IDLE_SECONDS):
 
 
 def run_program(session, exe, title):
-    session.game = subprocess.Popen(["wine", exe], cwd=session.folder, env=session.env,
+    session.game = subprocess.Popen([session.build.wine, exe], cwd=session.folder, env=session.env,
                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     session.wait_window(title)
     time.sleep(2)
 
 
-def main():
-    with harness.Session() as s:
+def measure(build):
+    """Every figure of one build and its minimal window, by name."""
+    f = {}
+    with harness.Session(build=build) as s:
         for name in ("bombagram2.exe", "minimal_window.exe", "benchprobe.exe"):
-            shutil.copy(os.path.join(WIN32, name), s.folder)
+            shutil.copy(os.path.join(build.folder, name), s.folder)
         s.copy_shipped_levels()
         # Warm the Wine session so that both programs start alike.
         probe(s, "start", "minimal_window.exe", "Minimal", *MINIMAL_POINTS)
 
-        game_start = start_times(s, "bombagram2.exe", harness.TITLE, GAME_POINTS)
-        minimal_start = start_times(s, "minimal_window.exe", "Minimal", MINIMAL_POINTS)
+        f["game_start"] = start_times(s, "bombagram2.exe", harness.TITLE, GAME_POINTS)
+        f["minimal_start"] = start_times(s, "minimal_window.exe", "Minimal", MINIMAL_POINTS)
 
         run_program(s, "minimal_window.exe", "Minimal")
-        minimal_idle = cpu_share(s, "minimal_window.exe")
-        minimal_paint = best_mean(s, "paint", "Minimal", "200")
+        f["minimal_idle"] = cpu_share(s, "minimal_window.exe")
+        f["minimal_paint"] = best_mean(s, "paint", "Minimal", "200")
         s.game.kill()
         s.game.wait()
 
         run_program(s, "bombagram2.exe", harness.TITLE)
-        waiting_idle = cpu_share(s, "bombagram2.exe")
-        game_paint = {10: best_mean(s, "paint", harness.TITLE, "200")}
+        f["waiting_idle"] = cpu_share(s, "bombagram2.exe")
+        f["paint10"] = best_mean(s, "paint", harness.TITLE, "200")
         s.click(*s.wait_fitted(10).block_centre(0, 0), button=3)  # the first action starts the clock
-        running_idle = cpu_share(s, "bombagram2.exe")
-        game_action = best_mean(s, "action", harness.TITLE, "200", second_block(10))
-        game_changed = {}
+        f["running_idle"] = cpu_share(s, "bombagram2.exe")
+        f["action"] = best_mean(s, "action", harness.TITLE, "200", second_block(10))
         for size in (10, 15, 20):
             if size != 10:
                 s.fresh_board(SIZE_KEYS[size], size)
-                game_paint[size] = best_mean(s, "paint", harness.TITLE, "200")
-            game_changed[size] = best_mean(s, "changed", harness.TITLE, "200", second_block(size))
+                f["paint%d" % size] = best_mean(s, "paint", harness.TITLE, "200")
+            f["changed%d" % size] = best_mean(s, "changed", harness.TITLE, "200", second_block(size))
 
     # With a sound device (an ALSA file device): Wine's mixer then runs too.
-    with harness.Session(sound_file=os.path.join(harness.BUILD, "bench-sound.raw")) as s:
-        shutil.copy(os.path.join(WIN32, "bombagram2.exe"), s.folder)
+    sound = os.path.join(harness.BUILD, "bench-sound.raw")
+    with harness.Session(sound_file=sound, build=build) as s:
+        shutil.copy(build.game_exe, s.folder)
         s.copy_shipped_levels()
         run_program(s, "bombagram2.exe", harness.TITLE)
-        sound_idle = cpu_share(s, "bombagram2.exe")
-    if os.path.exists(os.path.join(harness.BUILD, "bench-sound.raw")):
-        os.remove(os.path.join(harness.BUILD, "bench-sound.raw"))
+        f["sound_idle"] = cpu_share(s, "bombagram2.exe")
+    if os.path.exists(sound):
+        os.remove(sound)
+    return f
 
-    def median(values):
-        return statistics.median(values) if values else float("nan")
+
+def median(values):
+    return statistics.median(values) if values else float("nan")
+
+
+def print_table(figures):
+    """One column for each build's game and one for its minimal window."""
+    columns = []
+    for width, f in figures:
+        columns.append(("game %s-bit" % width, f, False))
+        columns.append(("minimal %s-bit" % width, f, True))
+
+    def row(label, game, minimal=None):
+        cells = []
+        for _, f, is_minimal in columns:
+            value = (minimal if is_minimal else game)
+            cells.append("-" if value is None else value(f))
+        print("%-44s" % label + "".join(" %14s" % c for c in cells))
 
     print("Bombagram 2 benchmark (Wine, virtual display; %d start-ups each;" % RUNS)
     print("times of paints and actions: the best of 3 means of 200)")
-    print("%-44s %12s %12s" % ("", "game", "minimal"))
-    print("%-44s %12.0f %12.0f" % ("start to first complete paint, median ms", median(game_start), median(minimal_start)))
-    print("%-44s %12.2f %12.2f" % ("idle CPU, clock standing, % of a core", waiting_idle, minimal_idle))
-    print("%-44s %12.2f %12s" % ("idle CPU, clock running, % of a core", running_idle, "-"))
-    print("%-44s %12.2f %12s" % ("idle CPU, standing, with a sound device", sound_idle, "-"))
+    print("%-44s" % "" + "".join(" %14s" % name for name, _, _ in columns))
+    row("start to first complete paint, median ms", lambda f: "%.0f" % median(f["game_start"]),
+        lambda f: "%.0f" % median(f["minimal_start"]))
+    row("idle CPU, clock standing, % of a core", lambda f: "%.2f" % f["waiting_idle"],
+        lambda f: "%.2f" % f["minimal_idle"])
+    row("idle CPU, clock running, % of a core", lambda f: "%.2f" % f["running_idle"])
+    row("idle CPU, standing, with a sound device", lambda f: "%.2f" % f["sound_idle"])
     for size in (10, 15, 20):
-        label = "full paint of the %d x %d board, ms" % (size, size)
-        print("%-44s %12s %12s" % (label, game_paint[size], minimal_paint))
-        label = "  after a block action (both), ms"
-        print("%-44s %12s %12s" % (label, game_changed[size], "-"))
-    print("%-44s %12s %12s" % ("block action with its repaint, ms", game_action, "-"))
-    if game_paint[20] != "-" and minimal_paint != "-":
-        print("paint ratio 20 x 20 / minimal: %.2f" % (float(game_paint[20]) / float(minimal_paint)))
-    if game_start and minimal_start:
-        print("start-up ratio game / minimal: %.2f" % (median(game_start) / median(minimal_start)))
+        row("full paint of the %d x %d board, ms" % (size, size), lambda f, n=size: f["paint%d" % n],
+            lambda f: f["minimal_paint"])
+        row("  after a block action (both), ms", lambda f, n=size: f["changed%d" % n])
+    row("block action with its repaint, ms", lambda f: f["action"])
+    for width, f in figures:
+        if f["paint20"] != "-" and f["minimal_paint"] != "-":
+            print("%s-bit paint ratio 20 x 20 / minimal: %.2f" % (width, float(f["paint20"]) / float(f["minimal_paint"])))
+        if f["game_start"] and f["minimal_start"]:
+            print("%s-bit start-up ratio game / minimal: %.2f"
+                  % (width, median(f["game_start"]) / median(f["minimal_start"])))
+
+
+def main():
+    builds = harness.runnable_builds()
+    if harness.WIDTH == "64":
+        print("this machine runs no 32-bit programs (or BOMBAGRAM2_WIN64 is set): the 64-bit build alone")
+    print_table([(build.width, measure(build)) for build in builds])
     return 0
 
 

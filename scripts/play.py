@@ -20,7 +20,7 @@ SHOT = os.path.join(harness.BUILD, "play-screenshot.png")
 
 def play_on_display():
     env = harness.wine_env()
-    return subprocess.call(["wine", "bombagram2.exe"], cwd=RUN_DIR, env=env)
+    return subprocess.call([harness.WINE, "bombagram2.exe"], cwd=RUN_DIR, env=env)
 
 
 def play_headless():

@@ -5,9 +5,13 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$here/scripts/env.sh"
 
+# Both cross-compilers on every machine: each build is compiled everywhere,
+# the one this machine runs is also played and tested (scripts/env.sh).
 packages=(g++ cmake make libgtest-dev clang libclang-rt-14-dev python3
-          g++-mingw-w64-i686 wine wine32 xvfb xdotool imagemagick
+          g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb xdotool imagemagick
           locales fonts-nanum fonts-liberation zip lintian)
+# wine32 is an i386 package: only where 32-bit programs run.
+if [ "$GAME_WIDTH" = 32 ]; then packages+=(wine32); fi
 
 missing_packages() {
   local p
@@ -26,7 +30,7 @@ install_packages() {
   need="$(missing_packages)"
   [ -z "$need" ] && return 0
   echo "setup: installing packages: $(echo $need | tr '\n' ' ')"
-  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  if [ "$GAME_WIDTH" = 32 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
     as_root dpkg --add-architecture i386
   fi
   as_root apt-get update -q
@@ -44,18 +48,38 @@ make_locale() {
   as_root locale-gen >/dev/null
 }
 
+# make_prefix FOLDER ARCH LOADER. The ready mark names the prefix's
+# architecture (a mark without a name is from before there were two: win32).
+# A prefix made for one width is never used for the other: one of ours made
+# for the other width is made anew.
 make_prefix() {
-  [ -f "$WINEPREFIX/.bombagram2-ready" ] && return 0
-  echo "setup: preparing the Wine prefix in $WINEPREFIX"
-  mkdir -p "$WINEPREFIX"
-  wineboot -i >"$BUILD_ROOT/wineboot.log" 2>&1 || true
-  wineserver -w || true
-  wine regedit "$here/scripts/wine-settings.reg" >>"$BUILD_ROOT/wineboot.log" 2>&1
-  wineserver -w || true
-  touch "$WINEPREFIX/.bombagram2-ready"
+  local prefix="$1" arch="$2" loader="$3" ready="$1/.bombagram2-ready" made
+  if [ -f "$ready" ]; then
+    made="$(cat "$ready")"
+    [ "${made:-win32}" = "$arch" ] && return 0
+    echo "setup: the Wine prefix in $prefix was made for $made: making it anew for $arch"
+    rm -rf "$prefix"
+  fi
+  echo "setup: preparing the $arch Wine prefix in $prefix"
+  mkdir -p "$prefix"
+  (
+    export WINEPREFIX="$prefix" WINEARCH="$arch"
+    if [ "$arch" = win64 ]; then export WINELOADER="$loader"; else unset WINELOADER; fi
+    "$loader" wineboot -i >"$BUILD_ROOT/wineboot-$arch.log" 2>&1 || true
+    wineserver -w || true
+    "$loader" regedit "$here/scripts/wine-settings.reg" >>"$BUILD_ROOT/wineboot-$arch.log" 2>&1
+    wineserver -w || true
+  )
+  echo "$arch" >"$ready"
 }
 
 mkdir -p "$BUILD_ROOT"
+echo "setup: $WIDTH_REASON"
 install_packages
 make_locale
-make_prefix
+make_prefix "$WINEPREFIX" "$WINEARCH" "$WINE"
+# Where the 32-bit game runs, the 64-bit build runs beside it: the tests
+# compare the two and the benchmark measures both.
+if [ "$GAME_WIDTH" = 32 ]; then
+  make_prefix "$BUILD_ROOT/wineprefix64" win64 /usr/lib/wine/wine64
+fi

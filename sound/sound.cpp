@@ -29,8 +29,11 @@ LPDIRECTSOUNDBUFFER bestTimeBuffer;
 const DWORD secondaryFlags = DSBCAPS_STATIC | DSBCAPS_CTRLFREQUENCY | DSBCAPS_CTRLPAN |
                              DSBCAPS_CTRLVOLUME | DSBCAPS_GETCURRENTPOSITION2;
 static_assert(secondaryFlags == 0x100E2, "secondary buffer flags");
-// The five-field description of the first DirectSound versions.
+// The five-field description of the first DirectSound versions (20 bytes in
+// the 32-bit game, larger with a 64-bit build's format pointer; dwSize says which).
+#ifndef _WIN64
 static_assert(sizeof(DSBUFFERDESC1) == 20, "buffer description size");
+#endif
 
 struct WaveResource {
     WAVEFORMATEX format;

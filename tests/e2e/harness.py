@@ -35,10 +35,52 @@ import geometry
 
 REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 BUILD = os.environ.get("BUILD_ROOT", os.path.join(REPO, "build"))
-GAME_EXE = os.path.join(BUILD, "win32", "bombagram2.exe")
-PROBE_EXE = os.path.join(BUILD, "win32", "probe.exe")
+
+
+class Build:
+    """One width of the Windows build: its folder of programs, the Wine
+    loader that runs them and the project's Wine prefix made for it. A
+    64-bit build needs the 64-bit loader called directly (/usr/bin/wine
+    takes the 32-bit one whenever wine32 is installed) and a win64 prefix."""
+
+    def __init__(self, width, folder=None, wine=None, prefix=None):
+        self.width = width
+        self.folder = folder or os.path.join(BUILD, "win%s" % width)
+        self.wine = wine or ("/usr/lib/wine/wine64" if width == "64" else "wine")
+        self.arch = "win%s" % width
+        self.prefix = prefix or os.path.join(BUILD, "wineprefix64" if width == "64" else "wineprefix")
+        self.game_exe = os.path.join(self.folder, "bombagram2.exe")
+        self.probe_exe = os.path.join(self.folder, "probe.exe")
+
+    def env(self):
+        """What Wine needs to run this build, besides the prefix."""
+        env = {"WINEARCH": self.arch}
+        if self.width == "64":
+            env["WINELOADER"] = self.wine
+        return env
+
+
+# The build this machine plays and tests, as scripts/env.sh chose it: the
+# 32-bit game, or the 64-bit build where no 32-bit program runs.
+PLAYED = Build(os.environ.get("GAME_WIDTH", "32"), os.environ.get("WIN_BUILD"), os.environ.get("WINE"),
+               os.environ.get("WINEPREFIX"))
+WIDTH = PLAYED.width
+# Beside the 32-bit game, a machine that runs it also runs the 64-bit build,
+# in a prefix of its own that set-up makes there.
+OTHER = Build("64") if WIDTH == "32" else None
+WIN_BUILD = PLAYED.folder
+WINE = PLAYED.wine
+GAME_EXE = PLAYED.game_exe
+PROBE_EXE = PLAYED.probe_exe
 GEN_DIR = os.path.join(BUILD, "gen")
 TITLE = "Bombagram2"
+
+
+def runnable_builds():
+    """The played build, then the 64-bit one where the machine runs both."""
+    if OTHER and os.path.exists(os.path.join(OTHER.prefix, ".bombagram2-ready")):
+        return [PLAYED, OTHER]
+    return [PLAYED]
 
 
 class WaitTimeout(AssertionError):
@@ -84,18 +126,14 @@ def level_file(pictures, size=10):
     return bytes(data)
 
 
-def base_prefix():
-    return os.environ.get("WINEPREFIX", os.path.join(BUILD, "wineprefix"))
-
-
-def e2e_prefix():
+def e2e_prefix(build=PLAYED):
     """The Wine prefix the tests run in: a copy of the project's prefix in
     which Wine manages no window. A bare X display has no window manager,
     and for a managed window Wine waits two seconds for one after every
     hide (see the module's notes); the copy spares the tests that wait and
     leaves the project's prefix as a desktop wants it. Made again when the
     project's prefix is newer."""
-    base = base_prefix()
+    base = build.prefix
     # Test runs side by side each have a slot, and a copy of their own.
     copy = base.rstrip("/") + "-e2e" + os.environ.get("E2E_SLOT", "")
     ready = os.path.join(base, ".bombagram2-ready")
@@ -105,8 +143,8 @@ def e2e_prefix():
     building = copy + ".new"
     shutil.rmtree(building, ignore_errors=True)
     subprocess.run(["cp", "-a", base, building], check=True)
-    env = wine_env({"WINEPREFIX": building, "DISPLAY": ""})
-    subprocess.run(["wine", "reg", "add", "HKCU\\Software\\Wine\\X11 Driver", "/v", "Managed", "/t", "REG_SZ",
+    env = wine_env({"WINEPREFIX": building, "DISPLAY": ""}, build)
+    subprocess.run([build.wine, "reg", "add", "HKCU\\Software\\Wine\\X11 Driver", "/v", "Managed", "/t", "REG_SZ",
                     "/d", "N", "/f"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
     subprocess.run(["wineserver", "-w"], env=env, check=True)
     open(os.path.join(building, ".bombagram2-e2e-ready"), "w").close()
@@ -115,10 +153,11 @@ def e2e_prefix():
     return copy
 
 
-def wine_env(extra=None):
+def wine_env(extra=None, build=PLAYED):
     env = dict(os.environ)
-    env.setdefault("WINEPREFIX", base_prefix())
-    env["WINEARCH"] = "win32"
+    env.pop("WINELOADER", None)
+    env["WINEPREFIX"] = build.prefix
+    env.update(build.env())
     env["WINEDEBUG"] = "-all"
     env["WINEDLLOVERRIDES"] = "mscoree,mshtml="
     env["LANG"] = "ko_KR.UTF-8"
@@ -222,7 +261,8 @@ def board_is_fresh(img, geo):
 class Session:
     """One virtual display and one folder the game is started from."""
 
-    def __init__(self, display=None, sound_file=None, width=1024, height=768):
+    def __init__(self, display=None, sound_file=None, width=1024, height=768, build=PLAYED):
+        self.build = build
         self.display = display or self._free_display()
         self.folder = tempfile.mkdtemp(prefix="bombagram2-e2e-")
         self.home = os.path.join(self.folder, "home")
@@ -231,7 +271,8 @@ class Session:
         self.xvfb = subprocess.Popen(
             ["Xvfb", ":%d" % self.display, "-screen", "0", "%dx%dx24" % (width, height), "-nolisten", "tcp"],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.env = wine_env({"DISPLAY": ":%d" % self.display, "HOME": self.home, "WINEPREFIX": e2e_prefix()})
+        self.env = wine_env({"DISPLAY": ":%d" % self.display, "HOME": self.home, "WINEPREFIX": e2e_prefix(build)},
+                            build)
         if sound_file:
             with open(os.path.join(self.home, ".asoundrc"), "w") as f:
                 f.write('pcm.!default { type file slave.pcm "null" file "%s" format "raw" }\n' % sound_file)
@@ -268,10 +309,11 @@ class Session:
                 shutil.copy(src, self.folder)
 
     # --- the game ----------------------------------------------------------
-    def start(self, exe=GAME_EXE, wait_title=TITLE, timeout=30):
+    def start(self, exe=None, wait_title=TITLE, timeout=30):
+        exe = exe or self.build.game_exe
         shutil.copy(exe, self.folder)
         with open(os.path.join(self.folder, "wine.log"), "w") as log:
-            self.game = subprocess.Popen(["wine", os.path.basename(exe)], cwd=self.folder, env=self.env,
+            self.game = subprocess.Popen([self.build.wine, os.path.basename(exe)], cwd=self.folder, env=self.env,
                                          stdout=log, stderr=subprocess.STDOUT)
         if wait_title:
             return self.wait_window(wait_title, timeout)
@@ -328,7 +370,7 @@ class Session:
     def probe(self, *args):
         out = os.path.join(self.folder, "probe.out")
         with open(out, "w") as f:
-            subprocess.run(["wine", PROBE_EXE] + list(args), cwd=self.folder, env=self.env,
+            subprocess.run([self.build.wine, self.build.probe_exe] + list(args), cwd=self.folder, env=self.env,
                            stdout=f, stderr=subprocess.DEVNULL, timeout=60)
         with open(out, encoding="utf-8", errors="replace") as f:
             return f.read().splitlines()

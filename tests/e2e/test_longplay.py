@@ -324,7 +324,7 @@ class Player:
     def change_activation(self):
         """Another program takes the activation; a click on the panel brings
         the game back."""
-        other = subprocess.Popen(["wine", "minimal_window.exe"], cwd=self.s.folder, env=self.s.env,
+        other = subprocess.Popen([harness.WINE, "minimal_window.exe"], cwd=self.s.folder, env=self.s.env,
                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.s.wait_window("Minimal")
         self.s.click(*self.geo.panel_point(), 1)
@@ -364,7 +364,7 @@ class LongPlay(unittest.TestCase):
         with Session() as s:
             for size, names in LEVEL_NAMES.items():
                 s.write("level%d.dat" % size, level_file([(n, picture(size)) for n in names], size))
-            shutil.copy(os.path.join(harness.BUILD, "win32", "minimal_window.exe"), s.folder)
+            shutil.copy(os.path.join(harness.WIN_BUILD, "minimal_window.exe"), s.folder)
             s.start()
             player = Player(s, self)
             player.refresh_origin()

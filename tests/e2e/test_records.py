@@ -139,7 +139,7 @@ def start_in_directory_of_length(s, length):
     os.makedirs(folder)
     shutil.copy(harness.GAME_EXE, folder)
     with open(os.path.join(s.folder, "wine.log"), "w") as log:
-        s.game = subprocess.Popen(["wine", harness.GAME_EXE], cwd=folder, env=s.env,
+        s.game = subprocess.Popen([harness.WINE, harness.GAME_EXE], cwd=folder, env=s.env,
                                   stdout=log, stderr=subprocess.STDOUT)
     # The level reader's own buffer is shorter: it may report its file first.
     def started():

@@ -53,7 +53,7 @@ def fill_leaving(folder, room):
 
 def start_in(s, folder):
     with open(os.path.join(s.folder, "wine.log"), "w") as log:
-        s.game = subprocess.Popen(["wine", harness.GAME_EXE], cwd=folder, env=s.env,
+        s.game = subprocess.Popen([harness.WINE, harness.GAME_EXE], cwd=folder, env=s.env,
                                   stdout=log, stderr=subprocess.STDOUT)
     s.wait_window("Bombagram2", timeout=30)
 

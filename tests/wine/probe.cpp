@@ -137,9 +137,17 @@ BOOL CALLBACK printChild(HWND child, LPARAM)
     return TRUE;
 }
 
-// The GDI handle table of a 32-bit process: its address at offset 0x94 of the
-// process environment block, 0x10000 entries of 24 bytes, an entry in use
-// having a non-zero type byte at offset 14.
+// The GDI handle table: its address at offset 0x94 of the process environment
+// block of a 32-bit process, at 0xF8 (8 bytes) of a 64-bit one; the probe is
+// built at the game's width, so its own width tells which. The table is the
+// same in both: 0x10000 entries of 24 bytes, an entry in use having a
+// non-zero type byte at offset 14.
+#ifdef _WIN64
+const SIZE_T gdiTableOffset = 0xF8;
+#else
+const SIZE_T gdiTableOffset = 0x94;
+#endif
+
 long countGdiObjects(DWORD pid)
 {
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
@@ -149,13 +157,13 @@ long countGdiObjects(DWORD pid)
     ULONG got = 0;
     long count = -1;
     if (NtQueryInformationProcess(process, ProcessBasicInformation, &info, sizeof info, &got) == 0) {
-        DWORD table = 0;
+        UINT_PTR table = 0;
         SIZE_T read = 0;
         const char* peb = reinterpret_cast<const char*>(info.PebBaseAddress);
-        if (ReadProcessMemory(process, peb + 0x94, &table, sizeof table, &read) && table) {
+        if (ReadProcessMemory(process, peb + gdiTableOffset, &table, sizeof table, &read) && table) {
             const SIZE_T entries = 0x10000, entryBytes = 24;
             static unsigned char copy[0x10000 * 24];
-            if (ReadProcessMemory(process, reinterpret_cast<const void*>((UINT_PTR)table), copy,
+            if (ReadProcessMemory(process, reinterpret_cast<const void*>(table), copy,
                                   entries * entryBytes, &read)) {
                 count = 0;
                 for (SIZE_T i = 0; i < entries; ++i)
