@@ -71,6 +71,11 @@ read -r passed failed < <(counts)
 # A group that failed without a counted failure (a crash, a build error) still fails the run.
 if [ "$status" != 0 ] && [ "$failed" = 0 ]; then failed=1; fi
 echo "$passed passed, $failed failed"
-# The package command ships only an executable that passed every test.
-if [ "$status" = 0 ]; then sha256sum "$GAME_EXE" > "$BUILD_ROOT/tested-exe.sha256"; fi
+# The package command ships only executables built together with the one
+# that passed every test (both widths come from the same sources and build),
+# and says which width the tests played.
+if [ "$status" = 0 ]; then
+  sha256sum "$WIN32_BUILD/bombagram2.exe" "$WIN64_BUILD/bombagram2.exe" > "$BUILD_ROOT/tested-exe.sha256"
+  echo "$GAME_WIDTH" > "$BUILD_ROOT/tested-width"
+fi
 exit $status

@@ -6,10 +6,10 @@
 # dpkg-deb only: no network, no root.
 #
 # Architecture "all": the package holds no code for the Debian machine itself.
-# The Windows executable is the same file on every architecture; what it runs
-# on is Wine's business, and the dependency on wine32 (an i386 package that
-# amd64 systems take through multiarch, as Debian's own wine package does)
-# says where that is.
+# The Windows executables are the same files on every architecture; what they
+# run on is Wine's business. The package carries the 32-bit game and the
+# 64-bit build of it, and depends on either Wine: wine64 needs no i386
+# architecture, and a player who has wine32 keeps the 32-bit game.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 cd "$REPO_ROOT"
@@ -59,7 +59,9 @@ stage_files() {
   # sessions leave that out, so /usr/bin holds a link to it.
   install -m 0755 "$here/bombagram2" "$s/usr/games/bombagram2"
   ln -s ../games/bombagram2 "$s/usr/bin/bombagram2"
-  install -m 0644 "$GAME_EXE" scripts/wine-settings.reg "$s/usr/share/games/bombagram2/"
+  install -m 0644 "$WIN32_BUILD/bombagram2.exe" scripts/wine-settings.reg "$s/usr/share/games/bombagram2/"
+  install -d "$s/usr/share/games/bombagram2/win64"
+  install -m 0644 "$WIN64_BUILD/bombagram2.exe" "$s/usr/share/games/bombagram2/win64/"
   for size in 10 15 20; do install -m 0644 "$GEN_DIR/level$size.dat" "$s/usr/share/games/bombagram2/"; done
   install -m 0644 "$here/bombagram2.desktop" "$s/usr/share/applications/"
   for icon in "$GEN_DIR"/icons/bombagram2-*.png; do

@@ -12,7 +12,8 @@ cmake -S . -B "$NATIVE_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGEN_DIR="$GEN_
 cmake --build "$NATIVE_BUILD" -j "$jobs"
 
 cross_build() {
-  cmake -S . -B "$1" -DCMAKE_BUILD_TYPE=Release -DGEN_DIR="$GEN_DIR" \
+  # -Werror: both widths stay free of warnings.
+  cmake -S . -B "$1" -DCMAKE_BUILD_TYPE=Release -DGEN_DIR="$GEN_DIR" -DCMAKE_CXX_FLAGS=-Werror \
         -DCMAKE_TOOLCHAIN_FILE="$REPO_ROOT/cmake/$2.cmake" >/dev/null
   cmake --build "$1" -j "$jobs"
 }

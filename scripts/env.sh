@@ -58,6 +58,7 @@ if [ "$GAME_WIDTH" = 64 ]; then
 else
   WIN_BUILD="$WIN32_BUILD"
   export WINEARCH=win32
+  unset WINELOADER
   export WINE=wine
   export WINEPREFIX="${WINEPREFIX:-$BUILD_ROOT/wineprefix}"
 fi

@@ -133,12 +133,15 @@ class DebPackageTest(unittest.TestCase):
         self.assertEqual(self.field("Architecture"), "all")
         self.assertEqual(os.path.basename(self.deb), "bombagram2_%s_all.deb" % version)
         depends = {d.strip() for d in self.field("Depends").split(",")}
-        self.assertTrue({"wine", "wine32", "fonts-nanum", "fonts-liberation", "locales"} <= depends, depends)
+        # Either Wine: wine64 needs no i386 architecture, wine32 keeps the 32-bit game.
+        self.assertTrue({"wine", "wine64 | wine32", "fonts-nanum", "fonts-liberation", "locales"} <= depends, depends)
 
         def same(installed, built):
             with open(os.path.join(self.tree, installed.lstrip("/")), "rb") as a, open(built, "rb") as b:
                 return a.read() == b.read()
-        self.assertTrue(same(INSTALLED + "/bombagram2.exe", harness.GAME_EXE))
+        # Both widths, whichever this machine tests: the launcher chooses.
+        self.assertTrue(same(INSTALLED + "/bombagram2.exe", harness.Build("32").game_exe))
+        self.assertTrue(same(INSTALLED + "/win64/bombagram2.exe", harness.Build("64").game_exe))
         for n in (10, 15, 20):
             self.assertTrue(same(INSTALLED + "/level%d.dat" % n, os.path.join(harness.GEN_DIR, "level%d.dat" % n)))
         self.assertTrue(same(INSTALLED + "/wine-settings.reg",
@@ -194,7 +197,9 @@ class InstalledGameTest(unittest.TestCase):
         with open(os.path.join(self.s.home, ".asoundrc"), "w") as f:
             f.write("pcm.!default { type null }\n")
         self.player = os.path.join(self.s.home, ".local", "share", "bombagram2")
-        self.prefix = os.path.join(self.player, "wine")
+        # The launcher plays the 32-bit game in "wine" where wine32 runs, the
+        # 64-bit build in "wine64" elsewhere: the width this machine tests.
+        self.prefix = os.path.join(self.player, "wine64" if harness.WIDTH == "64" else "wine")
         # The probe and the session's end work in the player's prefix.
         self.s.env["WINEPREFIX"] = self.prefix
         self.pictures = level_pictures(os.path.join(INSTALLED, "level10.dat"), 10)
@@ -205,6 +210,8 @@ class InstalledGameTest(unittest.TestCase):
 
     def start(self, command, timeout):
         env = {"PATH": PLAYER_PATH, "HOME": self.s.home, "DISPLAY": ":%d" % self.s.display, "LANG": "C.UTF-8"}
+        if os.environ.get("BOMBAGRAM2_WIN64"):
+            env["BOMBAGRAM2_WIN64"] = os.environ["BOMBAGRAM2_WIN64"]
         self.log = os.path.join(self.folder, "launcher-%d.log" % time.monotonic_ns())
         with open(self.log, "w") as log:
             self.s.game = subprocess.Popen(command, env=env, stdout=log, stderr=subprocess.STDOUT)
@@ -246,6 +253,9 @@ class InstalledGameTest(unittest.TestCase):
             settings = f.read()
         self.assertIn('"Gulim"="NanumGothic"', settings)
         self.assertIn('"ShowCrashDialog"=dword:00000000', settings)
+        self.assertIn("#arch=%s" % harness.PLAYED.arch, settings)
+        other = "wine" if harness.WIDTH == "64" else "wine64"
+        self.assertFalse(os.path.exists(os.path.join(self.player, other)), "one prefix, of the width played")
         for n in (10, 15, 20):
             self.assertEqual(os.readlink(os.path.join(self.player, "level%d.dat" % n)),
                              "%s/level%d.dat" % (INSTALLED, n))
@@ -256,6 +266,12 @@ class InstalledGameTest(unittest.TestCase):
         self.assertEqual(self.launcher_output(), "", "a quiet first start")
         self.assertEqual(rf.keys_of(self.records()), [("Size", "10"), ("Random", "0")])
         prepared = self.settled_prefix()
+
+        # An upgrade unpacks the package again over the installed one.
+        again = subprocess.run(as_root(APT + ["install", "--reinstall", BUILT["deb"]]), stdout=subprocess.PIPE,
+                               stderr=subprocess.STDOUT, text=True,
+                               env=dict(os.environ, DEBIAN_FRONTEND="noninteractive"))
+        self.assertEqual(again.returncode, 0, again.stdout)
 
         # The second start, from the desktop entry: the same prefix, as it was.
         began = time.time()
