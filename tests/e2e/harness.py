@@ -60,10 +60,19 @@ class Build:
         return env
 
 
-# The build this machine plays and tests, as scripts/env.sh chose it: the
-# 32-bit game, or the 64-bit build where no 32-bit program runs.
-PLAYED = Build(os.environ.get("GAME_WIDTH", "32"), os.environ.get("WIN_BUILD"), os.environ.get("WINE"),
-               os.environ.get("WINEPREFIX"))
+def chosen_width():
+    """The width scripts/env.sh chose: passed down by the project's scripts,
+    else asked of it (a test file run by hand)."""
+    if os.environ.get("GAME_WIDTH"):
+        return os.environ["GAME_WIDTH"]
+    asked = subprocess.run(["bash", "-c", 'source "$0/scripts/env.sh" 2>/dev/null && echo "$GAME_WIDTH"', REPO],
+                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+    return asked.stdout.strip() or "32"
+
+
+# The build this machine plays and tests: the 32-bit game, or the 64-bit
+# build where no 32-bit program runs.
+PLAYED = Build(chosen_width(), os.environ.get("WIN_BUILD"), os.environ.get("WINE"), os.environ.get("WINEPREFIX"))
 WIDTH = PLAYED.width
 # Beside the 32-bit game, a machine that runs it also runs the 64-bit build,
 # in a prefix of its own that set-up makes there.
