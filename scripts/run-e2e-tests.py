@@ -31,10 +31,13 @@ def run_file(name, slot):
 
 
 def counts(output):
+    """Tests run, failed and skipped, from unittest's last lines."""
     ran = re.search(r"^Ran (\d+) tests?", output, re.M)
-    failed = re.search(r"^FAILED \((.*)\)", output, re.M)
-    bad = sum(int(n) for n in re.findall(r"(?:failures|errors)=(\d+)", failed.group(1))) if failed else 0
-    return (int(ran.group(1)) if ran else 0), bad
+    ended = re.search(r"^(?:FAILED|OK) \((.*)\)", output, re.M)
+    said = ended.group(1) if ended else ""
+    bad = sum(int(n) for n in re.findall(r"(?:failures|errors)=(\d+)", said))
+    skipped = sum(int(n) for n in re.findall(r"skipped=(\d+)", said))
+    return (int(ran.group(1)) if ran else 0), bad, skipped
 
 
 def main():
@@ -67,18 +70,19 @@ def main():
     for t in threads:
         t.join()
 
-    total = bad = 0
+    total = bad = skipped = 0
     failed_files = []
     for name in sorted(results):
         status, output, seconds = results[name]
         print("\n--- %s (%.0f s)" % (name, seconds))
         # Indented, so that only the summary below starts a line with "Ran".
         print("\n".join("  " + line for line in output.rstrip().splitlines()))
-        ran, failures = counts(output)
+        ran, failures, skips = counts(output)
         if status != 0 and failures == 0:
             failures = 1  # a file that crashed or failed to load
         total += ran
         bad += failures
+        skipped += skips
         if status != 0:
             failed_files.append(name)
         times[name] = seconds
@@ -88,7 +92,11 @@ def main():
     except OSError:
         pass
     print("\nRan %d tests in %.1fs" % (total, time.time() - started))
-    print("FAILED (failures=%d) in %s" % (bad, ", ".join(failed_files)) if failed_files else "OK")
+    skip_note = ", skipped=%d" % skipped if skipped else ""
+    if failed_files:
+        print("FAILED (failures=%d%s) in %s" % (bad, skip_note, ", ".join(failed_files)))
+    else:
+        print("OK (skipped=%d)" % skipped if skipped else "OK")
     return 1 if failed_files else 0
 
 

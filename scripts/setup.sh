@@ -73,13 +73,20 @@ make_prefix() {
   echo "$arch" >"$ready"
 }
 
-mkdir -p "$BUILD_ROOT"
-echo "setup: $WIDTH_REASON"
-install_packages
-make_locale
-make_prefix "$WINEPREFIX" "$WINEARCH" "$WINE"
-# Where the 32-bit game runs, the 64-bit build runs beside it: the tests
-# compare the two and the benchmark measures both.
-if [ "$GAME_WIDTH" = 32 ]; then
-  make_prefix "$BUILD_ROOT/wineprefix64" win64 /usr/lib/wine/wine64
+set_up() {
+  mkdir -p "$BUILD_ROOT"
+  echo "setup: $WIDTH_REASON"
+  install_packages
+  make_locale
+  make_prefix "$WINEPREFIX" "$WINEARCH" "$WINE"
+  # Where the 32-bit game runs, the 64-bit build runs beside it: the tests
+  # compare the two and the benchmark measures both.
+  if [ "$GAME_WIDTH" = 32 ]; then
+    make_prefix "$BUILD_ROOT/wineprefix64" win64 /usr/lib/wine/wine64
+  fi
+}
+
+# Sourced (by the tests of these steps), it only defines them.
+if [ "${BASH_SOURCE[0]}" = "$0" ]; then
+  set_up
 fi
