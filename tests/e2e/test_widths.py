@@ -89,6 +89,10 @@ class BuildsAgreeTest(unittest.TestCase):
         self.assertEqual({name[0] for name in narrow}, {2, 3, 4, 5, 9, 14, 16, 24, "WAVE"})
         for name in narrow:
             self.assertEqual(narrow[name], wide[name], "resource %r differs" % (name,))
+        # One manifest for both widths: it names no processor.
+        manifest = [data for name, data in narrow.items() if name[0] == 24]
+        self.assertEqual(len(manifest), 1)
+        self.assertNotIn(b"processorArchitecture", manifest[0])
 
 
 def dialog_seen(s, title):
