@@ -46,15 +46,18 @@ GEN_DIR="$BUILD_ROOT/gen"
 # zip ships, the 64-bit one what a machine without 32-bit programs runs.
 WIN32_BUILD="$BUILD_ROOT/win32"
 WIN64_BUILD="$BUILD_ROOT/win64"
+# The 64-bit build's loader, called directly (/usr/bin/wine takes the 32-bit
+# one whenever wine32 is installed), and its prefix: a prefix is made for
+# one width and never used for the other.
+WINE64_LOADER=/usr/lib/wine/wine64
+WINEPREFIX64="$BUILD_ROOT/wineprefix64"
 export WIN_BUILD
 if [ "$GAME_WIDTH" = 64 ]; then
   WIN_BUILD="$WIN64_BUILD"
   export WINEARCH=win64
-  # /usr/bin/wine takes the 32-bit loader whenever wine32 is installed.
-  export WINELOADER=/usr/lib/wine/wine64
+  export WINELOADER="$WINE64_LOADER"
   export WINE="$WINELOADER"
-  # A prefix is made for one width and never used for the other.
-  export WINEPREFIX="${WINEPREFIX:-$BUILD_ROOT/wineprefix64}"
+  export WINEPREFIX="${WINEPREFIX:-$WINEPREFIX64}"
 else
   WIN_BUILD="$WIN32_BUILD"
   export WINEARCH=win32

@@ -82,7 +82,7 @@ set_up() {
   # Where the 32-bit game runs, the 64-bit build runs beside it: the tests
   # compare the two and the benchmark measures both.
   if [ "$GAME_WIDTH" = 32 ]; then
-    make_prefix "$BUILD_ROOT/wineprefix64" win64 /usr/lib/wine/wine64
+    make_prefix "$WINEPREFIX64" win64 "$WINE64_LOADER"
   fi
 }
 
