@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 #include "benchmark.h"
 #include "boardtext.h"
@@ -44,15 +45,52 @@ const char usageText[] =
     "options:\n"
     "  --limit SECONDS   how long the check may search when line logic stalls (default 1)\n";
 
-int usage(std::ostream& err)
+// What is wrong comes first, so it is not lost above the usage.
+int usage(std::ostream& err, const std::string& problem = "")
 {
+    if (!problem.empty())
+        err << problem << "\n";
     err << usageText;
     return exitUsage;
 }
 
-bool wantArguments(const std::vector<std::string>& args, size_t fewest, size_t most)
+// The commands and how many arguments each takes besides its options.
+struct Command {
+    const char* name;
+    size_t fewest;
+    size_t most;
+};
+
+const size_t anyNumber = std::numeric_limits<size_t>::max();
+const Command commands[] = {{"pack", 2, 2},   {"unpack", 2, 2}, {"check", 1, 1},  {"show", 1, 2},
+                            {"import", 2, 2}, {"export", 2, 2}, {"grades", 1, anyNumber}, {"bench", 0, anyNumber}};
+
+const Command* commandNamed(const std::string& name)
 {
-    return args.size() >= fewest + 1 && args.size() <= most + 1;
+    for (const Command& command : commands) {
+        if (name == command.name)
+            return &command;
+    }
+    return nullptr;
+}
+
+std::string countText(size_t fewest, size_t most)
+{
+    if (most == anyNumber)
+        return "at least " + std::to_string(fewest);
+    if (fewest == most)
+        return std::to_string(fewest);
+    return std::to_string(fewest) + " or " + std::to_string(most);
+}
+
+// Empty when the command has its arguments, else how many it takes.
+std::string argumentProblem(const Command& command, size_t given)
+{
+    if (given >= command.fewest && given <= command.most)
+        return "";
+    bool one = command.fewest == 1 && (command.most == 1 || command.most == anyNumber);
+    return std::string(command.name) + " takes " + countText(command.fewest, command.most) +
+           (one ? " argument, not " : " arguments, not ") + std::to_string(given);
 }
 
 int refuse(std::ostream& err, const std::string& problem)
@@ -76,32 +114,62 @@ bool readCount(const std::string& text, int* count)
     return *count > 0;
 }
 
-// Takes the options out of args; false on an unknown or incomplete one.
-bool takeOptions(std::vector<std::string>* args, Options* options)
+// What an option wants as its value; "" for no such option.
+std::string optionWants(const std::string& option)
+{
+    if (option == "--limit")
+        return "--limit wants a number of seconds above 0 (86400 at most)";
+    if (option == "--random")
+        return "--random wants a count of boards above 0 (999999 at most)";
+    if (option == "--name")
+        return "--name wants the level's name";
+    return "";
+}
+
+bool readOption(const std::string& option, const std::string& value, Options* options)
+{
+    if (option == "--limit")
+        return readSeconds(value, &options->searchSeconds);
+    if (option == "--random")
+        return readCount(value, &options->randomBoards);
+    options->name = value;
+    return !value.empty();
+}
+
+// Takes the options out of args; on an unknown or incomplete one, says which.
+bool takeOptions(std::vector<std::string>* args, Options* options, std::string* problem)
 {
     std::vector<std::string> rest;
     bool optionsEnded = false;  // after "--" every argument is a name
     for (size_t i = 0; i < args->size(); ++i) {
         const std::string& arg = (*args)[i];
-        bool hasValue = i + 1 < args->size();
         if (optionsEnded || arg.compare(0, 2, "--") != 0 || arg == "--") {
             if (optionsEnded || arg != "--")
                 rest.push_back(arg);
             optionsEnded = optionsEnded || arg == "--";
             continue;
         }
-        if (!hasValue)
+        *problem = optionWants(arg);
+        if (problem->empty()) {
+            *problem = "unknown option \"" + arg + "\"";
             return false;
-        const std::string& value = (*args)[++i];
-        bool fine = arg == "--limit"    ? readSeconds(value, &options->searchSeconds)
-                    : arg == "--random" ? readCount(value, &options->randomBoards)
-                    : arg == "--name"   ? !(options->name = value).empty()
-                                        : false;
-        if (!fine)
+        }
+        if (i + 1 == args->size() || !readOption(arg, (*args)[++i], options))
             return false;
     }
+    problem->clear();
     *args = rest;
     return true;
+}
+
+// An option given to a command that has no use for it.
+std::string misplacedOption(const Options& options, const std::string& command)
+{
+    if (!options.name.empty() && command != "import")
+        return "--name is for import only";
+    if (options.randomBoards > 0 && command != "bench")
+        return "--random is for bench only";
+    return "";
 }
 
 void printWarnings(const LevelSet& set, std::ostream& err)
@@ -317,7 +385,7 @@ int bench(const std::vector<std::string>& args, const Options& options, std::ost
     std::vector<Level> levels;
     if (options.randomBoards > 0) {
         if (args.size() > 1)
-            return usage(err);
+            return usage(err, "bench --random takes no files or folders");
         levels = randomBoards(options.randomBoards, 20);
     }
     std::vector<LevelSet> sets;
@@ -327,7 +395,7 @@ int bench(const std::vector<std::string>& args, const Options& options, std::ost
     for (const LevelSet& set : sets)
         levels.insert(levels.end(), set.levels.begin(), set.levels.end());
     if (levels.empty())
-        return usage(err);
+        return usage(err, "bench takes files or folders, or --random COUNT");
     out << benchReport(levels, options.searchSeconds);
     return exitFine;
 }
@@ -338,26 +406,31 @@ int runLevelsTool(const std::vector<std::string>& arguments, std::ostream& out, 
 {
     std::vector<std::string> args = arguments;
     Options options;
-    if (!takeOptions(&args, &options) || args.empty())
-        return usage(err);
+    std::string problem;
+    if (!takeOptions(&args, &options, &problem) || args.empty())
+        return usage(err, problem);
+    const Command* known = commandNamed(args[0]);
+    if (!known)
+        return usage(err, "unknown command \"" + args[0] + "\"");
+    problem = argumentProblem(*known, args.size() - 1);
+    if (problem.empty())
+        problem = misplacedOption(options, args[0]);
+    if (!problem.empty())
+        return usage(err, problem);
     const std::string& command = args[0];
-    if (!options.name.empty() && command != "import")
-        return usage(err);
-    if (command == "pack" && wantArguments(args, 2, 2))
+    if (command == "pack")
         return pack(args, options, out, err);
-    if (command == "unpack" && wantArguments(args, 2, 2))
+    if (command == "unpack")
         return unpack(args, out, err);
-    if (command == "check" && wantArguments(args, 1, 1))
+    if (command == "check")
         return check(args, options, out, err);
-    if (command == "show" && wantArguments(args, 1, 2))
+    if (command == "show")
         return show(args, options, out, err);
-    if (command == "import" && wantArguments(args, 2, 2))
+    if (command == "import")
         return import(args, options, out, err);
-    if (command == "export" && wantArguments(args, 2, 2))
+    if (command == "export")
         return exportNon(args, out, err);
-    if (command == "grades" && args.size() >= 2)
+    if (command == "grades")
         return grades(args, options, out, err);
-    if (command == "bench" && (args.size() >= 2 || options.randomBoards > 0))
-        return bench(args, options, out, err);
-    return usage(err);
+    return bench(args, options, out, err);
 }

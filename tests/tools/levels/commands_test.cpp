@@ -279,3 +279,22 @@ TEST(Usage, WrongArgumentsExitTwo)
     EXPECT_EQ(runTool({"show", "a", "1", "2"}), 2);
     EXPECT_EQ(runTool({"frobnicate", "a", "b"}), 2);
 }
+
+TEST(Usage, SaysWhatIsWrongBeforeTheUsage)
+{
+    auto firstLine = [](const std::vector<std::string>& args) {
+        std::string err;
+        EXPECT_EQ(runTool(args, nullptr, &err), 2);
+        EXPECT_NE(err.find("\nusage: bombalevels"), std::string::npos) << err;
+        return err.substr(0, err.find('\n'));
+    };
+    EXPECT_EQ(firstLine({"frobnicate", "a"}), "unknown command \"frobnicate\"");
+    const std::string limitWants = "--limit wants a number of seconds above 0 (86400 at most)";
+    for (const char* seconds : {"0", "-1", "abc", "1e9"})
+        EXPECT_EQ(firstLine({"check", "--limit", seconds, "x.txt"}), limitWants);
+    EXPECT_EQ(firstLine({"check", "x.txt", "--limit"}), limitWants);
+    EXPECT_EQ(firstLine({"check", "--fast", "x.txt"}), "unknown option \"--fast\"");
+    EXPECT_EQ(firstLine({"show", "a", "1", "2"}), "show takes 1 or 2 arguments, not 3");
+    EXPECT_EQ(firstLine({"check", "--random", "3", "x.txt"}), "--random is for bench only");
+    EXPECT_EQ(firstLine({"bench"}), "bench takes files or folders, or --random COUNT");
+}
