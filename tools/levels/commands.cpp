@@ -25,6 +25,7 @@ struct Options {
     double searchSeconds = defaultSearchSeconds;  // --limit SECONDS
     std::string name;                             // --name NAME (import)
     int randomBoards = 0;                         // --random COUNT (bench)
+    bool force = false;                           // --force: write over an existing file
 };
 
 const char usageText[] =
@@ -43,7 +44,8 @@ const char usageText[] =
     "  bench <file.dat | source-folder>... time the check of the levels, the slowest one named\n"
     "  bench --random COUNT                time the check of COUNT random 20 x 20 boards, 30% to 45% bombs\n"
     "options:\n"
-    "  --limit SECONDS   how long the check may search when line logic stalls (default 1)\n";
+    "  --limit SECONDS   how long the check may search when line logic stalls (default 1)\n"
+    "  --force           pack, import and export write over an existing file (never over what they read)\n";
 
 // What is wrong comes first, so it is not lost above the usage.
 int usage(std::ostream& err, const std::string& problem = "")
@@ -149,6 +151,9 @@ bool takeOptions(std::vector<std::string>* args, Options* options, std::string* 
             optionsEnded = optionsEnded || arg == "--";
             continue;
         }
+        options->force = options->force || arg == "--force";
+        if (arg == "--force")
+            continue;
         *problem = optionWants(arg);
         if (problem->empty()) {
             *problem = "unknown option \"" + arg + "\"";
@@ -169,6 +174,8 @@ std::string misplacedOption(const Options& options, const std::string& command)
         return "--name is for import only";
     if (options.randomBoards > 0 && command != "bench")
         return "--random is for bench only";
+    if (options.force && command != "pack" && command != "import" && command != "export")
+        return "--force is for pack, import and export";
     return "";
 }
 
@@ -215,6 +222,11 @@ int pack(const std::vector<std::string>& args, const Options& options, std::ostr
         return refuse(err, args[1] + ": pack reads a folder of level sources");
     LevelSet set;
     std::string problem;
+    std::vector<std::string> sources;
+    if (!listSources(args[1], &sources, &problem))
+        return refuse(err, problem);
+    if (!mayWriteFile(args[2], sources, options.force, &problem))
+        return refuse(err, problem + "\nrefused: " + args[2] + " not written");
     if (!loadLevels(args[1], &set, &problem))
         return refuse(err, problem);
     if (!reportFailures(set, judgeLevels(set.levels, options.searchSeconds), err))
@@ -318,6 +330,8 @@ int import(const std::vector<std::string>& args, const Options& options, std::os
 {
     std::string text;
     std::string problem;
+    if (!mayWriteFile(args[2], {args[1]}, options.force, &problem))
+        return refuse(err, problem + "\nrefused: " + args[2] + " not written");
     if (!readWholeFile(args[1], &text, &problem))
         return refuse(err, problem);
     Level level;
@@ -340,12 +354,14 @@ int import(const std::vector<std::string>& args, const Options& options, std::os
     return exitFine;
 }
 
-int exportNon(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int exportNon(const std::vector<std::string>& args, const Options& options, std::ostream& out, std::ostream& err)
 {
+    std::string problem;
+    if (!mayWriteFile(args[2], {args[1]}, options.force, &problem))
+        return refuse(err, problem + "\nrefused: " + args[2] + " not written");
     Level level;
     if (!loadSource(args[1], &level))
         return refuse(err, level.flaw + "\nrefused: " + args[2] + " not written");
-    std::string problem;
     if (!writeFileAtomically(args[2], nonText(level), &problem))
         return refuse(err, problem);
     out << "exported " << level.name << " into " << args[2] << "\n";
@@ -429,7 +445,7 @@ int runLevelsTool(const std::vector<std::string>& arguments, std::ostream& out, 
     if (command == "import")
         return import(args, options, out, err);
     if (command == "export")
-        return exportNon(args, out, err);
+        return exportNon(args, options, out, err);
     if (command == "grades")
         return grades(args, options, out, err);
     return bench(args, options, out, err);

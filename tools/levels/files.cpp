@@ -94,7 +94,38 @@ bool isEmptyFolder(const std::string& folder)
     return fs::is_directory(folder, error) && fs::is_empty(folder, error) && !error;
 }
 
+bool sameFile(const std::string& a, const std::string& b)
+{
+    struct stat first;
+    struct stat second;
+    return stat(a.c_str(), &first) == 0 && stat(b.c_str(), &second) == 0 && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
+}
+
 }  // namespace
+
+bool mayWriteFile(const std::string& path, const std::vector<std::string>& inputs, bool overwrite,
+                  std::string* problem)
+{
+    for (const std::string& input : inputs) {
+        if (!sameFile(path, input))
+            continue;
+        *problem = path + ": is " + (path == input ? "" : input + ", ") + "the file being read";
+        return false;
+    }
+    struct stat info;
+    if (lstat(path.c_str(), &info) != 0)
+        return true;  // nothing there; a place that cannot be written says so when written
+    if (S_ISDIR(info.st_mode)) {
+        *problem = path + ": is a folder";
+        return false;
+    }
+    if (!overwrite) {
+        *problem = path + ": exists (--force writes over it)";
+        return false;
+    }
+    return true;
+}
 
 bool readWholeFile(const std::string& path, std::string* content, std::string* problem)
 {

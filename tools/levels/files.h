@@ -13,6 +13,12 @@ struct NamedText {
 };
 
 bool readWholeFile(const std::string& path, std::string* content, std::string* problem);
+// Whether a command may write the file at path. Never over a file it reads,
+// known by its device and inode so a second name or a link is caught too;
+// over another existing file only when overwrite is allowed; never over a
+// folder.
+bool mayWriteFile(const std::string& path, const std::vector<std::string>& inputs, bool overwrite,
+                  std::string* problem);
 bool writeFileAtomically(const std::string& path, const std::string& content, std::string* problem);
 // Writes the files into a folder that does not exist yet or is empty.
 bool writeFolderAtomically(const std::string& folder, const std::vector<NamedText>& files, std::string* problem);

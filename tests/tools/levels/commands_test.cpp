@@ -269,6 +269,39 @@ TEST(ImportAndExport, RefusalsWriteNothing)
     removeScratch(scratch);
 }
 
+TEST(ImportAndExport, NeverOverTheirInputAndOverAFileOnlyWithForce)
+{
+    std::string scratch = scratchFolder("non-overwrite");
+    std::string folder = goodFolder(scratch);
+    std::string key = folder + "/03-key.txt";
+    std::string keySource = readText(key);
+    ASSERT_EQ(runTool({"export", folder + "/01-chair.txt", scratch + "/chair.non"}), 0);
+    std::string puzzle = readText(scratch + "/chair.non");
+    std::filesystem::create_hard_link(scratch + "/chair.non", scratch + "/link.non");
+    std::string err;
+    // What a command reads, by the same name or another, is never written over.
+    EXPECT_EQ(runTool({"import", "--force", scratch + "/chair.non", scratch + "/chair.non"}, nullptr, &err), 1);
+    EXPECT_NE(err.find(scratch + "/chair.non: is the file being read\nrefused:"), std::string::npos) << err;
+    EXPECT_EQ(runTool({"import", "--force", scratch + "/link.non", scratch + "/chair.non"}, nullptr, &err), 1);
+    EXPECT_NE(err.find("chair.non: is " + scratch + "/link.non, the file being read"), std::string::npos) << err;
+    EXPECT_EQ(runTool({"export", "--force", key, key}, nullptr, &err), 1);
+    EXPECT_EQ(runTool({"pack", "--force", folder, folder + "/02-cup.txt"}, nullptr, &err), 1);
+    EXPECT_NE(err.find("02-cup.txt: is the file being read"), std::string::npos) << err;
+    // Another file is written over only when asked to.
+    ASSERT_EQ(runTool({"pack", folder, scratch + "/level10.dat"}), 0);
+    EXPECT_EQ(runTool({"pack", folder, scratch + "/level10.dat"}, nullptr, &err), 1);
+    EXPECT_NE(err.find("level10.dat: exists (--force writes over it)"), std::string::npos) << err;
+    EXPECT_EQ(runTool({"import", scratch + "/chair.non", key}, nullptr, &err), 1);
+    EXPECT_EQ(runTool({"export", key, scratch + "/link.non"}, nullptr, &err), 1);
+    EXPECT_EQ(readText(scratch + "/chair.non"), puzzle);
+    EXPECT_EQ(readText(key), keySource);
+    EXPECT_EQ(folderListing(scratch), (std::vector<std::string>{"10", "chair.non", "level10.dat", "link.non"}));
+    EXPECT_EQ(runTool({"pack", "--force", folder, scratch + "/level10.dat"}), 0);
+    EXPECT_EQ(runTool({"import", scratch + "/chair.non", key, "--force"}), 0);
+    EXPECT_EQ(readText(key), readText(folder + "/01-chair.txt"));
+    removeScratch(scratch);
+}
+
 TEST(Usage, WrongArgumentsExitTwo)
 {
     std::string err;

@@ -164,7 +164,7 @@ TEST(Designer, ControlBytesInNamesAreRefusedWithTheByte)
     EXPECT_NE(out.find("record 1: the name holds the control byte 0x7f at byte 1"), std::string::npos) << out;
     writeText(scratch + "/10/01-chair.txt", sourceText(levelOf("의\x1b자", chairRows())));
     std::string err;
-    EXPECT_EQ(runTool({"pack", scratch + "/10", scratch + "/level10.dat"}, nullptr, &err), 1);
+    EXPECT_EQ(runTool({"pack", "--force", scratch + "/10", scratch + "/level10.dat"}, nullptr, &err), 1);
     EXPECT_NE(err.find("01-chair.txt:1: the name holds the control byte 0x1b at byte 4"), std::string::npos) << err;
     EXPECT_EQ(readText(scratch + "/level10.dat"), bytes);  // the refused pack wrote nothing
     removeScratch(scratch);
