@@ -285,6 +285,9 @@ int check(const std::vector<std::string>& args, const Options& options, std::ost
     out << passing << " pass, " << failing << " fail\n";
     if (set.levels.empty())
         return refuse(err, args[1] + ": no levels");
+    problem = levelCountProblem(set.levels.size());
+    if (!problem.empty())
+        return refuse(err, args[1] + ": " + problem + ", so pack refuses them");
     return failing == 0 ? exitFine : exitFailed;
 }
 

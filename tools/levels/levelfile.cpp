@@ -101,16 +101,22 @@ Level readRecord(const std::string& bytes, const std::string& where, int size, i
 
 }  // namespace
 
+std::string levelCountProblem(size_t count)
+{
+    if (count <= static_cast<size_t>(maxLevelsPerFile))
+        return "";
+    return std::to_string(count) + " levels, a file holds at most " + std::to_string(maxLevelsPerFile);
+}
+
 bool levelFileBytes(const std::vector<Level>& levels, std::string* bytes, std::string* problem)
 {
     if (levels.empty()) {
         *problem = "no levels to pack";
         return false;
     }
-    if (static_cast<int>(levels.size()) > maxLevelsPerFile) {
-        *problem = std::to_string(levels.size()) + " levels, a file holds at most " + std::to_string(maxLevelsPerFile);
+    *problem = levelCountProblem(levels.size());
+    if (!problem->empty())
         return false;
-    }
     int size = levels[0].size;
     bytes->assign(levelFileMark, levelFileMark + 2);
     bytes->push_back(static_cast<char>(levels.size()));

@@ -17,6 +17,10 @@ struct LevelFileContent {
     std::vector<std::string> warnings;  // harmless oddities the game ignores
 };
 
+// Empty when one file can hold that many levels, else why not: pack refuses
+// more and check says so before pack has to.
+std::string levelCountProblem(size_t count);
+
 // The bytes of a level file for levels of one size. False (with the problem)
 // when there are none, too many, mixed sizes, or a name CP949 cannot hold.
 bool levelFileBytes(const std::vector<Level>& levels, std::string* bytes, std::string* problem);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <bitset>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -39,6 +40,28 @@ std::string goodFolder(const std::string& scratch)
     writeLevel(folder + "/02-cup.txt", "컵", cupRows());
     writeLevel(folder + "/03-key.txt", "열쇠", keyRows());
     return folder;
+}
+
+// Pictures of full and empty rows, which line logic solves in one round.
+// Each has its top row full, so none is another shifted, and none is another
+// upside down; 3 to 7 full rows keep the bomb share fair.
+std::vector<std::vector<std::string>> stripedPictures(size_t count)
+{
+    std::vector<std::vector<std::string>> pictures;
+    for (unsigned rows = 1; rows < 1024 && pictures.size() < count; rows += 2) {
+        int height = 0;
+        unsigned upsideDown = 0;
+        for (unsigned rest = rows; rest; rest >>= 1, ++height)
+            upsideDown = upsideDown << 1 | (rest & 1);
+        int full = static_cast<int>(std::bitset<10>(rows).count());
+        if (full < 3 || full > 7 || upsideDown < rows)
+            continue;
+        std::vector<std::string> picture;
+        for (int row = 0; row < 10; ++row)
+            picture.push_back(std::string(10, (rows >> row) & 1 ? '#' : '.'));
+        pictures.push_back(picture);
+    }
+    return pictures;
 }
 
 // Packing the folder must fail, name the file and the reason, and leave
@@ -203,6 +226,28 @@ TEST(Check, LevelFileWithAFlawedRecord)
     std::string err;
     EXPECT_EQ(runTool({"check", scratch + "/level10.dat"}, &out, &err), 1);
     EXPECT_NE(err.find("count byte 0"), std::string::npos);
+    removeScratch(scratch);
+}
+
+TEST(Check, RefusesMoreLevelsThanAFileHolds)
+{
+    std::string scratch = scratchFolder("check-count");
+    std::string folder = scratch + "/10";
+    std::filesystem::create_directories(folder);
+    std::vector<std::vector<std::string>> pictures = stripedPictures(128);
+    ASSERT_EQ(pictures.size(), 128u);
+    for (size_t i = 0; i < pictures.size(); ++i) {
+        std::string number = std::to_string(1000 + i).substr(1);
+        writeLevel(folder + "/" + number + ".txt", "줄 " + number, pictures[i]);
+    }
+    std::string out;
+    std::string err;
+    EXPECT_EQ(runTool({"check", folder}, &out, &err), 1);
+    EXPECT_NE(out.find("\n128 pass, 0 fail\n"), std::string::npos) << out;
+    EXPECT_EQ(err, folder + ": 128 levels, a file holds at most 127, so pack refuses them\n");
+    std::filesystem::remove(folder + "/127.txt");
+    EXPECT_EQ(runTool({"check", folder}, &out), 0);
+    EXPECT_NE(out.find("\n127 pass, 0 fail\n"), std::string::npos) << out;
     removeScratch(scratch);
 }
 
