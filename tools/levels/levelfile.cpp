@@ -47,6 +47,30 @@ int sizeOfFile(const std::string& where, long length, int count)
     return 0;
 }
 
+// Where a file cut short ends among the records of one size: "ends inside
+// record 3, 20 bytes missing".
+std::string truncationText(long length, int size, int count)
+{
+    long recordsRead = length - levelHeaderBytes;
+    std::string within = recordsRead % recordBytes(size) ? "inside" : "before";
+    return "ends " + within + " record " + std::to_string(recordsRead / recordBytes(size) + 1) + ", " +
+           std::to_string(recordOffset(size, count) - length) + " bytes missing";
+}
+
+// A file shorter than its count byte wants at every size is cut short
+// whatever its size; "" for a file that may be whole at some size.
+std::string truncatedAtEverySize(long length, int count)
+{
+    std::string text;
+    for (int size : {10, 15, 20}) {
+        if (length >= recordOffset(size, count))
+            return "";
+        text += std::string(text.empty() ? "" : "; ") + "as " + std::to_string(size) + " x " + std::to_string(size) +
+                " boards it " + truncationText(length, size, count);
+    }
+    return text;
+}
+
 bool padBitsAreZero(const std::uint8_t* packed, int size)
 {
     int used = size * size;
@@ -147,16 +171,20 @@ bool parseLevelFile(const std::string& bytes, const std::string& where, LevelFil
         return false;
     }
     int size = sizeOfFile(where, length, count);
+    std::string cut = size > 0 ? "" : truncatedAtEverySize(length, count);
+    if (!cut.empty()) {
+        *problem = where + ": truncated: the count byte says " + std::to_string(count) + " records; " + cut;
+        return false;
+    }
     if (size <= 0) {
         *problem = where + ": cannot tell the board size from a " + std::to_string(length) +
                    "-byte file of " + std::to_string(count) + " records; name it level10.dat, level15.dat or level20.dat";
         return false;
     }
     if (length < recordOffset(size, count)) {
-        long whole = (length - levelHeaderBytes) / recordBytes(size);
         *problem = where + ": truncated: the count byte says " + std::to_string(count) + " records of " +
-                   std::to_string(size) + " x " + std::to_string(size) + ", the file holds " + std::to_string(whole) +
-                   " whole ones (" + std::to_string(length) + " bytes, " +
+                   std::to_string(size) + " x " + std::to_string(size) + "; the file " +
+                   truncationText(length, size, count) + " (" + std::to_string(length) + " bytes, " +
                    std::to_string(recordOffset(size, count)) + " needed)";
         return false;
     }

@@ -168,11 +168,29 @@ TEST(LevelFileReading, CorruptFilesAreRefusedWithWhere)
     EXPECT_NE(problem.find("count byte 128"), std::string::npos);
     file[2] = 2;  // says two, holds one
     EXPECT_FALSE(parses(file, "level10.dat", &content, &problem));
-    EXPECT_NE(problem.find("holds 1 whole ones"), std::string::npos);
+    EXPECT_NE(problem.find("ends before record 2, 33 bytes missing"), std::string::npos) << problem;
     file[2] = 1;
     EXPECT_FALSE(parses(file.substr(0, file.size() - 1), "level10.dat", &content, &problem));
     EXPECT_NE(problem.find("truncated"), std::string::npos);
     EXPECT_TRUE(content.levels.empty());
+}
+
+TEST(LevelFileReading, TruncatedFilesSayWhereTheyEnd)
+{
+    std::vector<Level> levels(4, levelOf("a", blankRows(10)));
+    std::string whole = packed(levels);  // 3 + 4 x 33 bytes
+    std::string cut = whole.substr(0, 3 + 33 + 20);
+    LevelFileContent content;
+    std::string problem;
+    EXPECT_FALSE(parses(cut, "dir/level10.dat", &content, &problem));
+    EXPECT_EQ(problem, "dir/level10.dat: truncated: the count byte says 4 records of 10 x 10; the file ends inside "
+                       "record 2, 79 bytes missing (56 bytes, 135 needed)");
+    // Too short for four records of any size: the name cannot hide it.
+    EXPECT_FALSE(parses(cut, "dir/cut.dat", &content, &problem));
+    EXPECT_EQ(problem, "dir/cut.dat: truncated: the count byte says 4 records; as 10 x 10 boards it ends inside "
+                       "record 2, 79 bytes missing; as 15 x 15 boards it ends inside record 2, 143 bytes missing; "
+                       "as 20 x 20 boards it ends inside record 1, 227 bytes missing");
+    EXPECT_TRUE(parses(whole, "dir/cut.dat", &content, &problem)) << problem;
 }
 
 TEST(LevelFileReading, FlawedRecordsAreNamed)
