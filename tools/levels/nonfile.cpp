@@ -11,6 +11,12 @@
 
 namespace {
 
+// Where a "rows" or "columns" section stands and how it ends.
+struct Section {
+    int line = 0;                  // of its keyword
+    bool closedByLoneBlank = false;  // its last line is blank, the one before is not
+};
+
 struct NonReading {
     std::string where;
     NonReadOptions options;
@@ -23,6 +29,8 @@ struct NonReading {
     int titleLine = 0;
     bool hasRows = false;
     bool hasColumns = false;
+    Section rowSection;
+    Section columnSection;
     std::string goal;
     int goalLine = 0;
     BoardClues clues = {};
@@ -163,6 +171,40 @@ bool checkBoardSize(NonReading* reading)
     return fail(reading, line, what);
 }
 
+// Keywords begin with a letter, clue lines with a number.
+bool isKeywordLine(const std::string& line)
+{
+    std::string text = trimmed(line);
+    return !text.empty() && std::isalpha(static_cast<unsigned char>(text[0]));
+}
+
+bool isClueLine(const std::string& line)
+{
+    std::string text = unquoted(line);
+    return !text.empty() && std::isdigit(static_cast<unsigned char>(text[0]));
+}
+
+bool isBlank(const std::string& line) { return trimmed(line).empty(); }
+
+bool failShortSection(NonReading* reading, int sectionLine, int lines)
+{
+    return fail(reading, sectionLine, "the section ends before its " + std::to_string(lines) + " clue lines");
+}
+
+// A clue line after the section's own, blank lines between or not, is one
+// too many: a puzzle that drops it is not the one its author drew.
+bool checkNothingMore(NonReading* reading, size_t last, bool rows, int lines)
+{
+    size_t next = last + 1;
+    while (next < reading->lines.size() && isBlank(reading->lines[next]))
+        ++next;
+    if (next == reading->lines.size() || !isClueLine(reading->lines[next]))
+        return true;
+    return fail(reading, static_cast<int>(next) + 1, std::string("the ") + (rows ? "rows" : "columns") +
+                                                         " section has more than " + std::to_string(lines) +
+                                                         " clue lines");
+}
+
 // A "rows" or "columns" section: the next lines, one per line of the board.
 bool readSection(NonReading* reading, size_t* at, bool rows)
 {
@@ -174,16 +216,21 @@ bool readSection(NonReading* reading, size_t* at, bool rows)
     int lines = rows ? reading->height : reading->width;
     int length = rows ? reading->width : reading->height;
     if (*at + lines >= reading->lines.size())
-        return fail(reading, lineNumber, "the section ends before its " + std::to_string(lines) + " clue lines");
+        return failShortSection(reading, lineNumber, lines);
     for (int i = 0; i < lines; ++i) {
         ++*at;
+        if (isKeywordLine(reading->lines[*at]))
+            return failShortSection(reading, lineNumber, lines);
         int* runs = rows ? reading->clues.rowRuns[i] : reading->clues.columnRuns[i];
         int* count = rows ? &reading->clues.rowRunCount[i] : &reading->clues.columnRunCount[i];
         if (!readClueLine(reading, static_cast<int>(*at) + 1, reading->lines[*at], length, runs, count))
             return false;
     }
     (rows ? reading->hasRows : reading->hasColumns) = true;
-    return true;
+    Section& section = rows ? reading->rowSection : reading->columnSection;
+    section.line = lineNumber;
+    section.closedByLoneBlank = isBlank(reading->lines[*at]) && !isBlank(reading->lines[*at - 1]);
+    return checkNothingMore(reading, *at, rows, lines);
 }
 
 bool isGoalText(const std::string& text)
@@ -328,12 +375,39 @@ bool readName(NonReading* reading, Level* level)
     return true;
 }
 
+int bombsOfRuns(const int (*runs)[maxRuns], const int* counts, int lines)
+{
+    int bombs = 0;
+    for (int line = 0; line < lines; ++line) {
+        for (int i = 0; i < counts[line]; ++i)
+            bombs += runs[line][i];
+    }
+    return bombs;
+}
+
+// A section one line short that a blank line closes reads that blank as an
+// empty line; the rows and the columns then disagree on the count of bombs,
+// which no picture can do.
+bool checkSectionsWhole(NonReading* reading)
+{
+    const BoardClues& clues = reading->clues;
+    if (!reading->hasRows || !reading->hasColumns ||
+        bombsOfRuns(clues.rowRuns, clues.rowRunCount, reading->height) ==
+            bombsOfRuns(clues.columnRuns, clues.columnRunCount, reading->width))
+        return true;
+    if (reading->rowSection.closedByLoneBlank)
+        return failShortSection(reading, reading->rowSection.line, reading->height);
+    if (reading->columnSection.closedByLoneBlank)
+        return failShortSection(reading, reading->columnSection.line, reading->width);
+    return true;
+}
+
 bool readBoard(NonReading* reading, Level* level)
 {
     int last = static_cast<int>(reading->lines.size());
     if (reading->width == 0 || reading->height == 0)
         return fail(reading, last, "no width or no height");
-    if (!checkBoardSize(reading) || !readName(reading, level))
+    if (!checkBoardSize(reading) || !checkSectionsWhole(reading) || !readName(reading, level))
         return false;
     level->size = reading->width;
     level->credits = reading->credits;

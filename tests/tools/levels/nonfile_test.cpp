@@ -98,6 +98,35 @@ TEST(NonFile, BadPuzzlesSayWhatAndWhere)
     EXPECT_NE(flawOf(head + "goal " + chairGoal() + "\nwidth 15\n").find("square"), std::string::npos);
 }
 
+TEST(NonFile, ExtraClueLinesAreRefusedWithTheirSection)
+{
+    std::string head = "title x\nwidth 10\nheight 10\n";
+    std::string elevenRows = chairClues();
+    elevenRows.replace(elevenRows.find("columns"), 0, "2\n");
+    EXPECT_EQ(flawOf(head + elevenRows), "p.non:15: the rows section has more than 10 clue lines");
+    // Blank lines between do not hide one.
+    EXPECT_EQ(flawOf(head + chairClues() + "\n5\n"), "p.non:27: the columns section has more than 10 clue lines");
+    Level level;
+    EXPECT_TRUE(parseNon(head + chairClues() + "\n\n", "p.non", &level)) << level.flaw;
+}
+
+TEST(NonFile, ASectionShortBeforeItsBlankLineSaysSo)
+{
+    std::string head = "title x\nwidth 10\nheight 10\n";
+    const std::string shortRows = "p.non:4: the section ends before its 10 clue lines";
+    std::string nineRows = chairClues();
+    nineRows.erase(nineRows.find("2\n"), 2);
+    EXPECT_EQ(flawOf(head + nineRows), shortRows);  // the next keyword ends the section
+    std::string closedByBlank = nineRows;
+    closedByBlank.replace(closedByBlank.find("columns"), 0, "\n");
+    EXPECT_EQ(flawOf(head + closedByBlank), shortRows);
+    EXPECT_EQ(flawOf(head + closedByBlank + "goal " + chairGoal() + "\n"), shortRows);
+    std::string nineColumns = chairClues();
+    nineColumns.erase(nineColumns.find("\n10\n"), 3);
+    EXPECT_EQ(flawOf(head + nineColumns + "\n"), "p.non:15: the section ends before its 10 clue lines");
+    EXPECT_EQ(flawOf(head + nineColumns), "p.non:15: the section ends before its 10 clue lines");
+}
+
 TEST(NonFile, CluesMustAgreeWithTheGoal)
 {
     std::string text = "title x\nwidth 10\nheight 10\n" + chairClues() + "goal " + chairGoal() + "\n";
