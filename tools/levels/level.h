@@ -12,6 +12,9 @@ struct Level {
     std::string flaw;   // why it is not well-formed; empty when it is
     int size = 0;
     int picture[gridRoom][gridRoom] = {};  // [col][row], 1 = bomb
+    // Every block of the picture was read, whatever else is wrong; false for a
+    // source whose board is ragged, holds stray characters or misses rows.
+    bool wholeBoard = true;
     // Who drew it and on what terms ("by", "copyright", "license" and their
     // texts), kept from a .non puzzle through the source back to a .non.
     std::vector<std::pair<std::string, std::string>> credits;

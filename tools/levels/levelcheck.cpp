@@ -36,6 +36,16 @@ std::string repeatReason(const LevelVerdict& verdict)
     return level + "'s picture " + verdict.repeatHow;
 }
 
+// A text of several lines with every line after the first indented, so a
+// list of problems stands under its first.
+std::string indentedBelow(const std::string& text, const std::string& indent)
+{
+    std::string indented;
+    for (char c : text)
+        indented += c == '\n' ? "\n" + indent : std::string(1, c);
+    return indented;
+}
+
 std::string secondsText(double seconds)
 {
     std::ostringstream text;
@@ -160,7 +170,7 @@ std::string verdictReport(const Level& level, const LevelVerdict& verdict, int i
     std::string head = std::string(number.size() < 3 ? 3 - number.size() : 0, ' ') + number + " " +
                        (verdict.passes ? "ok   " : "FAIL ");
     if (!verdict.wellFormed)
-        return head + failureReason(level, verdict) + "\n";
+        return head + indentedBelow(failureReason(level, verdict), std::string(head.size(), ' ')) + "\n";
     head += level.name + " (" + level.where + "): ";
     if (verdict.passes) {
         return head + percentText(verdict.bombs, level.size) + ", unique by line logic, " +

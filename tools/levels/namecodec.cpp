@@ -51,7 +51,59 @@ int firstControlByte(const std::string& text)
     return -1;
 }
 
+// How many bytes a UTF-8 sequence with this first byte has; 0 for a byte no
+// sequence begins with.
+size_t utf8LengthFrom(unsigned char lead)
+{
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return 2;
+    if (lead >= 0xE0 && lead <= 0xEF)
+        return 3;
+    return lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+}
+
+// The length of the UTF-8 sequence at text[at], 0 when none begins there.
+size_t utf8SequenceAt(const std::string& text, size_t at)
+{
+    unsigned char lead = static_cast<unsigned char>(text[at]);
+    size_t length = utf8LengthFrom(lead);
+    if (length <= 1)
+        return length;
+    if (at + length > text.size())
+        return 0;
+    unsigned code = lead & (0x7F >> length);
+    for (size_t i = 1; i < length; ++i) {
+        unsigned char next = static_cast<unsigned char>(text[at + i]);
+        if ((next & 0xC0) != 0x80)
+            return 0;
+        code = code << 6 | (next & 0x3F);
+    }
+    const unsigned fewest[5] = {0, 0, 0x80, 0x800, 0x10000};  // below these the form is overlong
+    bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+    return code >= fewest[length] && !surrogate && code <= 0x10FFFF ? length : 0;
+}
+
 }  // namespace
+
+bool isUtf8(const std::string& text)
+{
+    for (size_t at = 0; at < text.size();) {
+        size_t length = utf8SequenceAt(text, at);
+        if (length == 0)
+            return false;
+        at += length;
+    }
+    return true;
+}
+
+std::string notUtf8Problem(const std::string& line)
+{
+    std::string utf8;
+    return std::string("the file is not UTF-8 text") + (cp949ToUtf8(line, &utf8) ? " (perhaps saved in CP949)" : "") +
+           "; save it as UTF-8";
+}
 
 bool utf8ToCp949(const std::string& utf8, std::string* cp949) { return convert("CP949", "UTF-8", utf8, cp949); }
 
@@ -75,6 +127,8 @@ std::string nameProblem(const std::string& utf8)
     std::string control = controlByteProblem(utf8);
     if (!control.empty())
         return control;
+    if (!isUtf8(utf8))
+        return "the name is not UTF-8 text";
     std::string bytes;
     if (!utf8ToCp949(utf8, &bytes))
         return "the name \"" + utf8 + "\" has characters that CP949 cannot hold";

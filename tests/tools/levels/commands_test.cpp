@@ -31,6 +31,14 @@ std::vector<std::string> keyRows()
             "...##.....", "...####...", "...##.....", "...###....", "...##....."};
 }
 
+std::string linesOf(const std::vector<std::string>& rows)
+{
+    std::string text;
+    for (const std::string& row : rows)
+        text += row + "\n";
+    return text;
+}
+
 // A folder of three good 10 x 10 sources.
 std::string goodFolder(const std::string& scratch)
 {
@@ -207,6 +215,37 @@ TEST(Check, ReportsEveryLevelAndFails)
     EXPECT_NE(out.find("3 pass, 1 fail"), std::string::npos) << out;
     EXPECT_EQ(runTool({"check", folder + "/04-blob.txt"}, &out), 1);
     EXPECT_EQ(runTool({"check", folder + "/01-chair.txt"}, &out), 0);
+    removeScratch(scratch);
+}
+
+TEST(Check, ListsEveryProblemOfASourceUnderItsSize)
+{
+    std::string scratch = scratchFolder("check-every");
+    std::string folder = scratch + "/10";
+    std::filesystem::create_directories(folder);
+    std::vector<std::string> rows = chairRows();
+    rows[2].pop_back();
+    rows[4][5] = 'x';
+    std::string file = folder + "/01-three.txt";
+    writeText(file, "name: 가나다라마바사아자차\n" + linesOf(rows));
+    std::string out;
+    std::string err;
+    EXPECT_EQ(runTool({"check", folder}, &out), 1);
+    EXPECT_EQ(out, folder + ": 1 levels of 10 x 10\n"
+                   "  1 FAIL " + file + ":1: the name \"가나다라마바사아자차\" is 20 bytes in CP949, at most 19 fit\n"
+                   "         " + file + ":4: ragged row: 9 blocks, the first row has 10\n"
+                   "         " + file + ":6: unknown character 'x' in column 6 (only '#' and '.' draw a board)\n"
+                   "0 pass, 1 fail\n");
+    EXPECT_EQ(runTool({"pack", folder, scratch + "/level10.dat"}, nullptr, &err), 1);
+    EXPECT_NE(err.find(file + ":1: the name \"가나다라마바사아자차\" is 20 bytes in CP949, at most 19 fit\n" + file +
+                       ":4: ragged row: 9 blocks, the first row has 10\n" + file + ":6: unknown character 'x'"),
+              std::string::npos)
+        << err;
+    // A board that gives no size leaves the folder's name to tell it.
+    std::filesystem::create_directories(scratch + "/15");
+    writeText(scratch + "/15/01-wide.txt", "name: 넓은 것\n" + std::string(12, '#') + "\n");
+    EXPECT_EQ(runTool({"check", scratch + "/15"}, &out), 1);
+    EXPECT_EQ(out.find(scratch + "/15: 1 levels of 15 x 15\n"), 0u) << out;
     removeScratch(scratch);
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "namecodec.h"
 #include "scratch.h"
 #include "sourcefile.h"
 
@@ -58,16 +59,17 @@ TEST(SourceFile, BadBoardsSayWhatAndWhere)
 {
     std::string text = chairText("name: 의자");
     EXPECT_EQ(flawOf("name: 의자\n.##.......\n.##......\n"),
-              "07-x.txt:3: ragged row: 9 blocks, the first row has 10");
+              "07-x.txt:3: ragged row: 9 blocks, the first row has 10\n07-x.txt:3: 2 rows, the board needs 10");
     EXPECT_EQ(flawOf("name: 의자\n.##.........\n"),
               "07-x.txt:2: the first row has 12 blocks; a board is 10, 15 or 20 wide");
     EXPECT_EQ(flawOf("name: 의자\n.##..x....\n"),
-              "07-x.txt:2: unknown character 'x' in column 6 (only '#' and '.' draw a board)");
-    EXPECT_NE(flawOf("name: 의자\n.##....... \n").find("byte 0x20 in column 11"), std::string::npos);
+              "07-x.txt:2: unknown character 'x' in column 6 (only '#' and '.' draw a board)\n"
+              "07-x.txt:2: 1 rows, the board needs 10");
+    EXPECT_NE(flawOf("name: 의자\n.## ......\n").find(":2: a blank in column 4"), std::string::npos);
     EXPECT_EQ(flawOf(text + "..........\n"), "07-x.txt:12: more than 10 rows");
     EXPECT_EQ(flawOf("name: 의자\n.##.......\n.##.......\n"), "07-x.txt:3: 2 rows, the board needs 10");
     EXPECT_EQ(flawOf("name: 의자\n"), "07-x.txt:1: 0 rows, the board needs 10");
-    EXPECT_EQ(flawOf(""), "07-x.txt:0: no \"name:\" line and no board");
+    EXPECT_EQ(flawOf("; only a comment\n"), "07-x.txt:1: no \"name:\" line and no board");
 }
 
 TEST(SourceFile, NamesMustFitTheLevelFile)
@@ -82,8 +84,23 @@ TEST(SourceFile, NamesMustFitTheLevelFile)
     EXPECT_NE(flawOf(chairText("name: Chair with two arms!")).find("20 bytes"), std::string::npos);
     EXPECT_TRUE(parseSource(chairText("name: Chair with two arms"), "x.txt", &level)) << level.flaw;  // 19
     EXPECT_NE(flawOf(chairText("name: 의자 \xF0\x9F\x98\x80")).find("CP949 cannot hold"), std::string::npos);
-    EXPECT_NE(flawOf(chairText("name: \xC0\xC1")).find("CP949 cannot hold"), std::string::npos);  // not UTF-8
+    EXPECT_NE(flawOf(chairText("name: \xC0\xC1")).find(":1: the file is not UTF-8 text"), std::string::npos);
     EXPECT_NE(flawOf(chairText("name: a\tb")).find("the name holds the control byte 0x09 at byte 2"), std::string::npos);
+}
+
+TEST(SourceFile, SavedInCp949IsToldToBeSavedAsUtf8)
+{
+    // "도토리" in CP949: a good name in the level file, but not UTF-8 text.
+    std::string text = chairText("name: \xB5\xB5\xC5\xE4\xB8\xAE");
+    const std::string told = "07-x.txt:1: the file is not UTF-8 text (perhaps saved in CP949); save it as UTF-8";
+    EXPECT_EQ(flawOf(text), told);
+    // Once for the file, at the first line it shows in.
+    EXPECT_EQ(flawOf("; by: \xB1\xE8\n" + text), told);
+    EXPECT_EQ(flawOf(chairText("name: \xFF\xFE")), "07-x.txt:1: the file is not UTF-8 text; save it as UTF-8");
+    EXPECT_TRUE(isUtf8("의자 \xF0\x9F\x98\x80"));
+    EXPECT_FALSE(isUtf8("\xC0\xAF"));          // an overlong '/'
+    EXPECT_FALSE(isUtf8("\xED\xA0\x80"));      // a surrogate
+    EXPECT_FALSE(isUtf8("\xEC\x9D"));          // cut short
 }
 
 TEST(SourceFile, UnreadableFileIsAFlaw)
