@@ -10,6 +10,17 @@ std::string gradeWord(const LevelVerdict& verdict)
     return gradeName(verdict.rounds);
 }
 
+// A failing level's cell says why, on one line as a table row must be.
+std::string gradeCell(const Level& level, const LevelVerdict& verdict)
+{
+    if (verdict.passes)
+        return gradeWord(verdict);
+    std::string cell = gradeWord(verdict) + ": ";
+    for (char c : failureReason(level, verdict))
+        cell += c == '\n' ? "; " : (c == '|' ? "\\|" : std::string(1, c));
+    return cell;
+}
+
 std::string tally(const std::vector<LevelVerdict>& verdicts)
 {
     std::vector<std::string> words;
@@ -29,11 +40,11 @@ std::string gradeTable(const std::string& path, const LevelSet& set, const std::
     for (size_t i = 0; i < verdicts.size(); ++i) {
         const Level& level = set.levels[i];
         const LevelVerdict& verdict = verdicts[i];
-        int blocks = level.size * level.size;
-        std::string share = blocks > 0 ? std::to_string(verdict.bombs * 100 / blocks) + "%" : "-";
+        std::string share =
+            verdict.bombs >= 0 ? std::to_string(verdict.bombs * 100 / (level.size * level.size)) + "%" : "-";
         std::string rounds = verdict.rounds >= 0 ? std::to_string(verdict.rounds) : "-";
         table += "| " + std::to_string(i + 1) + " | " + (level.name.empty() ? level.where : level.name) + " | " +
-                 share + " | " + gradeWord(verdict) + " | " + rounds + " |\n";
+                 share + " | " + gradeCell(level, verdict) + " | " + rounds + " |\n";
     }
     return table;
 }

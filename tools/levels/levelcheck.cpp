@@ -104,6 +104,8 @@ LevelVerdict judgeLevel(const Level& level, double searchSeconds)
 {
     LevelVerdict verdict;
     verdict.searchSeconds = searchSeconds;
+    // A board read whole has a share worth showing even when a name or its size is wrong.
+    verdict.bombs = isBoardSize(level.size) && level.wholeBoard ? bombCount(level) : -1;
     verdict.wellFormed = level.flaw.empty() && isBoardSize(level.size);
     if (!verdict.wellFormed)
         return verdict;
@@ -118,7 +120,6 @@ LevelVerdict judgeLevel(const Level& level, double searchSeconds)
         verdict.lineResult = linesContradict;
     if (verdict.lineResult == solvedByLines)
         verdict.rounds = lineLogicRounds(clues);
-    verdict.bombs = bombCount(level);
     int blocks = level.size * level.size;
     verdict.fairShare = verdict.bombs * 100 >= fewestBombPercent * blocks && verdict.bombs * 100 <= mostBombPercent * blocks;
     verdict.passes = verdict.lineResult == solvedByLines && verdict.fairShare;

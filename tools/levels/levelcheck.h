@@ -26,7 +26,7 @@ struct LevelVerdict {
     int pictures = noPicture;  // the verdict of picturesearch.h
     double searchSeconds = defaultSearchSeconds;
     int rounds = -1;           // of line logic, when it solves the board
-    int bombs = 0;
+    int bombs = -1;  // -1 when the board could not be read whole
     bool fairShare = false;
     int repeatOf = -1;  // index of an earlier level it repeats
     std::string repeatHow;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -189,7 +190,38 @@ TEST(Designer, GradesAreShownAndListed)
     writeText(scratch + "/10/03-blob.txt", sourceText(levelOf("덩어리", ambiguousRows())));
     EXPECT_EQ(runTool({"grades", scratch + "/10"}, &out), 1);
     EXPECT_NE(out.find("3 levels, 2 easy, 1 fails the check"), std::string::npos) << out;
-    EXPECT_NE(out.find("| 3 | 덩어리 | 52% | fails the check | - |"), std::string::npos) << out;
+    EXPECT_NE(out.find("| 3 | 덩어리 | 52% | fails the check: line logic is stuck with 4 blocks undecided"),
+              std::string::npos)
+        << out;
+    removeScratch(scratch);
+}
+
+TEST(Designer, GradesShowTheShareAndTheReasonOfAFailure)
+{
+    std::string scratch = scratchFolder("designer-grade-failures");
+    std::string folder = scratch + "/10";
+    std::filesystem::create_directories(folder);
+    writeText(folder + "/01-chair.txt", sourceText(levelOf("의자", chairRows())));
+    writeText(folder + "/02-ragged.txt", "name: 도토리\n.##.......\n.##......\n");
+    std::vector<std::string> big(15, std::string(15, '.'));
+    std::fill(big.begin(), big.begin() + 6, std::string(15, '#'));
+    big[6] = "#########......";  // 99 bombs of 225
+    writeText(folder + "/03-big.txt", sourceText(levelOf("큰 것", big)));
+    writeText(folder + "/04-long.txt", sourceText(levelOf("가|나다라마바사아자차", chairRows())));
+    std::string out;
+    EXPECT_EQ(runTool({"grades", folder}, &out), 1);
+    EXPECT_NE(out.find("| 2 | 도토리 | - | fails the check: " + folder + "/02-ragged.txt:3: ragged row: 9 blocks, the "
+                       "first row has 10; " + folder + "/02-ragged.txt:3: 2 rows, the board needs 10 | - |\n"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("| 3 | 큰 것 | 44% | fails the check: " + folder + "/03-big.txt: a 15 x 15 board among 10 x 10 "
+                       "ones | - |\n"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("| 38% | fails the check: " + folder + "/04-long.txt:1: the name \"가\\|나다라마바사아자차\" is 21 "
+                       "bytes"),
+              std::string::npos)
+        << out;
     removeScratch(scratch);
 }
 
