@@ -365,6 +365,11 @@ int exportNon(const std::vector<std::string>& args, const Options& options, std:
     Level level;
     if (!loadSource(args[1], &level))
         return refuse(err, level.flaw + "\nrefused: " + args[2] + " not written");
+    // A puzzle on its way to be mended or shared elsewhere may fail the check;
+    // the designer hears why, and gets the file.
+    LevelVerdict verdict = judgeLevel(level, options.searchSeconds);
+    if (!verdict.passes)
+        err << "warning: " << args[1] << ": " << failureReason(level, verdict) << " (exported all the same)\n";
     if (!writeFileAtomically(args[2], nonText(level), &problem))
         return refuse(err, problem);
     out << "exported " << level.name << " into " << args[2] << "\n";

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "nonfile.h"
 #include "scratch.h"
 #include "sourcefile.h"
 
@@ -383,6 +384,32 @@ TEST(ImportAndExport, NeverOverTheirInputAndOverAFileOnlyWithForce)
     EXPECT_EQ(runTool({"pack", "--force", folder, scratch + "/level10.dat"}), 0);
     EXPECT_EQ(runTool({"import", scratch + "/chair.non", key, "--force"}), 0);
     EXPECT_EQ(readText(key), readText(folder + "/01-chair.txt"));
+    removeScratch(scratch);
+}
+
+TEST(ImportAndExport, EmptyFileTrailingBlankAndExportOfAFailingLevel)
+{
+    std::string scratch = scratchFolder("non-small");
+    std::string out;
+    std::string err;
+    writeText(scratch + "/empty.txt", "");
+    EXPECT_EQ(runTool({"export", scratch + "/empty.txt", scratch + "/empty.non"}, nullptr, &err), 1);
+    EXPECT_EQ(err.find(scratch + "/empty.txt:1: the file is empty; a source begins with \"name: <name>\"\n"), 0u)
+        << err;
+    std::vector<std::string> rows = chairRows();
+    rows[1] += " ";
+    writeText(scratch + "/blank.txt", "name: 의자\n" + linesOf(rows));
+    EXPECT_EQ(runTool({"check", scratch + "/blank.txt"}, &out), 1);
+    EXPECT_NE(out.find("blank.txt:3: a blank at the end of line 3 (nothing may follow the blocks)\n0 pass"),
+              std::string::npos)
+        << out;
+    // A level that fails the check still exports, with a warning that says why.
+    Level blob = levelOf("덩어리", ambiguousRows());
+    writeText(scratch + "/blob.txt", sourceText(blob));
+    EXPECT_EQ(runTool({"export", scratch + "/blob.txt", scratch + "/blob.non"}, &out, &err), 0);
+    EXPECT_EQ(err, "warning: " + scratch + "/blob.txt: line logic is stuck with 4 blocks undecided (more than one "
+                   "picture) (exported all the same)\n");
+    EXPECT_EQ(readText(scratch + "/blob.non"), nonText(blob));
     removeScratch(scratch);
 }
 
