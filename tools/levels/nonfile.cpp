@@ -275,6 +275,9 @@ bool readLine(NonReading* reading, size_t* at)
         return true;
     }
     if (isCreditKey(keyword)) {
+        // A credit goes into the source, which must be UTF-8 text.
+        if (!isUtf8(rest))
+            return fail(reading, lineNumber, notUtf8Problem(rest));
         reading->credits.push_back({keyword, unquoted(rest)});
         return true;
     }

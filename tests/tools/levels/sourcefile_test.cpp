@@ -3,6 +3,7 @@
 #include <string>
 
 #include "namecodec.h"
+#include "nonfile.h"
 #include "scratch.h"
 #include "sourcefile.h"
 
@@ -101,6 +102,10 @@ TEST(SourceFile, SavedInCp949IsToldToBeSavedAsUtf8)
     EXPECT_FALSE(isUtf8("\xC0\xAF"));          // an overlong '/'
     EXPECT_FALSE(isUtf8("\xED\xA0\x80"));      // a surrogate
     EXPECT_FALSE(isUtf8("\xEC\x9D"));          // cut short
+    // A .non credit becomes a comment of the source: it is held to the same.
+    Level level;
+    EXPECT_FALSE(parseNon("title x\nby \xB1\xE8\n", "p.non", &level));
+    EXPECT_EQ(level.flaw, "p.non:2: the file is not UTF-8 text (perhaps saved in CP949); save it as UTF-8");
 }
 
 TEST(SourceFile, UnreadableFileIsAFlaw)
