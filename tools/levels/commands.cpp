@@ -151,9 +151,10 @@ bool takeOptions(std::vector<std::string>* args, Options* options, std::string* 
             optionsEnded = optionsEnded || arg == "--";
             continue;
         }
-        options->force = options->force || arg == "--force";
-        if (arg == "--force")
+        if (arg == "--force") {
+            options->force = true;
             continue;
+        }
         *problem = optionWants(arg);
         if (problem->empty()) {
             *problem = "unknown option \"" + arg + "\"";

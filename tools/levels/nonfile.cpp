@@ -13,7 +13,7 @@ namespace {
 
 // Where a "rows" or "columns" section stands and how it ends.
 struct Section {
-    int line = 0;                  // of its keyword
+    int line = 0;                    // of its keyword
     bool closedByLoneBlank = false;  // its last line is blank, the one before is not
 };
 
@@ -200,9 +200,9 @@ bool checkNothingMore(NonReading* reading, size_t last, bool rows, int lines)
         ++next;
     if (next == reading->lines.size() || !isClueLine(reading->lines[next]))
         return true;
-    return fail(reading, static_cast<int>(next) + 1, std::string("the ") + (rows ? "rows" : "columns") +
-                                                         " section has more than " + std::to_string(lines) +
-                                                         " clue lines");
+    std::string section = rows ? "rows" : "columns";
+    return fail(reading, static_cast<int>(next) + 1,
+                "the " + section + " section has more than " + std::to_string(lines) + " clue lines");
 }
 
 // A "rows" or "columns" section: the next lines, one per line of the board.
@@ -394,9 +394,9 @@ int bombsOfRuns(const int (*runs)[maxRuns], const int* counts, int lines)
 bool checkSectionsWhole(NonReading* reading)
 {
     const BoardClues& clues = reading->clues;
-    if (!reading->hasRows || !reading->hasColumns ||
-        bombsOfRuns(clues.rowRuns, clues.rowRunCount, reading->height) ==
-            bombsOfRuns(clues.columnRuns, clues.columnRunCount, reading->width))
+    int rowBombs = bombsOfRuns(clues.rowRuns, clues.rowRunCount, reading->height);
+    int columnBombs = bombsOfRuns(clues.columnRuns, clues.columnRunCount, reading->width);
+    if (!reading->hasRows || !reading->hasColumns || rowBombs == columnBombs)
         return true;
     if (reading->rowSection.closedByLoneBlank)
         return failShortSection(reading, reading->rowSection.line, reading->height);

@@ -55,8 +55,10 @@ void readNameLine(const std::string& line, int lineNumber, SourceReading* readin
 std::string describeCharacter(char c)
 {
     unsigned char byte = static_cast<unsigned char>(c);
-    if (c == ' ' || c == '\t')
-        return c == ' ' ? "a blank" : "a tab";
+    if (c == ' ')
+        return "a blank";
+    if (c == '\t')
+        return "a tab";
     if (byte >= 0x21 && byte < 0x7F)
         return std::string("unknown character '") + c + "'";
     std::ostringstream code;
@@ -142,7 +144,8 @@ void checkCompleteness(int lines, SourceReading* reading, Level* level)
     else if (!reading->named)
         complain(reading, lines, "no \"name:\" line and no board");
     else if (rows == 0 || rows < level->size)
-        complain(reading, lines, std::to_string(rows) + " rows, the board needs " + std::to_string(level->size ? level->size : 10));
+        complain(reading, lines, std::to_string(rows) + " rows, the board needs " +
+                                     std::to_string(level->size ? level->size : 10));
     level->wholeBoard = level->wholeBoard && level->size > 0 && rows == level->size;
 }
 
