@@ -178,8 +178,7 @@ TEST(LevelFileReading, CorruptFilesAreRefusedWithWhere)
 TEST(LevelFileReading, TruncatedFilesSayWhereTheyEnd)
 {
     std::vector<Level> levels(4, levelOf("a", blankRows(10)));
-    std::string whole = packed(levels);  // 3 + 4 x 33 bytes
-    std::string cut = whole.substr(0, 3 + 33 + 20);
+    std::string cut = packed(levels).substr(0, 3 + 33 + 20);  // of 3 + 4 x 33 bytes
     LevelFileContent content;
     std::string problem;
     EXPECT_FALSE(parses(cut, "dir/level10.dat", &content, &problem));
@@ -190,7 +189,6 @@ TEST(LevelFileReading, TruncatedFilesSayWhereTheyEnd)
     EXPECT_EQ(problem, "dir/cut.dat: truncated: the count byte says 4 records; as 10 x 10 boards it ends inside "
                        "record 2, 79 bytes missing; as 15 x 15 boards it ends inside record 2, 143 bytes missing; "
                        "as 20 x 20 boards it ends inside record 1, 227 bytes missing");
-    EXPECT_TRUE(parses(whole, "dir/cut.dat", &content, &problem)) << problem;
 }
 
 TEST(LevelFileReading, FlawedRecordsAreNamed)
