@@ -276,7 +276,9 @@ int check(const std::vector<std::string>& args, const Options& options, std::ost
         return refuse(err, problem);
     printWarnings(set, err);
     std::vector<LevelVerdict> verdicts = judgeLevels(set.levels, options.searchSeconds);
-    out << args[1] << ": " << set.levels.size() << " levels of " << set.size << " x " << set.size << "\n";
+    std::string size = std::to_string(set.size);
+    std::string ofSize = set.size ? "of " + size + " x " + size : "of no board size";
+    out << args[1] << ": " << set.levels.size() << " levels " << ofSize << "\n";
     int passing = 0;
     for (size_t i = 0; i < verdicts.size(); ++i) {
         out << verdictReport(set.levels[i], verdicts[i], static_cast<int>(i));

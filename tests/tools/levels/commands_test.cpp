@@ -357,6 +357,8 @@ TEST(ImportAndExport, EmptyFileTrailingBlankAndExportOfAFailingLevel)
     EXPECT_EQ(runTool({"export", scratch + "/empty.txt", scratch + "/empty.non"}, nullptr, &err), 1);
     EXPECT_EQ(err.find(scratch + "/empty.txt:1: the file is empty; a source begins with \"name: <name>\"\n"), 0u)
         << err;
+    EXPECT_EQ(runTool({"check", scratch + "/empty.txt"}, &out), 1);
+    EXPECT_EQ(out.find(scratch + "/empty.txt: 1 levels of no board size\n"), 0u) << out;
     std::vector<std::string> rows = chairRows();
     rows[1] += " ";
     writeText(scratch + "/blank.txt", "name: 의자\n" + linesOf(rows));
