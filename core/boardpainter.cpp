@@ -83,12 +83,12 @@ static void paintClue(const Surface& s, Box box, int run)
     s.drawText(s.target, run < 10 ? blueInk : redInk, box, text);
 }
 
-// The runs of covered bombs of a line, nearest the board first; a line
+// The runs of bombs of a line of the solution, nearest the board first; a line
 // without any gives one 0.
 static int runsFromBoard(const int* first, int step, int size, int* runs)
 {
     int inOrder[maxRuns];
-    int count = lineRuns(first, step, size, isCoveredBomb, inOrder);
+    int count = lineRuns(first, step, size, isBomb, inOrder);
     if (count == 0) {
         runs[0] = 0;
         return 1;
@@ -98,29 +98,29 @@ static int runsFromBoard(const int* first, int step, int size, int* runs)
     return count;
 }
 
-static void paintClueNumbers(const Surface& s, const Layout& layout, const Grid& clueCells)
+static void paintClueNumbers(const Surface& s, const Layout& layout, const Grid& solution)
 {
     int runs[maxRuns];
     for (int col = 0; col < layout.size; ++col) {
-        int count = runsFromBoard(&clueCells[col][0], 1, layout.size, runs);
+        int count = runsFromBoard(&solution[col][0], 1, layout.size, runs);
         for (int k = 0; k < count; ++k)
             paintClue(s, columnClueBox(layout, col, k), runs[k]);
     }
     for (int row = 0; row < layout.size; ++row) {
-        int count = runsFromBoard(&clueCells[0][row], gridRoom, layout.size, runs);
+        int count = runsFromBoard(&solution[0][row], gridRoom, layout.size, runs);
         for (int k = 0; k < count; ++k)
             paintClue(s, rowClueBox(layout, row, k), runs[k]);
     }
 }
 
-void paintBoardArea(const Surface& s, const Layout& layout, const Grid& cells, const Grid& clueCells)
+void paintBoardArea(const Surface& s, const Layout& layout, const Grid& cells, const Grid& solution)
 {
     paintFrames(s, layout);
     paintCornerBevel(s, layout);
     paintStripPieces(s, layout);
     paintBlocks(s, layout, cells);
     paintGroupLines(s, layout);
-    paintClueNumbers(s, layout, clueCells);
+    paintClueNumbers(s, layout, solution);
 }
 
 static int clamped(int value, int low, int high)

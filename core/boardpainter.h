@@ -25,9 +25,10 @@ struct Surface {
 };
 
 // Everything of a full paint but the status panel's pictures: frames, corner
-// box, strip pieces, blocks from `cells`, grid lines, and the clue numbers of
-// the blocks of `clueCells` still CoveredBomb.
-void paintBoardArea(const Surface& surface, const Layout& layout, const Grid& cells, const Grid& clueCells);
+// box, strip pieces, blocks from `cells`, grid lines, and the clue numbers:
+// the runs of bombs of `solution`, so that every paint of a board shows the
+// numbers of its first paint, whatever the player has checked or broken.
+void paintBoardArea(const Surface& surface, const Layout& layout, const Grid& cells, const Grid& solution);
 // One block as its state shows it.
 void paintBlock(const Surface& surface, const Layout& layout, int col, int row, int cellState);
 // The dark lines that group every five rows and columns.

@@ -20,5 +20,4 @@ int lineRuns(const int* first, int step, int length, bool (*counts)(int), int* r
     return count;
 }
 
-bool isCoveredBomb(int cell) { return cell == CoveredBomb; }
 bool isBomb(int bit) { return bit != 0; }

@@ -9,5 +9,4 @@ const int maxRuns = 16;
 // order, into runs (room for maxRuns); returns their number.
 int lineRuns(const int* first, int step, int length, bool (*counts)(int), int* runs);
 
-bool isCoveredBomb(int cell);  // the clue numbers count covered bombs
 bool isBomb(int bit);          // a solution bit

@@ -17,7 +17,7 @@ static void paintOnto(HDC dc, const Layout& layout)
 {
     GdiSurface gdi;
     Surface surface = openGdiSurface(gdi, dc);
-    paintBoardArea(surface, layout, game.cells, game.cells);
+    paintBoardArea(surface, layout, game.cells, game.solution);
     closeGdiSurface(gdi);
 }
 

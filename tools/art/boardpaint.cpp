@@ -54,11 +54,11 @@ static void drawText(void* target, Ink ink, Box box, const char* text)
 
 Surface canvasSurface(CanvasTarget& target) { return {&target, copyTile, drawCanvasLine, drawText}; }
 
-Canvas paintBoard(const Layout& view, const PictureSheets& sheets, const Grid& cells, const Grid& clueCells)
+Canvas paintBoard(const Layout& view, const PictureSheets& sheets, const Grid& cells, const Grid& solution)
 {
     Canvas canvas = makeCanvas(clientWidth(view), clientHeight(view), lightGray);
     CanvasTarget target = {&canvas, &sheets};
-    paintBoardArea(canvasSurface(target), view, cells, clueCells);
+    paintBoardArea(canvasSurface(target), view, cells, solution);
     return canvas;
 }
 

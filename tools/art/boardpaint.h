@@ -18,7 +18,7 @@ struct CanvasTarget {
 };
 Surface canvasSurface(CanvasTarget& target);
 
-// The board with `cells` on its blocks and the clue numbers of the blocks of
-// `clueCells` that are still CoveredBomb, on the window background.
-Canvas paintBoard(const Layout& view, const PictureSheets& sheets, const Grid& cells, const Grid& clueCells);
+// The board with `cells` on its blocks and the clue numbers of `solution`,
+// on the window background.
+Canvas paintBoard(const Layout& view, const PictureSheets& sheets, const Grid& cells, const Grid& solution);
 void paintStatus(Canvas& canvas, const PictureSheets& sheets, const Layout& view, const StatusView& status);

@@ -50,13 +50,12 @@ StatusView overviewStatus() { return {37, 62, 100, 5, 2}; }
 
 Canvas drawOverviewBoard()
 {
-    Grid solution, cells, fresh;
+    Grid solution, cells;
     overviewSolution(solution);
     overviewBoard(cells);
-    freshBoard(solution, 10, fresh);  // the clues as the board's first paint showed them
     const Layout view = layoutFor(10);
     const PictureSheets sheets = gameSheets();
-    Canvas picture = paintBoard(view, sheets, cells, fresh);
+    Canvas picture = paintBoard(view, sheets, cells, solution);
     paintStatus(picture, sheets, view, overviewStatus());
     return picture;
 }
@@ -108,11 +107,10 @@ Canvas drawHelpOverview()
 
 Canvas drawStepBoard(int step)
 {
-    Grid solution, cells, fresh;
+    Grid solution, cells;
     exampleSolution(solution);
-    freshBoard(solution, exampleSize, fresh);
     exampleBoardAt(step, cells);
-    return paintBoard(exampleView(), exampleSheets(), cells, fresh);
+    return paintBoard(exampleView(), exampleSheets(), cells, solution);
 }
 
 // A red ring around all the clue numbers of a line.
