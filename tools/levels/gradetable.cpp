@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "setcheck.h"
+
 namespace {
 
 // The grade has a column of its own, each of its figures another.
@@ -51,10 +53,11 @@ std::string boundsText(const GradeBounds& bounds)
 std::string figuresLine(const Level& level, const LevelVerdict& verdict, size_t index)
 {
     char line[96];
-    std::snprintf(line, sizeof line, "%4d %3zu %6s %5s %6s  %-7s ", level.size, index + 1,
+    std::string mirror = verdict.wellFormed ? std::to_string(mirrorPercent(level)) + "%" : "-";
+    std::snprintf(line, sizeof line, "%4d %3zu %6s %5s %6s %6s  %-7s ", level.size, index + 1,
                   figureOrDash(verdict.passes ? verdict.rounds : -1).c_str(),
                   figureOrDash(verdict.passes ? verdict.steps : -1).c_str(), workOrDash(level, verdict).c_str(),
-                  verdict.passes ? gradeName(verdict.steps, level.size) : "fails");
+                  mirror.c_str(), verdict.passes ? gradeName(verdict.steps, level.size) : "fails");
     return line + (level.name.empty() ? "" : level.name + " ") + "(" + level.where + ")\n";
 }
 
@@ -81,7 +84,7 @@ std::string gradeTable(const std::string& path, const LevelSet& set, const std::
 std::string figuresReport(const std::vector<std::string>& paths, const std::vector<LevelSet>& sets,
                           const std::vector<std::vector<LevelVerdict>>& verdicts)
 {
-    std::string report = "size   # rounds steps a line  grade   name (file)\n";
+    std::string report = "size   # rounds steps a line mirror  grade   name (file)\n";
     std::vector<int> works;
     for (size_t s = 0; s < sets.size(); ++s) {
         for (size_t i = 0; i < verdicts[s].size(); ++i) {
@@ -93,6 +96,8 @@ std::string figuresReport(const std::vector<std::string>& paths, const std::vect
     }
     for (size_t s = 0; s < sets.size(); ++s)
         report += paths[s] + ": " + std::to_string(verdicts[s].size()) + " levels, " + tally(sets[s], verdicts[s]) + "\n";
+    for (const SymmetryShare& share : symmetryShares(sets))
+        report += symmetryText(share) + (tooSymmetric(share) ? ": too many\n" : "\n");
     GradeBounds inUse;
     inUse.mostEasy = mostEasyWork;
     inUse.mostMiddle = mostMiddleWork;

@@ -209,12 +209,15 @@ TEST(Designer, FiguresShowHowTheBoundsFollowFromTheLevels)
     std::string out;
     // The folder above the size folders stands for all of them.
     ASSERT_EQ(runTool({"figures", scratch}, &out), 0);
-    EXPECT_NE(out.find("  10   1      3    26   1.30  easy    의자 (" + scratch + "/10/01-chair.txt)\n"),
+    EXPECT_NE(out.find("  10   1      3    26   1.30    80%  easy    의자 (" + scratch + "/10/01-chair.txt)\n"),
               std::string::npos)
         << out;
-    EXPECT_NE(out.find("  10   2      3    23   1.15  easy    액자 ("), std::string::npos) << out;
-    EXPECT_NE(out.find("  10   3      -     -      -  fails   덩어리 ("), std::string::npos) << out;
-    EXPECT_NE(out.find(scratch + "/10: 3 levels, 2 easy, 1 fails the check\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("  10   2      3    23   1.15   100%  easy    액자 ("), std::string::npos) << out;
+    EXPECT_NE(out.find("  10   3      -     -      -    96%  fails   덩어리 ("), std::string::npos) << out;
+    EXPECT_NE(out.find(scratch + "/10: 3 levels, 2 easy, 1 fails the check\n"
+                                 "10 x 10: 2 of 3 pictures (67%) mirror-symmetric, at most 40%: too many\n"),
+              std::string::npos)
+        << out;
     // Of the two that pass, the first is a third of the way up, the second two thirds.
     EXPECT_NE(out.find("bounds by thirds of the 2 passing levels: easy up to 1.15, middle up to 1.30 steps a line"),
               std::string::npos)
