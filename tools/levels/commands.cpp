@@ -42,7 +42,7 @@ const char usageText[] =
     "  import <file.non> <out.txt> [--name NAME]\n"
     "                                      a .non puzzle into a source, named NAME or by its title\n"
     "  export <source.txt> <out.non>       a source into a .non puzzle\n"
-    "  grades <file.dat | source-folder>...\n"
+    "  grades <file.dat | source-folder | set-folder>...\n"
     "                                      list every level's grade, as a table for levels/README.md\n"
     "  figures <file.dat | source-folder | set-folder>...\n"
     "                                      every level's rounds, steps and work per line, the grade's bounds\n"
@@ -342,9 +342,10 @@ bool checkWholeSet(const std::vector<LevelSet>& sets, std::ostream& out)
         out << symmetryText(share) << (tooMany ? ": too many\n" : "\n");
         symmetricSizes += tooMany ? 1 : 0;
     }
-    out << "set: " << (repeats.empty() ? "every name once" : std::to_string(repeats.size()) + " names twice") << ", "
-        << (symmetricSizes == 0 ? "no size" : std::to_string(symmetricSizes) + (symmetricSizes == 1 ? " size" : " sizes"))
-        << " too symmetric\n";
+    std::string names = repeats.empty() ? "every name once" : std::to_string(repeats.size()) + " names twice";
+    std::string sizes = symmetricSizes == 0 ? "no size" : std::to_string(symmetricSizes) + " size";
+    sizes += symmetricSizes > 1 ? "s" : "";
+    out << "set: " << names << ", " << sizes << " too symmetric\n";
     return repeats.empty() && symmetricSizes == 0;
 }
 

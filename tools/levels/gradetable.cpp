@@ -50,6 +50,31 @@ std::string boundsText(const GradeBounds& bounds)
            " steps a line";
 }
 
+// How many of a set's levels have the grade (or fail the check, for "fails the check").
+int gradeCount(const LevelSet& set, const std::vector<LevelVerdict>& verdicts, const std::string& grade)
+{
+    int count = 0;
+    for (size_t i = 0; i < verdicts.size(); ++i)
+        count += gradeWord(set.levels[i], verdicts[i]) == grade ? 1 : 0;
+    return count;
+}
+
+// The grades of each set counted, as a Markdown table for levels/README.md.
+std::string countTable(const std::vector<std::string>& paths, const std::vector<LevelSet>& sets,
+                       const std::vector<std::vector<LevelVerdict>>& verdicts)
+{
+    std::string table = "| size | folder | levels | easy | middle | hard | failing |\n"
+                        "|---|---|---:|---:|---:|---:|---:|\n";
+    for (size_t s = 0; s < sets.size(); ++s) {
+        std::string size = std::to_string(sets[s].size);
+        table += "| " + size + " x " + size + " | " + paths[s] + " | " + std::to_string(verdicts[s].size());
+        for (const char* grade : {"easy", "middle", "hard", "fails the check"})
+            table += " | " + std::to_string(gradeCount(sets[s], verdicts[s], grade));
+        table += " |\n";
+    }
+    return table;
+}
+
 std::string figuresLine(const Level& level, const LevelVerdict& verdict, size_t index)
 {
     char line[96];
@@ -94,8 +119,7 @@ std::string figuresReport(const std::vector<std::string>& paths, const std::vect
                 works.push_back(workPerLine(verdicts[s][i].steps, level.size));
         }
     }
-    for (size_t s = 0; s < sets.size(); ++s)
-        report += paths[s] + ": " + std::to_string(verdicts[s].size()) + " levels, " + tally(sets[s], verdicts[s]) + "\n";
+    report += "\n" + countTable(paths, sets, verdicts) + "\n";
     for (const SymmetryShare& share : symmetryShares(sets))
         report += symmetryText(share) + (tooSymmetric(share) ? ": too many\n" : "\n");
     GradeBounds inUse;
@@ -106,6 +130,8 @@ std::string figuresReport(const std::vector<std::string>& paths, const std::vect
         return report + "no level passes the check, so the levels give no bounds\n";
     GradeBounds given = thirdsOfWork(works);
     bool same = given.mostEasy == inUse.mostEasy && given.mostMiddle == inUse.mostMiddle;
-    return report + "bounds by thirds of the " + std::to_string(works.size()) + " passing levels: " + boundsText(given) +
-           (same ? " (the same)\n" : " (they differ: set mostEasyWork and mostMiddleWork in tools/levels/levelcheck.h)\n");
+    std::string verdict =
+        same ? " (the same)\n" : " (they differ: set mostEasyWork and mostMiddleWork in tools/levels/levelcheck.h)\n";
+    return report + "bounds by thirds of the " + std::to_string(works.size()) +
+           " passing levels: " + boundsText(given) + verdict;
 }

@@ -214,7 +214,7 @@ TEST(Designer, FiguresShowHowTheBoundsFollowFromTheLevels)
         << out;
     EXPECT_NE(out.find("  10   2      3    23   1.15   100%  easy    액자 ("), std::string::npos) << out;
     EXPECT_NE(out.find("  10   3      -     -      -    96%  fails   덩어리 ("), std::string::npos) << out;
-    EXPECT_NE(out.find(scratch + "/10: 3 levels, 2 easy, 1 fails the check\n"
+    EXPECT_NE(out.find("| 10 x 10 | " + scratch + "/10 | 3 | 2 | 0 | 0 | 1 |\n\n"
                                  "10 x 10: 2 of 3 pictures (67%) mirror-symmetric, at most 40%: too many\n"),
               std::string::npos)
         << out;
