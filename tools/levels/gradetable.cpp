@@ -6,7 +6,8 @@
 
 namespace {
 
-// The grade has a column of its own, each of its figures another.
+// The grade has a column of its own, each of its figures another; a level
+// that fails the check for another reason than line logic still shows them.
 std::string gradeWord(const Level& level, const LevelVerdict& verdict)
 {
     if (!verdict.passes)
@@ -40,7 +41,7 @@ std::string figureOrDash(int figure)
 
 std::string workOrDash(const Level& level, const LevelVerdict& verdict)
 {
-    int work = verdict.passes ? workPerLine(verdict.steps, level.size) : -1;
+    int work = workPerLine(verdict.steps, level.size);
     return work >= 0 ? hundredthsText(work) : "-";
 }
 
@@ -80,8 +81,8 @@ std::string figuresLine(const Level& level, const LevelVerdict& verdict, size_t 
     char line[96];
     std::string mirror = verdict.wellFormed ? std::to_string(mirrorPercent(level)) + "%" : "-";
     std::snprintf(line, sizeof line, "%4d %3zu %6s %5s %6s %6s  %-7s ", level.size, index + 1,
-                  figureOrDash(verdict.passes ? verdict.rounds : -1).c_str(),
-                  figureOrDash(verdict.passes ? verdict.steps : -1).c_str(), workOrDash(level, verdict).c_str(),
+                  figureOrDash(verdict.rounds).c_str(), figureOrDash(verdict.steps).c_str(),
+                  workOrDash(level, verdict).c_str(),
                   mirror.c_str(), verdict.passes ? gradeName(verdict.steps, level.size) : "fails");
     return line + (level.name.empty() ? "" : level.name + " ") + "(" + level.where + ")\n";
 }
