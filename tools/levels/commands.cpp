@@ -41,6 +41,9 @@ const char usageText[] =
     "  export <source.txt> <out.non>       a source into a .non puzzle\n"
     "  grades <file.dat | source-folder>...\n"
     "                                      list every level's grade, as a table for levels/README.md\n"
+    "  figures <file.dat | source-folder | set-folder>...\n"
+    "                                      every level's rounds, steps and work per line, the grade's bounds\n"
+    "                                      those levels give and the bounds in use\n"
     "  bench <file.dat | source-folder>... time the check of the levels, the slowest one named\n"
     "  bench --random COUNT                time the check of COUNT random 20 x 20 boards, 30% to 45% bombs\n"
     "options:\n"
@@ -65,7 +68,8 @@ struct Command {
 
 const size_t anyNumber = std::numeric_limits<size_t>::max();
 const Command commands[] = {{"pack", 2, 2},   {"unpack", 2, 2}, {"check", 1, 1},  {"show", 1, 2},
-                            {"import", 2, 2}, {"export", 2, 2}, {"grades", 1, anyNumber}, {"bench", 0, anyNumber}};
+                            {"import", 2, 2}, {"export", 2, 2}, {"grades", 1, anyNumber}, {"figures", 1, anyNumber},
+                            {"bench", 0, anyNumber}};
 
 const Command* commandNamed(const std::string& name)
 {
@@ -299,7 +303,7 @@ void showLevel(const Level& level, int index, const LevelVerdict& verdict, std::
     out << index + 1 << ". " << level.name << " (" << level.size << " x " << level.size << ", "
         << bombCount(level) << " bombs, " << picturesText(verdict.pictures, verdict.searchSeconds);
     if (verdict.pictures == uniqueByLines)
-        out << ", " << gradeText(verdict.rounds);
+        out << ", " << gradeText(verdict.rounds, verdict.steps, level.size);
     out << ")\n" << boardWithClues(level) << "\n";
 }
 
@@ -356,7 +360,7 @@ int import(const std::vector<std::string>& args, const Options& options, std::os
     if (!writeFileAtomically(args[2], sourceText(level), &problem))
         return refuse(err, problem);
     out << "imported " << level.name << " (" << level.size << " x " << level.size << ", "
-        << gradeText(verdict.rounds) << ") into " << args[2] << "\n";
+        << gradeText(verdict.rounds, verdict.steps, level.size) << ") into " << args[2] << "\n";
     return exitFine;
 }
 
@@ -379,12 +383,23 @@ int exportNon(const std::vector<std::string>& args, const Options& options, std:
     return exitFine;
 }
 
-// The levels of every path named, in order.
-bool loadAll(const std::vector<std::string>& args, std::vector<LevelSet>* sets, std::string* problem)
+// The paths named after the command, a set folder as its size folders.
+std::vector<std::string> namedPaths(const std::vector<std::string>& args)
 {
+    std::vector<std::string> paths;
     for (size_t i = 1; i < args.size(); ++i) {
+        for (const std::string& path : pathsOfSet(args[i]))
+            paths.push_back(path);
+    }
+    return paths;
+}
+
+// The levels of every path, in order.
+bool loadAll(const std::vector<std::string>& paths, std::vector<LevelSet>* sets, std::string* problem)
+{
+    for (const std::string& path : paths) {
         LevelSet set;
-        if (!loadLevels(args[i], &set, problem))
+        if (!loadLevels(path, &set, problem))
             return false;
         sets->push_back(set);
     }
@@ -393,18 +408,33 @@ bool loadAll(const std::vector<std::string>& args, std::vector<LevelSet>* sets, 
 
 int grades(const std::vector<std::string>& args, const Options& options, std::ostream& out, std::ostream& err)
 {
+    std::vector<std::string> paths = namedPaths(args);
     std::vector<LevelSet> sets;
     std::string problem;
-    if (!loadAll(args, &sets, &problem))
+    if (!loadAll(paths, &sets, &problem))
         return refuse(err, problem);
     bool allPass = true;
     for (size_t i = 0; i < sets.size(); ++i) {
         std::vector<LevelVerdict> verdicts = judgeLevels(sets[i].levels, options.searchSeconds);
-        out << (i ? "\n" : "") << gradeTable(args[i + 1], sets[i], verdicts);
+        out << (i ? "\n" : "") << gradeTable(paths[i], sets[i], verdicts);
         for (const LevelVerdict& verdict : verdicts)
             allPass = allPass && verdict.passes;
     }
     return allPass ? exitFine : exitFailed;
+}
+
+int figures(const std::vector<std::string>& args, const Options& options, std::ostream& out, std::ostream& err)
+{
+    std::vector<std::string> paths = namedPaths(args);
+    std::vector<LevelSet> sets;
+    std::string problem;
+    if (!loadAll(paths, &sets, &problem))
+        return refuse(err, problem);
+    std::vector<std::vector<LevelVerdict>> verdicts;
+    for (const LevelSet& set : sets)
+        verdicts.push_back(judgeLevels(set.levels, options.searchSeconds));
+    out << figuresReport(paths, sets, verdicts);
+    return exitFine;
 }
 
 int bench(const std::vector<std::string>& args, const Options& options, std::ostream& out, std::ostream& err)
@@ -417,7 +447,7 @@ int bench(const std::vector<std::string>& args, const Options& options, std::ost
     }
     std::vector<LevelSet> sets;
     std::string problem;
-    if (!loadAll(args, &sets, &problem))
+    if (!loadAll(namedPaths(args), &sets, &problem))
         return refuse(err, problem);
     for (const LevelSet& set : sets)
         levels.insert(levels.end(), set.levels.begin(), set.levels.end());
@@ -459,5 +489,7 @@ int runLevelsTool(const std::vector<std::string>& arguments, std::ostream& out, 
         return exportNon(args, options, out, err);
     if (command == "grades")
         return grades(args, options, out, err);
+    if (command == "figures")
+        return figures(args, options, out, err);
     return bench(args, options, out, err);
 }

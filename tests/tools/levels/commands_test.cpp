@@ -182,7 +182,7 @@ TEST(Check, ReportsEveryLevelAndFails)
     EXPECT_EQ(runTool({"check", folder}, &out), 0);
     EXPECT_NE(out.find(": 3 levels of 10 x 10\n"), std::string::npos) << out;
     EXPECT_NE(out.find("1 ok   의자"), std::string::npos) << out;
-    EXPECT_NE(out.find("38% bombs, unique by line logic, easy, 3 rounds"), std::string::npos) << out;
+    EXPECT_NE(out.find("38% bombs, unique by line logic, easy, 3 rounds, 26 steps, 1.30 a line"), std::string::npos) << out;
     EXPECT_NE(out.find("3 pass, 0 fail"), std::string::npos) << out;
     writeLevel(folder + "/04-blob.txt", "덩어리", ambiguousRows());
     EXPECT_EQ(runTool({"check", folder}, &out), 1);
@@ -262,7 +262,7 @@ TEST(Show, BoardWithClues)
     std::string out;
     ASSERT_EQ(runTool({"show", folder + "/01-chair.txt"}, &out), 0);
     EXPECT_EQ(out,
-              "1. 의자 (10 x 10, 38 bombs, unique by line logic, easy, 3 rounds)\n"
+              "1. 의자 (10 x 10, 38 bombs, unique by line logic, easy, 3 rounds, 26 steps, 1.30 a line)\n"
               "     0 10 10  2  2  2  2  5  5  0\n"
               "  2  .  #  #  .  .  .  .  .  .  .\n"
               "  2  .  #  #  .  .  .  .  .  .  .\n"
@@ -276,7 +276,7 @@ TEST(Show, BoardWithClues)
               "2 2  .  #  #  .  .  .  .  #  #  .\n\n");
     ASSERT_EQ(runTool({"pack", folder, scratch + "/level10.dat"}), 0);
     ASSERT_EQ(runTool({"show", scratch + "/level10.dat", "3"}, &out), 0);
-    EXPECT_EQ(out.find("3. 열쇠 (10 x 10, 37 bombs, unique by line logic, easy, 3 rounds)\n"), 0u) << out;
+    EXPECT_EQ(out.find("3. 열쇠 (10 x 10, 37 bombs, unique by line logic, easy, 3 rounds, 21 steps, 1.05 a line)\n"), 0u) << out;
     std::string err;
     EXPECT_EQ(runTool({"show", scratch + "/level10.dat", "4"}, &out, &err), 1);
     EXPECT_NE(err.find("no level 4 (there are 3)"), std::string::npos);
