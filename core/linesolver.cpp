@@ -219,28 +219,35 @@ bool mergeKnowledge(int size, const int (*work)[gridRoom], int (*known)[gridRoom
     return true;
 }
 
+// Solves a line as solveNumberedLine does and counts it in *steps when it
+// decides a block.
+bool solveCountedLine(const BoardClues& clues, int (*known)[gridRoom], int line, bool* dirty, int* steps)
+{
+    int decided = 0;
+    if (!solveNumberedLine(clues, known, line, dirty, &decided))
+        return false;
+    *steps += decided > 0 ? 1 : 0;
+    return true;
+}
+
 // One round: every line solved against what was known when the round began,
 // so the count of rounds does not depend on the order of the lines. A block
 // either half decides is new to known, so the round changed something when
-// any was decided.
-bool solveRound(const BoardClues& clues, int (*known)[gridRoom], bool* changed)
+// any line decided one; *steps grows by the lines that did.
+bool solveRound(const BoardClues& clues, int (*known)[gridRoom], int* steps)
 {
     int size = clues.size;
     int columnsDone[gridRoom][gridRoom];
     int rowsDone[gridRoom][gridRoom];
     bool dirty[2 * gridRoom];  // the crossing lines marked go unread: a round solves every line
-    int decided = 0;
     copyKnowledge(size, known, columnsDone);
     copyKnowledge(size, known, rowsDone);
     for (int i = 0; i < size; ++i) {
-        if (!solveNumberedLine(clues, columnsDone, i, dirty, &decided) ||
-            !solveNumberedLine(clues, rowsDone, size + i, dirty, &decided))
+        if (!solveCountedLine(clues, columnsDone, i, dirty, steps) ||
+            !solveCountedLine(clues, rowsDone, size + i, dirty, steps))
             return false;
     }
-    if (!mergeKnowledge(size, columnsDone, known) || !mergeKnowledge(size, rowsDone, known))
-        return false;
-    *changed = decided > 0;
-    return true;
+    return mergeKnowledge(size, columnsDone, known) && mergeKnowledge(size, rowsDone, known);
 }
 
 }  // namespace
@@ -340,18 +347,30 @@ int solveByLines(const BoardClues& clues, int (*known)[gridRoom])
 
 int lineLogicRounds(const BoardClues& clues)
 {
+    return lineLogicWork(clues).rounds;
+}
+
+LineWork lineLogicWork(const BoardClues& clues)
+{
+    LineWork work;
     if (!cluesAreSound(clues))
-        return -1;
+        return work;
     int known[gridRoom][gridRoom];
     clearKnowledge(clues.size, known);
     int rounds = 0;
-    bool changed = true;
-    while (changed && undecidedCount(clues.size, known) > 0) {
-        if (!solveRound(clues, known, &changed))
-            return -1;
+    int steps = 0;
+    int stepsBefore = -1;
+    while (steps > stepsBefore && undecidedCount(clues.size, known) > 0) {
+        stepsBefore = steps;
+        if (!solveRound(clues, known, &steps))
+            return work;
         ++rounds;
     }
-    return undecidedCount(clues.size, known) > 0 ? -1 : rounds;
+    if (undecidedCount(clues.size, known) > 0)
+        return work;
+    work.rounds = rounds;
+    work.steps = steps;
+    return work;
 }
 
 bool sameRuns(const int* a, int countA, const int* b, int countB)

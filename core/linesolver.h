@@ -61,9 +61,20 @@ int settleLines(const BoardClues& clues, int (*known)[gridRoom], bool* dirty, Li
                 int* newlyDecided = nullptr);
 
 // How many rounds line logic takes, every line solved once a round against
-// what the round began with: -1 when it cannot finish the board. The measure
-// of a picture's difficulty.
+// what the round began with: -1 when it cannot finish the board. The length
+// of the longest chain of deductions.
 int lineLogicRounds(const BoardClues& clues);
+
+// The work line logic does on a board, both counted round by round.
+struct LineWork {
+    int rounds = -1;  // the chain: -1 when line logic cannot finish the board
+    int steps = -1;   // the work: line solves that decide at least one block
+};
+// A step is one row or column solved in a round that decides something, so a
+// long chain counts every link and a broad round every line it moves. Like
+// the rounds, the steps do not depend on the order of the lines: a mirrored
+// or turned picture is the same work.
+LineWork lineLogicWork(const BoardClues& clues);
 
 // Fills known with blockUnknown for a board of the given size.
 void clearKnowledge(int size, int (*known)[gridRoom]);

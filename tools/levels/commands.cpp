@@ -12,6 +12,7 @@
 #include "levelfile.h"
 #include "levelset.h"
 #include "nonfile.h"
+#include "setcheck.h"
 #include "sourcefile.h"
 
 namespace {
@@ -32,15 +33,20 @@ const char usageText[] =
     "usage: bombalevels <command> ...\n"
     "  pack <source-folder> <out.dat>      pack the sources of one size into a level file\n"
     "  unpack <file.dat> <out-folder>      write a level file back as sources\n"
-    "  check <file.dat | source-folder | source.txt>\n"
+    "  check <file.dat | source-folder | set-folder | source.txt>...\n"
     "                                      judge every level: well-formed, unique by line logic,\n"
-    "                                      30% to 70% bombs, no repeats (shifted or mirrored ones too)\n"
+    "                                      30% to 70% bombs, no repeats (shifted or mirrored ones too);\n"
+    "                                      then the levels of all paths as one set: no name twice, at\n"
+    "                                      most 40% of a size's pictures mirror-symmetric\n"
     "  show <file.dat | source.txt> [n]    print level n (from 1; all when left out) with its clues\n"
     "  import <file.non> <out.txt> [--name NAME]\n"
     "                                      a .non puzzle into a source, named NAME or by its title\n"
     "  export <source.txt> <out.non>       a source into a .non puzzle\n"
-    "  grades <file.dat | source-folder>...\n"
+    "  grades <file.dat | source-folder | set-folder>...\n"
     "                                      list every level's grade, as a table for levels/README.md\n"
+    "  figures <file.dat | source-folder | set-folder>...\n"
+    "                                      every level's rounds, steps and work per line, the grade's bounds\n"
+    "                                      those levels give and the bounds in use\n"
     "  bench <file.dat | source-folder>... time the check of the levels, the slowest one named\n"
     "  bench --random COUNT                time the check of COUNT random 20 x 20 boards, 30% to 45% bombs\n"
     "options:\n"
@@ -64,8 +70,9 @@ struct Command {
 };
 
 const size_t anyNumber = std::numeric_limits<size_t>::max();
-const Command commands[] = {{"pack", 2, 2},   {"unpack", 2, 2}, {"check", 1, 1},  {"show", 1, 2},
-                            {"import", 2, 2}, {"export", 2, 2}, {"grades", 1, anyNumber}, {"bench", 0, anyNumber}};
+const Command commands[] = {{"pack", 2, 2},   {"unpack", 2, 2}, {"check", 1, anyNumber},  {"show", 1, 2},
+                            {"import", 2, 2}, {"export", 2, 2}, {"grades", 1, anyNumber}, {"figures", 1, anyNumber},
+                            {"bench", 0, anyNumber}};
 
 const Command* commandNamed(const std::string& name)
 {
@@ -268,17 +275,38 @@ int unpack(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return exitFine;
 }
 
-int check(const std::vector<std::string>& args, const Options& options, std::ostream& out, std::ostream& err)
+// The paths named after the command, a set folder as its size folders.
+std::vector<std::string> namedPaths(const std::vector<std::string>& args)
 {
-    LevelSet set;
-    std::string problem;
-    if (!loadLevels(args[1], &set, &problem))
-        return refuse(err, problem);
+    std::vector<std::string> paths;
+    for (size_t i = 1; i < args.size(); ++i) {
+        for (const std::string& path : pathsOfSet(args[i]))
+            paths.push_back(path);
+    }
+    return paths;
+}
+
+// The levels of every path, in order.
+bool loadAll(const std::vector<std::string>& paths, std::vector<LevelSet>* sets, std::string* problem)
+{
+    for (const std::string& path : paths) {
+        LevelSet set;
+        if (!loadLevels(path, &set, problem))
+            return false;
+        sets->push_back(set);
+    }
+    return true;
+}
+
+// One file's or folder's report; false when a level fails or the count does.
+bool checkOneSet(const std::string& path, const LevelSet& set, const Options& options, std::ostream& out,
+                 std::ostream& err)
+{
     printWarnings(set, err);
     std::vector<LevelVerdict> verdicts = judgeLevels(set.levels, options.searchSeconds);
     std::string size = std::to_string(set.size);
     std::string ofSize = set.size ? "of " + size + " x " + size : "of no board size";
-    out << args[1] << ": " << set.levels.size() << " levels " << ofSize << "\n";
+    out << path << ": " << set.levels.size() << " levels " << ofSize << "\n";
     int passing = 0;
     for (size_t i = 0; i < verdicts.size(); ++i) {
         out << verdictReport(set.levels[i], verdicts[i], static_cast<int>(i));
@@ -286,12 +314,59 @@ int check(const std::vector<std::string>& args, const Options& options, std::ost
     }
     int failing = static_cast<int>(verdicts.size()) - passing;
     out << passing << " pass, " << failing << " fail\n";
-    if (set.levels.empty())
-        return refuse(err, args[1] + ": no levels");
-    problem = levelCountProblem(set.levels.size());
-    if (!problem.empty())
-        return refuse(err, args[1] + ": " + problem + ", so pack refuses them");
-    return failing == 0 ? exitFine : exitFailed;
+    if (set.levels.empty()) {
+        refuse(err, path + ": no levels");
+        return false;
+    }
+    std::string problem = levelCountProblem(set.levels.size());
+    if (!problem.empty()) {
+        refuse(err, path + ": " + problem + ", so pack refuses them");
+        return false;
+    }
+    return failing == 0;
+}
+
+// The rules of the whole set over every level given; false when one is broken.
+bool checkWholeSet(const std::vector<LevelSet>& sets, std::ostream& out)
+{
+    size_t levels = 0;
+    for (const LevelSet& set : sets)
+        levels += set.levels.size();
+    out << "the set: " << levels << " levels\n";
+    std::vector<std::string> repeats = repeatedNames(sets);
+    for (const std::string& repeat : repeats)
+        out << repeat << "\n";
+    int symmetricSizes = 0;
+    for (const SymmetryShare& share : symmetryShares(sets)) {
+        bool tooMany = tooSymmetric(share);
+        out << symmetryText(share) << (tooMany ? ": too many\n" : "\n");
+        symmetricSizes += tooMany ? 1 : 0;
+    }
+    std::string names = repeats.empty() ? "every name once" : std::to_string(repeats.size()) + " names twice";
+    std::string sizes = symmetricSizes == 0 ? "no size" : std::to_string(symmetricSizes) + " size";
+    sizes += symmetricSizes > 1 ? "s" : "";
+    out << "set: " << names << ", " << sizes << " too symmetric\n";
+    return repeats.empty() && symmetricSizes == 0;
+}
+
+// Each path is judged on its own, then every level of them together as one
+// set; a lone source file is one picture, no set.
+int check(const std::vector<std::string>& args, const Options& options, std::ostream& out, std::ostream& err)
+{
+    std::vector<std::string> paths = namedPaths(args);
+    std::vector<LevelSet> sets;
+    std::string problem;
+    if (!loadAll(paths, &sets, &problem))
+        return refuse(err, problem);
+    bool allPass = true;
+    bool wholeSets = false;
+    for (size_t i = 0; i < sets.size(); ++i) {
+        allPass = checkOneSet(paths[i], sets[i], options, out, err) && allPass;
+        wholeSets = wholeSets || !isSourcePath(paths[i]) || isFolder(paths[i]);
+    }
+    if (wholeSets)
+        allPass = checkWholeSet(sets, out) && allPass;
+    return allPass ? exitFine : exitFailed;
 }
 
 void showLevel(const Level& level, int index, const LevelVerdict& verdict, std::ostream& out)
@@ -299,7 +374,7 @@ void showLevel(const Level& level, int index, const LevelVerdict& verdict, std::
     out << index + 1 << ". " << level.name << " (" << level.size << " x " << level.size << ", "
         << bombCount(level) << " bombs, " << picturesText(verdict.pictures, verdict.searchSeconds);
     if (verdict.pictures == uniqueByLines)
-        out << ", " << gradeText(verdict.rounds);
+        out << ", " << gradeText(verdict.rounds, verdict.steps, level.size);
     out << ")\n" << boardWithClues(level) << "\n";
 }
 
@@ -356,7 +431,7 @@ int import(const std::vector<std::string>& args, const Options& options, std::os
     if (!writeFileAtomically(args[2], sourceText(level), &problem))
         return refuse(err, problem);
     out << "imported " << level.name << " (" << level.size << " x " << level.size << ", "
-        << gradeText(verdict.rounds) << ") into " << args[2] << "\n";
+        << gradeText(verdict.rounds, verdict.steps, level.size) << ") into " << args[2] << "\n";
     return exitFine;
 }
 
@@ -379,32 +454,35 @@ int exportNon(const std::vector<std::string>& args, const Options& options, std:
     return exitFine;
 }
 
-// The levels of every path named, in order.
-bool loadAll(const std::vector<std::string>& args, std::vector<LevelSet>* sets, std::string* problem)
-{
-    for (size_t i = 1; i < args.size(); ++i) {
-        LevelSet set;
-        if (!loadLevels(args[i], &set, problem))
-            return false;
-        sets->push_back(set);
-    }
-    return true;
-}
-
 int grades(const std::vector<std::string>& args, const Options& options, std::ostream& out, std::ostream& err)
 {
+    std::vector<std::string> paths = namedPaths(args);
     std::vector<LevelSet> sets;
     std::string problem;
-    if (!loadAll(args, &sets, &problem))
+    if (!loadAll(paths, &sets, &problem))
         return refuse(err, problem);
     bool allPass = true;
     for (size_t i = 0; i < sets.size(); ++i) {
         std::vector<LevelVerdict> verdicts = judgeLevels(sets[i].levels, options.searchSeconds);
-        out << (i ? "\n" : "") << gradeTable(args[i + 1], sets[i], verdicts);
+        out << (i ? "\n" : "") << gradeTable(paths[i], sets[i], verdicts);
         for (const LevelVerdict& verdict : verdicts)
             allPass = allPass && verdict.passes;
     }
     return allPass ? exitFine : exitFailed;
+}
+
+int figures(const std::vector<std::string>& args, const Options& options, std::ostream& out, std::ostream& err)
+{
+    std::vector<std::string> paths = namedPaths(args);
+    std::vector<LevelSet> sets;
+    std::string problem;
+    if (!loadAll(paths, &sets, &problem))
+        return refuse(err, problem);
+    std::vector<std::vector<LevelVerdict>> verdicts;
+    for (const LevelSet& set : sets)
+        verdicts.push_back(judgeLevels(set.levels, options.searchSeconds));
+    out << figuresReport(paths, sets, verdicts);
+    return exitFine;
 }
 
 int bench(const std::vector<std::string>& args, const Options& options, std::ostream& out, std::ostream& err)
@@ -417,7 +495,7 @@ int bench(const std::vector<std::string>& args, const Options& options, std::ost
     }
     std::vector<LevelSet> sets;
     std::string problem;
-    if (!loadAll(args, &sets, &problem))
+    if (!loadAll(namedPaths(args), &sets, &problem))
         return refuse(err, problem);
     for (const LevelSet& set : sets)
         levels.insert(levels.end(), set.levels.begin(), set.levels.end());
@@ -459,5 +537,7 @@ int runLevelsTool(const std::vector<std::string>& arguments, std::ostream& out, 
         return exportNon(args, options, out, err);
     if (command == "grades")
         return grades(args, options, out, err);
+    if (command == "figures")
+        return figures(args, options, out, err);
     return bench(args, options, out, err);
 }

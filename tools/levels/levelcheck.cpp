@@ -1,5 +1,6 @@
 #include "levelcheck.h"
 
+#include <algorithm>
 #include <sstream>
 
 #include "boardtext.h"
@@ -71,20 +72,47 @@ std::string picturesText(int pictures, double searchSeconds)
     }
 }
 
-const char* gradeName(int rounds)
+int workPerLine(int steps, int size)
 {
-    if (rounds < 0)
-        return "no grade";
-    if (rounds <= mostEasyRounds)
-        return "easy";
-    return rounds <= mostMiddleRounds ? "middle" : "hard";
+    if (steps < 0 || size <= 0)
+        return -1;
+    return steps * 100 / (2 * size);
 }
 
-std::string gradeText(int rounds)
+const char* gradeName(int steps, int size)
 {
-    if (rounds < 0)
-        return gradeName(rounds);
-    return std::string(gradeName(rounds)) + ", " + std::to_string(rounds) + " rounds";
+    int work = workPerLine(steps, size);
+    if (work < 0)
+        return "no grade";
+    if (work <= mostEasyWork)
+        return "easy";
+    return work <= mostMiddleWork ? "middle" : "hard";
+}
+
+std::string hundredthsText(int hundredths)
+{
+    std::string cents = std::to_string(hundredths % 100);
+    return std::to_string(hundredths / 100) + "." + (cents.size() < 2 ? "0" : "") + cents;
+}
+
+std::string gradeText(int rounds, int steps, int size)
+{
+    if (rounds < 0 || steps < 0)
+        return "no grade";
+    return std::string(gradeName(steps, size)) + ", " + std::to_string(rounds) + " rounds, " +
+           std::to_string(steps) + " steps, " + hundredthsText(workPerLine(steps, size)) + " a line";
+}
+
+GradeBounds thirdsOfWork(std::vector<int> works)
+{
+    GradeBounds bounds;
+    if (works.empty())
+        return bounds;
+    std::sort(works.begin(), works.end());
+    size_t count = works.size();
+    bounds.mostEasy = works[(count + 2) / 3 - 1];
+    bounds.mostMiddle = works[(2 * count + 2) / 3 - 1];
+    return bounds;
 }
 
 std::string tallyText(const std::vector<std::string>& order, const std::vector<std::string>& names)
@@ -118,8 +146,11 @@ LevelVerdict judgeLevel(const Level& level, double searchSeconds)
     // The clues come from the picture, so a full solve must give it back.
     if (verdict.lineResult == solvedByLines && !agreesWithPicture(level, verdict.known))
         verdict.lineResult = linesContradict;
-    if (verdict.lineResult == solvedByLines)
-        verdict.rounds = lineLogicRounds(clues);
+    if (verdict.lineResult == solvedByLines) {
+        LineWork work = lineLogicWork(clues);
+        verdict.rounds = work.rounds;
+        verdict.steps = work.steps;
+    }
     int blocks = level.size * level.size;
     verdict.fairShare = verdict.bombs * 100 >= fewestBombPercent * blocks && verdict.bombs * 100 <= mostBombPercent * blocks;
     verdict.passes = verdict.lineResult == solvedByLines && verdict.fairShare;
@@ -175,7 +206,7 @@ std::string verdictReport(const Level& level, const LevelVerdict& verdict, int i
     head += level.name + " (" + level.where + "): ";
     if (verdict.passes) {
         return head + percentText(verdict.bombs, level.size) + ", unique by line logic, " +
-               gradeText(verdict.rounds) + "\n";
+               gradeText(verdict.rounds, verdict.steps, level.size) + "\n";
     }
     // A fair share is worth telling beside the failures; an unfair one is one of them.
     std::string report = head + (verdict.fairShare ? percentText(verdict.bombs, level.size) + "; " : "") +

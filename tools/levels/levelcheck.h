@@ -10,11 +10,14 @@
 
 const int fewestBombPercent = 30;
 const int mostBombPercent = 70;
-// The grade's bounds in rounds of line logic. A round takes every line once,
-// so a long board is not hard for its length alone: a hard picture is one
-// whose deductions hang on one another in a long chain.
-const int mostEasyRounds = 4;
-const int mostMiddleRounds = 8;
+// The grade weighs the work of line logic against the board: its steps (line
+// solves that decide a block, counted round by round, so a long chain counts
+// every link) per row and column, in hundredths. A board of any size with the
+// same work per line takes each of its lines up as often, so a grade means
+// the same on every size. The bounds follow from the shipped pictures by
+// thirdsOfWork below; `bombalevels figures levels` prints both.
+const int mostEasyWork = 165;
+const int mostMiddleWork = 212;
 // How long the count of pictures may search when line logic stalls.
 const double defaultSearchSeconds = 1;
 
@@ -26,6 +29,7 @@ struct LevelVerdict {
     int pictures = noPicture;  // the verdict of picturesearch.h
     double searchSeconds = defaultSearchSeconds;
     int rounds = -1;           // of line logic, when it solves the board
+    int steps = -1;            // of line logic, when it solves the board
     int bombs = -1;  // -1 when the board could not be read whole
     bool fairShare = false;
     int repeatOf = -1;  // index of an earlier level it repeats
@@ -42,11 +46,24 @@ std::string verdictReport(const Level& level, const LevelVerdict& verdict, int i
 std::string failureReason(const Level& level, const LevelVerdict& verdict);
 // "unique by line logic", "more than one picture", "could not tell within 5 s", ...
 std::string picturesText(int pictures, double searchSeconds);
-// How hard a passing level is: "easy", "middle" or "hard" by the rounds of
-// line logic it takes ("no grade" without rounds).
-const char* gradeName(int rounds);
-// The grade with its rounds ("middle, 6 rounds").
-std::string gradeText(int rounds);
+// A board's steps per line in hundredths (rounded down); -1 without steps.
+int workPerLine(int steps, int size);
+// How hard a passing level is: "easy", "middle" or "hard" by its work per
+// line ("no grade" without steps).
+const char* gradeName(int steps, int size);
+// The grade with its figures ("middle, 6 rounds, 71 steps, 1.77 a line").
+std::string gradeText(int rounds, int steps, int size);
+// The bounds of the grade a set of pictures gives, from their works per line:
+// sorted from least to most, the work of the picture a third of the way up
+// (rank n / 3, rounded up) is the most an easy level takes, that of the one
+// two thirds up (rank 2 n / 3, rounded up) the most a middle one takes.
+struct GradeBounds {
+    int mostEasy = 0;
+    int mostMiddle = 0;
+};
+GradeBounds thirdsOfWork(std::vector<int> works);
+// Hundredths as a number with two decimals: 177 -> "1.77".
+std::string hundredthsText(int hundredths);
 // How many of the names are each of order's, in that order, those with none
 // left out: "3 easy, 1 hard".
 std::string tallyText(const std::vector<std::string>& order, const std::vector<std::string>& names);

@@ -70,6 +70,24 @@ bool isSourcePath(const std::string& path)
     return path.size() > 4 && path.compare(path.size() - 4, 4, ".txt") == 0;
 }
 
+std::vector<std::string> pathsOfSet(const std::string& path)
+{
+    std::vector<std::string> sources;
+    std::string problem;
+    if (!isFolder(path) || !listSources(path, &sources, &problem) || !sources.empty())
+        return {path};
+    std::string parent = path;
+    while (parent.size() > 1 && parent.back() == '/')
+        parent.pop_back();
+    std::vector<std::string> folders;
+    for (int size : {10, 15, 20}) {
+        std::string folder = parent + "/" + std::to_string(size);
+        if (isFolder(folder))
+            folders.push_back(folder);
+    }
+    return folders.empty() ? std::vector<std::string>{path} : folders;
+}
+
 bool loadLevelSet(const std::string& path, LevelSet* set, std::string* problem)
 {
     *set = LevelSet();

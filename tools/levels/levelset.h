@@ -16,3 +16,7 @@ struct LevelSet {
 // missing folder or file, a corrupt or truncated level file.
 bool loadLevelSet(const std::string& path, LevelSet* set, std::string* problem);
 bool isSourcePath(const std::string& path);
+// A folder with no sources of its own but size folders (10/, 15/, 20/) holds
+// the whole set of levels: its size folders in size order. Any other path
+// stands for itself.
+std::vector<std::string> pathsOfSet(const std::string& path);

@@ -182,7 +182,7 @@ TEST(Check, ReportsEveryLevelAndFails)
     EXPECT_EQ(runTool({"check", folder}, &out), 0);
     EXPECT_NE(out.find(": 3 levels of 10 x 10\n"), std::string::npos) << out;
     EXPECT_NE(out.find("1 ok   의자"), std::string::npos) << out;
-    EXPECT_NE(out.find("38% bombs, unique by line logic, easy, 3 rounds"), std::string::npos) << out;
+    EXPECT_NE(out.find("38% bombs, unique by line logic, easy, 3 rounds, 26 steps, 1.30 a line"), std::string::npos) << out;
     EXPECT_NE(out.find("3 pass, 0 fail"), std::string::npos) << out;
     writeLevel(folder + "/04-blob.txt", "덩어리", ambiguousRows());
     EXPECT_EQ(runTool({"check", folder}, &out), 1);
@@ -212,7 +212,7 @@ TEST(Check, ListsEveryProblemOfASourceUnderItsSize)
                    "  1 FAIL " + file + ":1: the name \"가나다라마바사아자차\" is 20 bytes in CP949, at most 19 fit\n"
                    "         " + file + ":4: ragged row: 9 blocks, the first row has 10\n"
                    "         " + file + ":6: unknown character 'x' in column 6 (only '#' and '.' draw a board)\n"
-                   "0 pass, 1 fail\n");
+                   "0 pass, 1 fail\nthe set: 1 levels\nset: every name once, no size too symmetric\n");
     // A board that gives no size leaves the folder's name to tell it.
     std::filesystem::create_directories(scratch + "/15");
     writeText(scratch + "/15/01-wide.txt", "name: 넓은 것\n" + std::string(12, '#') + "\n");
@@ -255,6 +255,72 @@ TEST(Check, RefusesMoreLevelsThanAFileHolds)
     removeScratch(scratch);
 }
 
+// A 15 x 15 chair, lopsided enough not to count as mirror-symmetric.
+std::vector<std::string> bigChairRows()
+{
+    std::vector<std::string> rows(7, ".###...........");
+    rows.insert(rows.end(), 3, ".#############.");
+    rows.insert(rows.end(), 5, ".###.......###.");
+    return rows;
+}
+
+TEST(Check, TheWholeSetHasEveryNameOnce)
+{
+    std::string scratch = scratchFolder("check-set");
+    goodFolder(scratch);
+    std::filesystem::create_directories(scratch + "/15");
+    writeLevel(scratch + "/15/01-bench.txt", "긴 의자", bigChairRows());
+    std::string out;
+    // The folder above the size folders is the set.
+    EXPECT_EQ(runTool({"check", scratch}, &out), 0);
+    EXPECT_NE(out.find(scratch + "/10: 3 levels of 10 x 10\n"), std::string::npos) << out;
+    EXPECT_NE(out.find(scratch + "/15: 1 levels of 15 x 15\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("the set: 4 levels\n10 x 10: 0 of 3 pictures (0%) mirror-symmetric, at most 40%\n"
+                       "15 x 15: 0 of 1 pictures (0%) mirror-symmetric, at most 40%\n"
+                       "set: every name once, no size too symmetric\n"),
+              std::string::npos)
+        << out;
+    // The same subject in the other size, its folders named together; each folder passes on its own.
+    writeLevel(scratch + "/15/01-bench.txt", "의자", bigChairRows());
+    EXPECT_EQ(runTool({"check", scratch + "/10", scratch + "/15"}, &out), 1);
+    EXPECT_NE(out.find("1 pass, 0 fail\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("name 의자 twice: " + scratch + "/10/01-chair.txt and " + scratch + "/15/01-bench.txt\n"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("set: 1 names twice, no size too symmetric\n"), std::string::npos) << out;
+    // One picture alone is no set.
+    EXPECT_EQ(runTool({"check", scratch + "/15/01-bench.txt"}, &out), 0);
+    EXPECT_EQ(out.find("the set"), std::string::npos) << out;
+    removeScratch(scratch);
+}
+
+TEST(Check, ASizeWithTooManySymmetricPicturesFails)
+{
+    std::string scratch = scratchFolder("check-symmetry");
+    std::string folder = goodFolder(scratch);
+    std::vector<std::string> letterH(4, "##......##");
+    letterH.insert(letterH.end(), 2, "##########");
+    letterH.insert(letterH.end(), 4, "##......##");
+    writeLevel(folder + "/04-h.txt", "에이치", letterH);
+    writeLevel(folder + "/05-tree.txt", "나무",
+               {"....##....", "...####...", "..######..", ".########.", "##########", "....##....", "....##....",
+                "....##....", "..######..", "..######.."});
+    std::string out;
+    EXPECT_EQ(runTool({"check", folder}, &out), 0);
+    EXPECT_NE(out.find("10 x 10: 2 of 5 pictures (40%) mirror-symmetric, at most 40%\n"), std::string::npos) << out;
+    std::vector<std::string> plus(3, "...####...");
+    plus.insert(plus.end(), 4, "##########");
+    plus.insert(plus.end(), 3, "...####...");
+    writeLevel(folder + "/06-plus.txt", "더하기", plus);
+    EXPECT_EQ(runTool({"check", folder}, &out), 1);
+    EXPECT_NE(out.find("6 pass, 0 fail\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("10 x 10: 3 of 6 pictures (50%) mirror-symmetric, at most 40%: too many\n"
+                       "set: every name once, 1 size too symmetric\n"),
+              std::string::npos)
+        << out;
+    removeScratch(scratch);
+}
+
 TEST(Show, BoardWithClues)
 {
     std::string scratch = scratchFolder("show");
@@ -262,7 +328,7 @@ TEST(Show, BoardWithClues)
     std::string out;
     ASSERT_EQ(runTool({"show", folder + "/01-chair.txt"}, &out), 0);
     EXPECT_EQ(out,
-              "1. 의자 (10 x 10, 38 bombs, unique by line logic, easy, 3 rounds)\n"
+              "1. 의자 (10 x 10, 38 bombs, unique by line logic, easy, 3 rounds, 26 steps, 1.30 a line)\n"
               "     0 10 10  2  2  2  2  5  5  0\n"
               "  2  .  #  #  .  .  .  .  .  .  .\n"
               "  2  .  #  #  .  .  .  .  .  .  .\n"
@@ -276,7 +342,7 @@ TEST(Show, BoardWithClues)
               "2 2  .  #  #  .  .  .  .  #  #  .\n\n");
     ASSERT_EQ(runTool({"pack", folder, scratch + "/level10.dat"}), 0);
     ASSERT_EQ(runTool({"show", scratch + "/level10.dat", "3"}, &out), 0);
-    EXPECT_EQ(out.find("3. 열쇠 (10 x 10, 37 bombs, unique by line logic, easy, 3 rounds)\n"), 0u) << out;
+    EXPECT_EQ(out.find("3. 열쇠 (10 x 10, 37 bombs, unique by line logic, easy, 3 rounds, 21 steps, 1.05 a line)\n"), 0u) << out;
     std::string err;
     EXPECT_EQ(runTool({"show", scratch + "/level10.dat", "4"}, &out, &err), 1);
     EXPECT_NE(err.find("no level 4 (there are 3)"), std::string::npos);

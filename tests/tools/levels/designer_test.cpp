@@ -87,7 +87,7 @@ TEST(Designer, ImportNamesAndCountsWithoutAGoal)
     writeText(scratch + "/long.non", chairNon("title 가나다라마바사아자차\n"));
     std::string out;
     ASSERT_EQ(runTool({"import", "--name", "의자", scratch + "/long.non", scratch + "/chair.txt"}, &out), 0);
-    EXPECT_EQ(out, "imported 의자 (10 x 10, easy, 3 rounds) into " + scratch + "/chair.txt\n");
+    EXPECT_EQ(out, "imported 의자 (10 x 10, easy, 3 rounds, 26 steps, 1.30 a line) into " + scratch + "/chair.txt\n");
     EXPECT_EQ(readText(scratch + "/chair.txt").find("name: 의자\n"), 0u);
     writeText(scratch + "/none.non", chairNon(""));
     EXPECT_EQ(runTool({"import", scratch + "/none.non", scratch + "/none.txt", "--name", "의자"}), 0);
@@ -183,14 +183,43 @@ TEST(Designer, GradesAreShownAndListed)
     std::string out;
     ASSERT_EQ(runTool({"grades", scratch + "/10"}, &out), 0);
     EXPECT_EQ(out, "### 10 x 10 (" + scratch + "/10): 2 levels, 2 easy\n\n"
-                   "| # | name | bombs | grade | rounds |\n|---:|---|---:|---|---:|\n"
-                   "| 1 | 의자 | 38% | easy | 3 |\n| 2 | 액자 | 38% | easy | 3 |\n");
+                   "| # | name | bombs | grade | rounds | steps | a line |\n|---:|---|---:|---|---:|---:|---:|\n"
+                   "| 1 | 의자 | 38% | easy | 3 | 26 | 1.30 |\n| 2 | 액자 | 38% | easy | 3 | 23 | 1.15 |\n");
     ASSERT_EQ(runTool({"show", scratch + "/10/02-frame.txt"}, &out), 0);
-    EXPECT_EQ(out.find("1. 액자 (10 x 10, 38 bombs, unique by line logic, easy, 3 rounds)\n"), 0u) << out;
+    EXPECT_EQ(out.find("1. 액자 (10 x 10, 38 bombs, unique by line logic, easy, 3 rounds, 23 steps, 1.15 a line)\n"), 0u) << out;
     writeText(scratch + "/10/03-blob.txt", sourceText(levelOf("덩어리", ambiguousRows())));
     EXPECT_EQ(runTool({"grades", scratch + "/10"}, &out), 1);
     EXPECT_NE(out.find("3 levels, 2 easy, 1 fails the check"), std::string::npos) << out;
     EXPECT_NE(out.find("| 3 | 덩어리 | 52% | fails the check: line logic is stuck with 4 blocks undecided"),
+              std::string::npos)
+        << out;
+    removeScratch(scratch);
+}
+
+TEST(Designer, FiguresShowHowTheBoundsFollowFromTheLevels)
+{
+    std::string scratch = scratchFolder("designer-figures");
+    std::filesystem::create_directories(scratch + "/10");
+    writeText(scratch + "/10/01-chair.txt", sourceText(levelOf("의자", chairRows())));
+    std::vector<std::string> frame(10, "#........#");
+    frame[0] = frame[9] = "##########";
+    frame[4] = "#...##...#";
+    writeText(scratch + "/10/02-frame.txt", sourceText(levelOf("액자", frame)));
+    writeText(scratch + "/10/03-blob.txt", sourceText(levelOf("덩어리", ambiguousRows())));
+    std::string out;
+    // The folder above the size folders stands for all of them.
+    ASSERT_EQ(runTool({"figures", scratch}, &out), 0);
+    EXPECT_NE(out.find("  10   1      3    26   1.30    80%  easy    의자 (" + scratch + "/10/01-chair.txt)\n"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("  10   2      3    23   1.15   100%  easy    액자 ("), std::string::npos) << out;
+    EXPECT_NE(out.find("  10   3      -     -      -    96%  fails   덩어리 ("), std::string::npos) << out;
+    EXPECT_NE(out.find("| 10 x 10 | " + scratch + "/10 | 3 | 2 | 0 | 0 | 1 |\n\n"
+                                 "10 x 10: 2 of 3 pictures (67%) mirror-symmetric, at most 40%: too many\n"),
+              std::string::npos)
+        << out;
+    // Of the two that pass, the first is a third of the way up, the second two thirds.
+    EXPECT_NE(out.find("bounds by thirds of the 2 passing levels: easy up to 1.15, middle up to 1.30 steps a line"),
               std::string::npos)
         << out;
     removeScratch(scratch);
@@ -210,11 +239,11 @@ TEST(Designer, GradesShowTheShareAndTheReasonOfAFailure)
     std::string out;
     EXPECT_EQ(runTool({"grades", folder}, &out), 1);
     EXPECT_NE(out.find("| 2 | 도토리 | - | fails the check: " + folder + "/02-ragged.txt:3: ragged row: 9 blocks, the "
-                       "first row has 10; " + folder + "/02-ragged.txt:3: 2 rows, the board needs 10 | - |\n"),
+                       "first row has 10; " + folder + "/02-ragged.txt:3: 2 rows, the board needs 10 | - | - | - |\n"),
               std::string::npos)
         << out;
     EXPECT_NE(out.find("| 3 | 큰 것 | 44% | fails the check: " + folder + "/03-big.txt: a 15 x 15 board among 10 x 10 "
-                       "ones | - |\n"),
+                       "ones | - | - | - |\n"),
               std::string::npos)
         << out;
     removeScratch(scratch);

@@ -64,15 +64,66 @@ TEST(Repeats, TheCheckFailsTheLaterCopy)
     EXPECT_EQ(failureReason(levels[2], verdicts[2]), "level 1's picture mirrored left to right");
 }
 
-TEST(Grades, RoundsMakeTheGrade)
+namespace {
+
+// The most steps a board of the size takes and is still graded at most bound:
+// its work per line, rounded down, is bound, one step more is above.
+int mostStepsWithin(int bound, int size)
 {
-    EXPECT_EQ(gradeText(1), "easy, 1 rounds");
-    EXPECT_EQ(gradeText(mostEasyRounds), "easy, " + std::to_string(mostEasyRounds) + " rounds");
-    EXPECT_EQ(gradeText(mostEasyRounds + 1), "middle, " + std::to_string(mostEasyRounds + 1) + " rounds");
-    EXPECT_EQ(gradeText(mostMiddleRounds + 1), "hard, " + std::to_string(mostMiddleRounds + 1) + " rounds");
-    EXPECT_EQ(gradeText(-1), "no grade");
+    int lines = 2 * size;
+    return ((bound + 1) * lines + 99) / 100 - 1;
+}
+
+}  // namespace
+
+TEST(Grades, WorkPerLineMakesTheGradeOnEverySize)
+{
+    for (int size : {10, 15, 20}) {
+        int easySteps = mostStepsWithin(mostEasyWork, size);
+        int middleSteps = mostStepsWithin(mostMiddleWork, size);
+        EXPECT_STREQ(gradeName(2 * size, size), "easy") << size;
+        EXPECT_STREQ(gradeName(easySteps, size), "easy") << size;
+        EXPECT_STREQ(gradeName(easySteps + 1, size), "middle") << size;
+        EXPECT_STREQ(gradeName(middleSteps, size), "middle") << size;
+        EXPECT_STREQ(gradeName(middleSteps + 1, size), "hard") << size;
+    }
+    // The same work is more for a smaller board: it has fewer lines to share it.
+    EXPECT_STREQ(gradeName(50, 10), "hard");
+    EXPECT_STREQ(gradeName(50, 20), "easy");
+    EXPECT_STREQ(gradeName(-1, 10), "no grade");
+    EXPECT_EQ(workPerLine(26, 10), 130);
+    EXPECT_EQ(workPerLine(67, 15), 223);  // rounded down
+    EXPECT_EQ(workPerLine(-1, 20), -1);
+}
+
+TEST(Grades, TextNamesTheGradeAndItsFigures)
+{
+    EXPECT_EQ(gradeText(3, 26, 10), "easy, 3 rounds, 26 steps, 1.30 a line");
+    EXPECT_EQ(gradeText(9, 140, 20), "hard, 9 rounds, 140 steps, 3.50 a line");
+    EXPECT_EQ(gradeText(2, 21, 10), "easy, 2 rounds, 21 steps, 1.05 a line");
+    EXPECT_EQ(gradeText(-1, -1, 10), "no grade");
+    EXPECT_EQ(hundredthsText(7), "0.07");
     LevelVerdict verdict = judgeLevel(levelOf("의자", chairRows()));
     EXPECT_EQ(verdict.rounds, 3);
+    EXPECT_EQ(verdict.steps, 26);
+    verdict = judgeLevel(levelOf("덩어리", ambiguousRows()));
+    EXPECT_EQ(verdict.steps, -1);
+}
+
+TEST(Grades, BoundsAreTheThirdsOfTheWork)
+{
+    GradeBounds bounds = thirdsOfWork({190, 110, 150, 170, 130, 120, 160, 180, 140});
+    EXPECT_EQ(bounds.mostEasy, 130);  // the 3rd of 9
+    EXPECT_EQ(bounds.mostMiddle, 160);  // the 6th
+    bounds = thirdsOfWork({300, 100, 200, 400});
+    EXPECT_EQ(bounds.mostEasy, 200);  // the 2nd of 4: at least a third is easy
+    EXPECT_EQ(bounds.mostMiddle, 300);  // the 3rd
+    bounds = thirdsOfWork({150});
+    EXPECT_EQ(bounds.mostEasy, 150);
+    EXPECT_EQ(bounds.mostMiddle, 150);
+    bounds = thirdsOfWork({});
+    EXPECT_EQ(bounds.mostEasy, 0);
+    EXPECT_EQ(bounds.mostMiddle, 0);
 }
 
 TEST(Grades, EveryFailureIsListedOnce)

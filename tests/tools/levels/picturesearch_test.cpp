@@ -137,6 +137,44 @@ TEST(LineRounds, MeasureTheChainOfDeductions)
     EXPECT_EQ(lineLogicRounds(oversized), -1);
 }
 
+TEST(LineRounds, StepsCountTheLinesEachRoundMoves)
+{
+    // Every row and column is decided at once.
+    LineWork full = lineLogicWork(cluesOf({"####", "####", "####", "####"}));
+    EXPECT_EQ(full.rounds, 1);
+    EXPECT_EQ(full.steps, 8);
+    // The rows decide it all; no column learns anything on its own.
+    LineWork stripe = lineLogicWork(cluesOf({"####", "....", "....", "...."}));
+    EXPECT_EQ(stripe.rounds, 1);
+    EXPECT_EQ(stripe.steps, 4);
+    // Three rows and three columns first, then the four lines between them.
+    LineWork frame = lineLogicWork(cluesOf({"#####", "#...#", "#.#.#", "#...#", "#####"}));
+    EXPECT_EQ(frame.rounds, 2);
+    EXPECT_EQ(frame.steps, 10);
+    LineWork stuck = lineLogicWork(cluesOf(uniqueButStuck));
+    EXPECT_EQ(stuck.rounds, -1);
+    EXPECT_EQ(stuck.steps, -1);
+}
+
+TEST(LineRounds, StepsDoNotDependOnTheOrderOfTheLines)
+{
+    std::vector<std::string> rows = chairRows();
+    std::vector<std::string> mirrored;
+    std::vector<std::string> turned(rows.size(), std::string(rows.size(), '.'));
+    for (size_t row = 0; row < rows.size(); ++row) {
+        mirrored.push_back(std::string(rows[row].rbegin(), rows[row].rend()));
+        for (size_t col = 0; col < rows.size(); ++col)
+            turned[col][row] = rows[row][col];
+    }
+    LineWork work = lineLogicWork(cluesOf(rows));
+    EXPECT_EQ(work.steps, 26);
+    for (const std::vector<std::string>& other : {mirrored, turned}) {
+        LineWork same = lineLogicWork(cluesOf(other));
+        EXPECT_EQ(same.rounds, work.rounds);
+        EXPECT_EQ(same.steps, work.steps);
+    }
+}
+
 TEST(LineRounds, SettlingFromOneLineMatchesAFullSolve)
 {
     BoardClues clues = cluesOf({"..##.", "#.#..", "###.#", ".#.##", "#...#"});
