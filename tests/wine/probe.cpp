@@ -11,6 +11,7 @@
 //   probe clip                    the cursor confinement rectangle, in screen pixels
 //   probe answers <title>         whether that window's thread takes a sent message within 5 s,
 //                                 and whether keys go to a window of that thread
+//   probe items <title>           the lines of every list box of that window, and which is selected
 #include <windows.h>
 #include <winternl.h>
 
@@ -204,6 +205,25 @@ void waitPainted(HWND window)
     SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
 }
 
+// A list box's lines through the messages the system carries between
+// processes (the box belongs to the program, not to the probe).
+BOOL CALLBACK printListItems(HWND child, LPARAM)
+{
+    if (className(child) != "ListBox")
+        return TRUE;
+    LRESULT count = SendMessageA(child, LB_GETCOUNT, 0, 0);
+    LRESULT selected = SendMessageA(child, LB_GETCURSEL, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        char text[1024] = "";
+        LRESULT length = SendMessageA(child, LB_GETTEXTLEN, i, 0);
+        if (length >= 0 && length < static_cast<LRESULT>(sizeof text))
+            SendMessageA(child, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+        std::printf("item id=%d index=%d selected=%d text=%s\n", GetDlgCtrlID(child), static_cast<int>(i),
+                    i == selected ? 1 : 0, escaped(toUtf8(text)).c_str());
+    }
+    return TRUE;
+}
+
 int fail(const char* why)
 {
     std::printf("error %s\n", why);
@@ -259,6 +279,10 @@ int main(int argc, char** argv)
         HWND active = GetForegroundWindow();
         bool keys = active && GetWindowThreadProcessId(active, nullptr) == GetWindowThreadProcessId(window, nullptr);
         std::printf("answers %d\nkeys %d\n", answered ? 1 : 0, keys ? 1 : 0);
+        return 0;
+    }
+    if (command == "items") {
+        EnumChildWindows(window, printListItems, 0);
         return 0;
     }
     if (command == "menu") {

@@ -1,0 +1,291 @@
+"""The level editor under Wine, used as a player uses it: the shipped 10 x 10
+file opened, a picture drawn with real mouse strokes, the verdict read under
+the board with its blocks marked in the pixels, a suggestion applied, the
+name typed within its byte limit, a save refused for a failing picture and
+then made, the saved file checked by the level tool, the picture played in
+the game; and a damaged file opened with a message, left as it was."""
+import os
+import shutil
+import subprocess
+import unittest
+
+import boardview as bv
+import harness
+from geometry import Geometry
+
+EDITOR_EXE = os.path.join(harness.WIN_BUILD, "bombagram2-editor.exe")
+LEVEL_TOOL = os.path.join(harness.BUILD, "native", "tools", "levels", "bombalevels")
+EDITOR_TITLE = "Bombagram 2 레벨 편집기"  # the message boxes' caption; the window adds the file
+SCREENSHOTS = os.path.join(harness.BUILD, "screenshots")  # docs/screenshots keeps a copy for the README
+
+# Control identifiers of the editor's window (editor/editorids.h).
+PICTURE_LIST, NAME_BOX, BYTES_LEFT, BOARD, VERDICT, SUGGESTIONS = 100, 111, 112, 120, 130, 141
+ADD_BUTTON = 212
+
+# The picture drawn: the left half full of bombs, and two bombs on a diagonal
+# that the swapped diagonal matches clue for clue, so line logic stops on the
+# four blocks of that square and a second picture differs from it there.
+HALF = {(c, r) for c in range(5) for r in range(10)}
+SWAPPABLE = [(6, 6), (7, 7)]
+SQUARE = [(6, 6), (7, 6), (6, 7), (7, 7)]
+UNDECIDED_MARK = (255, 0, 255)
+DIFFERING_MARK = (255, 128, 0)
+
+
+def record_count(data):
+    return data[2]
+
+
+def records(data, size=10):
+    """(name bytes, bombs) of every record of a level file."""
+    length = 20 + (size * size + 7) // 8
+    out = []
+    for i in range(record_count(data)):
+        rec = data[3 + i * length: 3 + (i + 1) * length]
+        bits = rec[20:]
+        bombs = {(k % size, k // size) for k in range(size * size) if bits[k // 8] & (0x80 >> (k % 8))}
+        out.append((rec[:20].rstrip(b"\0"), bombs))
+    return out
+
+
+def mark_at(img, geo, col, row):
+    """The colour of the frame two pixels inside a block, when all four of
+    its edges show one mark colour, else None."""
+    x, y = geo.block(col, row)
+    edges = {img.pixel(*geo.screen(x + 7, y + 2)), img.pixel(*geo.screen(x + 7, y + 12)),
+             img.pixel(*geo.screen(x + 2, y + 7)), img.pixel(*geo.screen(x + 12, y + 7))}
+    colour = edges.pop() if len(edges) == 1 else None
+    return colour if colour in (UNDECIDED_MARK, DIFFERING_MARK) else None
+
+
+class Editor:
+    """The editor running in a session: its window, controls and list lines."""
+
+    def __init__(self, session):
+        self.s = session
+
+    def window(self):
+        for w in self.s.windows():
+            if w["title"].startswith(EDITOR_TITLE + " - "):
+                return w
+        return None
+
+    def wait_window(self, what="the editor's window"):
+        return harness.wait_for(self.window, what, timeout=30)
+
+    def title(self):
+        return self.wait_window()["title"]
+
+    def controls(self):
+        _, controls = self.s.controls(self.title())
+        return {int(c["id"]): c for c in controls}
+
+    def text(self, control):
+        return self.controls()[control]["text"]
+
+    def lines(self, control):
+        items = [self.s._fields(l) for l in self.s.probe("items", self.title()) if l.startswith("item ")]
+        return [i for i in items if int(i["id"]) == control]
+
+    def centre(self, control):
+        left, top, right, bottom = self.controls()[control]["rect"]
+        return (left + right) // 2, (top + bottom) // 2
+
+    def click(self, control, button=1):
+        self.s.click(*self.centre(control), button=button)
+
+    def geometry(self, size=10):
+        left, top, _, _ = self.controls()[BOARD]["rect"]
+        return Geometry(size, (left, top))
+
+    def verdict_after(self, check, what):
+        """The verdict text once check(text) holds (a check runs while "검사 중" shows)."""
+        return harness.wait_for(lambda: (lambda t: t if check(t) else None)(self.text(VERDICT)), what, timeout=20)
+
+    def key(self, name):
+        """A key for the window under the pointer: the pointer goes to the board first."""
+        self.s.xdotool("mousemove", *self.centre(BOARD))
+        self.s.key(name)
+
+
+def start_editor(s, *args):
+    shutil.copy(EDITOR_EXE, s.folder)
+    with open(s.path("wine.log"), "w") as log:
+        s.game = subprocess.Popen([s.build.wine, os.path.basename(EDITOR_EXE)] + list(args), cwd=s.folder,
+                                  env=s.env, stdout=log, stderr=subprocess.STDOUT)
+    return Editor(s)
+
+
+@unittest.skipUnless(os.path.exists(EDITOR_EXE), "the editor is not built")
+class DrawingALevel(unittest.TestCase):
+    def setUp(self):
+        self.s = harness.Session()
+        self.s.copy_shipped_levels()
+        shutil.copy(harness.GAME_EXE, self.s.folder)  # "play it" starts the game beside the editor
+        self.shipped = self.s.read("level10.dat")
+        self.ed = start_editor(self.s)
+        self.ed.wait_window()
+
+    def tearDown(self):
+        self.s.close()
+
+    def draw(self, geo):
+        for col in range(5):
+            self.s.drag([geo.block_centre(col, row) for row in (0, 3, 6, 9)])
+        for col, row in SWAPPABLE:
+            self.s.click(*geo.block_centre(col, row))
+
+    def board_shows(self, geo, bombs):
+        def shown():
+            img = self.s.screenshot()
+            return all(bv.block_shows(img, geo, c, r, "covered" if (c, r) in bombs else "broken")
+                       for c in range(10) for r in range(10))
+        return shown
+
+    def name_picture(self, name):
+        self.ed.click(NAME_BOX)
+        self.s.key("End")
+        for _ in range(12):
+            self.s.key("BackSpace")
+        self.s.xdotool("type", name)
+        self.s.key("Return")
+
+    def test_a_picture_drawn_checked_suggested_saved_and_played(self):
+        ed, s = self.ed, self.s
+        shipped_count = record_count(self.shipped)
+        lines = harness.wait_for(lambda: ed.lines(PICTURE_LIST), "the picture list")
+        self.assertEqual(len(lines), shipped_count)
+        first_name = records(self.shipped)[0][0].decode("cp949")
+        self.assertTrue(lines[0]["text"].startswith("1\t%s\t" % first_name), lines[0]["text"])
+        # Every shipped picture passes the check: the list says so once judged.
+        harness.wait_for(lambda: all(l["text"].endswith("\t통과") for l in ed.lines(PICTURE_LIST)),
+                         "every shipped picture judged as passing", timeout=60)
+
+        # A new picture after the first, empty: every block free, no clue but 0.
+        ed.click(ADD_BUTTON)
+        harness.wait_for(lambda: len(ed.lines(PICTURE_LIST)) == shipped_count + 1, "the added picture's line")
+        self.assertEqual([l["selected"] for l in ed.lines(PICTURE_LIST)][:3], ["0", "1", "0"])
+        geo = ed.geometry()
+        harness.wait_for(self.board_shows(geo, set()), "an empty board")
+        ed.verdict_after(lambda t: "빈 그림" in t, "the empty picture's verdict")
+
+        self.draw(geo)
+        drawn = HALF | set(SWAPPABLE)
+        harness.wait_for(self.board_shows(geo, drawn), "the drawn picture on the board")
+        # The clue numbers are the game's, from the picture: a 10 above the
+        # full columns, none but 0 over the empty ones, in the game's colours.
+        img = s.screenshot()
+        self.assertEqual([c[1] for c in bv.column_clues(img, geo, 0)], ["red"])
+        self.assertEqual([c[1] for c in bv.column_clues(img, geo, 6)], ["blue"])
+        self.assertEqual(len(bv.row_clues(img, geo, 6)), 2)
+
+        text = ed.verdict_after(lambda t: "선으로 풀다 멈춤" in t, "the verdict of a picture line logic cannot finish")
+        self.assertIn("4칸이 정해지지 않음", text)
+        self.assertIn("그림이 둘 이상 맞음", text)
+        img = s.wait_screen(lambda i: mark_at(i, geo, 6, 6), "the undecided blocks marked")
+        for col in range(10):
+            for row in range(10):
+                expected = UNDECIDED_MARK if (col, row) in SQUARE else None
+                self.assertEqual(mark_at(img, geo, col, row), expected, "the mark of block (%d, %d)" % (col, row))
+
+        # Ctrl+Z takes back the last click, Ctrl+Y brings it again.
+        ed.key("ctrl+z")
+        harness.wait_for(self.board_shows(geo, HALF | {(6, 6)}), "the last bomb undone")
+        ed.key("ctrl+y")
+        harness.wait_for(self.board_shows(geo, drawn), "the last bomb redone")
+
+        # The name: typed in ASCII, cut at 19 bytes, shown in the list.
+        self.name_picture("Square and half of a board")
+        harness.wait_for(lambda: ed.lines(PICTURE_LIST)[1]["text"].startswith("2\tSquare and half of\t"),
+                         "the name cut to 19 bytes in the list")
+        self.assertEqual(ed.text(NAME_BOX), "Square and half of ")
+        self.assertIn("0", ed.text(BYTES_LEFT))
+
+        # Saving asks first, naming the failing picture; cancelled, nothing is written.
+        ed.verdict_after(lambda t: "선으로 풀다 멈춤" in t, "the verdict again after the redo")
+        ed.key("ctrl+s")
+        s.wait_window(EDITOR_TITLE)
+        asked = " ".join(c["text"] for c in s.controls(EDITOR_TITLE)[1])
+        self.assertIn("2. Square and half of", asked)
+        s.key("Escape")
+        s.wait_gone(EDITOR_TITLE)
+        self.assertEqual(s.read("level10.dat"), self.shipped)
+
+        # The first suggestion makes the picture solve by line logic, and the marks go.
+        harness.wait_for(lambda: ed.lines(SUGGESTIONS), "the suggestions")
+        left, top, right, _ = ed.controls()[SUGGESTIONS]["rect"]
+        s.click((left + right) // 2, top + 8)
+        text = ed.verdict_after(lambda t: t.startswith("선으로 풀림"), "the verdict of the picture made unique")
+        img = s.screenshot()
+        self.assertEqual([mark_at(img, geo, c, r) for c in range(10) for r in range(10)], [None] * 100, text)
+        changed = [b for b in SQUARE + [(c, r) for c in range(5, 10) for r in range(10)]
+                   if bv.block_shows(img, geo, b[0], b[1], "covered") != (b in drawn)]
+        self.assertEqual(len(changed), 1, "one block flipped by the suggestion")
+        final = drawn ^ set(changed)
+
+        # The picture of the README: the window as it stands now.
+        os.makedirs(SCREENSHOTS, exist_ok=True)
+        x, y, w, h = ed.wait_window()["client"]
+        full = s.path("editor-full.png")
+        s.save_png(full)
+        subprocess.run(["convert", full, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage",
+                        os.path.join(SCREENSHOTS, "editor.png")], check=True)
+
+        # Saved without a question: the level tool takes the file.
+        ed.key("ctrl+s")
+        saved = s.wait_file("level10.dat", lambda d: d != self.shipped, "the saved level file")
+        self.assertEqual(record_count(saved), shipped_count + 1)
+        self.assertEqual(records(saved)[1], (b"Square and half of ", final))
+        self.assertEqual(records(saved)[0], records(self.shipped)[0])
+        check = subprocess.run([LEVEL_TOOL, "check", s.path("level10.dat")], stdout=subprocess.PIPE,
+                               stderr=subprocess.STDOUT, text=True)
+        self.assertEqual(check.returncode, 0, check.stdout)
+        harness.wait_for(lambda: not ed.title().endswith(" *"), "the title without the unsaved star")
+
+        # F5: the game deals this picture; its clue strips are the editor's.
+        ed.key("F5")
+        game = s.wait_window(harness.TITLE, timeout=30)
+        gx, gy = game["client"][:2]
+        game_geo = Geometry(10, (gx, gy))
+
+        def strips(img, g):
+            column_strip = bv.region(img, g, g.left + 12, 12, 150, g.top)
+            row_strip = bv.region(img, g, 12, g.top + 12, g.left, 150)
+            return column_strip, row_strip
+        harness.wait_for(lambda: harness.board_is_fresh(s.screenshot(), game_geo), "the game's fresh board", 20)
+        img = s.screenshot()
+        self.assertEqual(strips(img, game_geo), strips(img, geo))
+
+
+@unittest.skipUnless(os.path.exists(EDITOR_EXE), "the editor is not built")
+class DamagedFile(unittest.TestCase):
+    def test_a_file_cut_short_opens_what_it_holds_and_stays_as_it_was(self):
+        with harness.Session() as s:
+            with open(os.path.join(harness.GEN_DIR, "level10.dat"), "rb") as f:
+                whole = f.read()
+            cut = whole[:3 + 4 * 33 + 10]  # four whole pictures and part of the fifth
+            s.write("level10.dat", cut)
+            ed = start_editor(s)
+            s.wait_window(EDITOR_TITLE, timeout=30)
+            told = " ".join(c["text"] for c in s.controls(EDITOR_TITLE)[1])
+            self.assertIn("그림 5 안에서 끝납니다", told)
+            self.assertIn("그림 4개를 읽었습니다", told)
+            s.key("Return")
+            s.wait_gone(EDITOR_TITLE)
+            self.assertEqual(len(harness.wait_for(lambda: ed.lines(PICTURE_LIST), "the list")), 4)
+
+            # A change, then closing: asked to save, answered no; the file is as it was.
+            geo = ed.geometry()
+            s.click(*geo.block_centre(9, 9), button=1)
+            harness.wait_for(lambda: ed.title().endswith(" *"), "the unsaved star")
+            s.xdotool("mousemove", *ed.centre(BOARD))
+            s.key("alt+F4")
+            s.wait_window(EDITOR_TITLE)
+            s.key("n")
+            self.assertIsNotNone(s.wait_exit(), "the editor ends")
+            self.assertEqual(s.read("level10.dat"), cut)
+            self.assertEqual([f for f in os.listdir(s.folder) if f.startswith("level10")], ["level10.dat"])
+
+
+if __name__ == "__main__":
+    unittest.main()
