@@ -57,10 +57,14 @@ static std::string pathOnCommandLine(const char* commandLine)
     return path;
 }
 
-void openStartingFile(const char* commandLine)
+void startNewFile()
 {
     newDocument(changeDocument(), 10);
     documentChanged();
+}
+
+void openStartingFile(const char* commandLine)
+{
     std::string path = pathOnCommandLine(commandLine);
     if (path.empty() && fileExists(programFolder() + "level10.dat"))
         path = programFolder() + "level10.dat";

@@ -7,8 +7,10 @@
 // The folder of the editor's program, with its separator at the end.
 std::string programFolder();
 
-// The file named on the command line, else level10.dat beside the editor,
-// else a new 10 x 10 file.
+// A new 10 x 10 file, which the window shows before anything is opened.
+void startNewFile();
+// The file named on the command line, else level10.dat beside the editor;
+// the new file stays when there is none or nothing could be read.
 void openStartingFile(const char* commandLine);
 void newFile(int size);
 void openWithDialog();

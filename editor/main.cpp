@@ -51,6 +51,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show)
     HWND window = createEditorWindow(instance);
     if (!window)
         return 1;
+    startNewFile();
     ShowWindow(window, show);
     UpdateWindow(window);
     openStartingFile(commandLine);

@@ -13,7 +13,6 @@
 
 const char gameProgram[] = "bombagram2.exe";
 const char scratchFolderName[] = "Bombagram2 editor play";
-const char recordsSection[] = "Bombagram2";  // the game's settings section
 const int boardSizes[] = {10, 15, 20};
 
 static void tellProblem(const std::string& ansi)
@@ -33,17 +32,14 @@ static std::string scratchFolder()
     return folder;
 }
 
-static bool ansiLead(unsigned char c) { return IsDBCSLeadByte(c) != 0; }
-
-// The game's settings: picture boards (Random 0) of the picture's size.
+// The game's settings: picture boards (Random 0) of the picture's size. The
+// scratch folder's name holds no double-byte character, so a plain join does.
 static bool writeSettings(const std::string& folder, int size)
 {
-    char path[recordsPathBytes];
-    if (!joinRecordsPath(folder.c_str(), path, sizeof path, ansiLead))
-        return false;
-    DeleteFileA(path);
-    return WritePrivateProfileStringA(recordsSection, "Size", std::to_string(size).c_str(), path) &&
-           WritePrivateProfileStringA(recordsSection, "Random", "0", path);
+    const std::string path = folder + "\\" + recordsFileName;
+    DeleteFileA(path.c_str());
+    return WritePrivateProfileStringA(recordsSectionName, "Size", std::to_string(size).c_str(), path.c_str()) &&
+           WritePrivateProfileStringA(recordsSectionName, "Random", "0", path.c_str());
 }
 
 // Only the picture's size has a level file there: a file left by an earlier

@@ -12,10 +12,12 @@
 
 // How long the list's check of one stalled picture may search.
 const double listSearchSeconds = 0.2;
+// The worker's stack: room for the search's records of a 20 x 20 board.
+const SIZE_T workerStackBytes = 8 << 20;
 
 struct ListJob {
+    int index;
     unsigned long long key;
-    VerdictJob job;
 };
 
 struct ListAnswer {
@@ -30,6 +32,7 @@ struct CheckRun {
     std::atomic<bool> cancel{false};
     VerdictJob verdict;
     SuggestionJob suggestion;
+    std::vector<Level> pictures;  // one copy of the file's pictures for the list's jobs
     std::vector<ListJob> list;
 };
 
@@ -69,16 +72,28 @@ static void postAnswer(UINT message, T* answer)
         delete answer;
 }
 
+// A list line's picture is judged with the pictures before it, for repeats.
+static VerdictJob listJobOf(const CheckRun& run, const ListJob& item)
+{
+    VerdictJob job;
+    job.picture = run.pictures[item.index];
+    job.index = item.index;
+    job.earlier.assign(run.pictures.begin(), run.pictures.begin() + item.index);
+    job.generation = run.verdict.generation;
+    job.searchSeconds = listSearchSeconds;
+    return job;
+}
+
 static void judgeListPictures(CheckRun* run)
 {
     for (const ListJob& item : run->list) {
         if (run->cancel)
             return;
-        PictureVerdict verdict = judgePicture(item.job, &run->cancel);
+        PictureVerdict verdict = judgePicture(listJobOf(*run, item), &run->cancel);
         if (!verdict.complete)
             return;
         ListAnswer* answer = new ListAnswer;
-        answer->index = item.job.index;
+        answer->index = item.index;
         answer->verdict.key = item.key;
         answer->verdict.known = true;
         answer->verdict.passes = verdict.passes;
@@ -131,15 +146,10 @@ static void addListJobs(CheckRun* run, const EditDocument& document)
         if (listVerdicts[i].known && listVerdicts[i].key == keys[i])
             continue;
         listVerdicts[i] = ListVerdict();
-        ListJob item;
-        item.key = keys[i];
-        item.job.picture = document.pictures[i];
-        item.job.index = static_cast<int>(i);
-        item.job.earlier.assign(document.pictures.begin(), document.pictures.begin() + i);
-        item.job.generation = generation;
-        item.job.searchSeconds = listSearchSeconds;
-        run->list.push_back(item);
+        run->list.push_back({static_cast<int>(i), keys[i]});
     }
+    if (!run->list.empty())
+        run->pictures = document.pictures;
 }
 
 void restartCheck()
@@ -157,7 +167,7 @@ void restartCheck()
     run->verdict = verdictJobFor(document, generation);
     run->suggestion = suggestionJobFor(document, generation);
     addListJobs(run, document);
-    run->thread = CreateThread(nullptr, 0, checkWorker, run, 0, nullptr);
+    run->thread = CreateThread(nullptr, workerStackBytes, checkWorker, run, STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
     if (!run->thread) {
         delete run;
         showVerdictText("검사를 시작하지 못했습니다.");
