@@ -11,7 +11,10 @@ const COLORREF boardBackground = 0xC0C0C0;
 // The marks stand out from every colour of the sprite sheets and the clues.
 const COLORREF undecidedMark = RGB(255, 0, 255);
 const COLORREF differingMark = RGB(255, 128, 0);
-const int markInset = 2;  // a two-pixel frame, two pixels inside the block
+// Two-pixel frames: an undecided block's two pixels inside the block, a
+// differing block's five, so that a block that is both shows both.
+const int undecidedInset = 2;
+const int differingInset = 5;
 
 Layout editorBoardLayout(int size)
 {
@@ -26,9 +29,12 @@ SIZE boardWindowSize(int size)
     return {clientWidth(layout), clientHeight(layout)};
 }
 
+// At once, not when the queue is empty: the board follows the mouse
+// whatever the check's answers keep the window busy with.
 void repaintEditorBoard()
 {
     InvalidateRect(editorControl(IDC_BOARD_WINDOW), nullptr, FALSE);
+    UpdateWindow(editorControl(IDC_BOARD_WINDOW));
 }
 
 // The finished board of the game: bombs stay covered, every free block broken.
@@ -39,14 +45,14 @@ static void cellsOfPicture(const Level& picture, Grid& cells)
             cells[col][row] = picture.picture[col][row] == 1 ? CoveredBomb : Broken;
 }
 
-static void paintMark(HDC dc, const Layout& layout, int col, int row, COLORREF colour)
+static void paintMark(HDC dc, const Layout& layout, int col, int row, COLORREF colour, int inset)
 {
     Box box = blockBox(layout, col, row);
     HBRUSH brush = CreateSolidBrush(colour);
     if (!brush)
         return;
-    const int left = box.x + markInset, top = box.y + markInset;
-    const int right = box.x + box.width - markInset, bottom = box.y + box.height - markInset;
+    const int left = box.x + inset, top = box.y + inset;
+    const int right = box.x + box.width - inset, bottom = box.y + box.height - inset;
     RECT edges[4] = {{left, top, right, top + 2}, {left, bottom - 2, right, bottom},
                      {left, top, left + 2, bottom}, {right - 2, top, right, bottom}};
     for (const RECT& edge : edges)
@@ -62,9 +68,9 @@ static void paintMarks(HDC dc, const Layout& layout)
     for (int col = 0; col < layout.size; ++col) {
         for (int row = 0; row < layout.size; ++row) {
             if (verdict->undecidedBlocks[col][row])
-                paintMark(dc, layout, col, row, undecidedMark);
-            else if (verdict->differingBlocks[col][row])
-                paintMark(dc, layout, col, row, differingMark);
+                paintMark(dc, layout, col, row, undecidedMark, undecidedInset);
+            if (verdict->differingBlocks[col][row])
+                paintMark(dc, layout, col, row, differingMark, differingInset);
         }
     }
 }

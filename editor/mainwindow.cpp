@@ -20,7 +20,7 @@ const COLORREF editorBackground = 0xC0C0C0;
 // Where the controls stand: the list and its buttons, the name and the
 // suggestions in the left column; the board and its verdict on the right.
 const int margin = 8;
-const int columnWidth = 250;
+const int columnWidth = 280;
 const int listHeight = 230;
 const int buttonHeight = 24;
 const int rowGap = 8;
@@ -75,7 +75,8 @@ static void makeListButtons()
 static void makeControls()
 {
     controlFont = CreateFontA(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "굴림");
-    const INT tabStops[] = {16, 110, 140};
+    // In dialog units of the system font: number, name, grade, verdict.
+    const INT tabStops[] = {12, 80, 122};
     HWND list = makeControl("LISTBOX", "", LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL |
                             WS_BORDER | WS_TABSTOP, IDC_PICTURELIST, margin, margin, columnWidth, listHeight);
     SendMessageA(list, LB_SETTABSTOPS, 3, reinterpret_cast<LPARAM>(tabStops));

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "ansitext.h"
 #include "editorids.h"
@@ -36,19 +37,25 @@ static std::string lineText(int index)
     return text + (verdict.passes ? gradeWord(verdict.rounds) : "-") + "\t" + (verdict.passes ? "통과" : "실패");
 }
 
-void showListLine(int index)
+void showListLines(const std::vector<int>& indexes)
 {
     const int count = static_cast<int>(editorDocument().pictures.size());
-    if (index < 0 || index >= count)
-        return;
     HWND box = listBox();
+    const LRESULT top = SendMessageA(box, LB_GETTOPINDEX, 0, 0);
     SendMessageA(box, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(box, LB_DELETESTRING, index, 0);
-    SendMessageA(box, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(lineText(index).c_str()));
+    for (int index : indexes) {
+        if (index < 0 || index >= count)
+            continue;
+        SendMessageA(box, LB_DELETESTRING, index, 0);
+        SendMessageA(box, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(lineText(index).c_str()));
+    }
     SendMessageA(box, LB_SETCURSEL, editorDocument().selected, 0);
+    SendMessageA(box, LB_SETTOPINDEX, top, 0);
     SendMessageA(box, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(box, nullptr, TRUE);
 }
+
+void showListLine(int index) { showListLines({index}); }
 
 void showPictureList()
 {

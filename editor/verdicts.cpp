@@ -14,6 +14,8 @@
 const double listSearchSeconds = 0.2;
 // The worker's stack: room for the search's records of a 20 x 20 board.
 const SIZE_T workerStackBytes = 8 << 20;
+// How long the list's answers gather before they go to the window.
+const DWORD listBatchMilliseconds = 250;
 
 struct ListJob {
     int index;
@@ -84,22 +86,32 @@ static VerdictJob listJobOf(const CheckRun& run, const ListJob& item)
     return job;
 }
 
+// The answers go to the window a few at a time: a message for each would
+// keep its queue so full that it would not get round to painting.
 static void judgeListPictures(CheckRun* run)
 {
+    std::vector<ListAnswer>* batch = new std::vector<ListAnswer>;
+    DWORD batchStarted = GetTickCount();
     for (const ListJob& item : run->list) {
         if (run->cancel)
-            return;
+            break;
         PictureVerdict verdict = judgePicture(listJobOf(*run, item), &run->cancel);
         if (!verdict.complete)
-            return;
-        ListAnswer* answer = new ListAnswer;
-        answer->index = item.index;
-        answer->verdict.key = item.key;
-        answer->verdict.known = true;
-        answer->verdict.passes = verdict.passes;
-        answer->verdict.rounds = verdict.rounds;
-        postAnswer(listVerdictMessage, answer);
+            break;
+        ListAnswer answer;
+        answer.index = item.index;
+        answer.verdict.key = item.key;
+        answer.verdict.known = true;
+        answer.verdict.passes = verdict.passes;
+        answer.verdict.rounds = verdict.rounds;
+        batch->push_back(answer);
+        if (GetTickCount() - batchStarted >= listBatchMilliseconds) {
+            postAnswer(listVerdictMessage, batch);
+            batch = new std::vector<ListAnswer>;
+            batchStarted = GetTickCount();
+        }
     }
+    postAnswer(listVerdictMessage, batch);
 }
 
 static DWORD WINAPI checkWorker(void* parameter)
@@ -119,6 +131,7 @@ static DWORD WINAPI checkWorker(void* parameter)
 static void showVerdictText(const std::string& ansi)
 {
     SetWindowTextA(editorControl(IDC_VERDICT), ansi.c_str());
+    UpdateWindow(editorControl(IDC_VERDICT));
 }
 
 static void showSuggestionsLabel(const char* text)
@@ -201,9 +214,9 @@ static std::string verdictText(const PictureVerdict& verdict)
         }
     }
     if (undecided)
-        text += "\r\n분홍 테두리: 줄 풀이로 정해지지 않는 칸";
+        text += "\r\n분홍 테두리: 선으로 정해지지 않는 칸";
     if (differing)
-        text += "\r\n주황 테두리: 단서가 같은 다른 그림과 다른 칸";
+        text += "\r\n안쪽 주황 테두리: 단서가 같은 다른 그림과 다른 칸";
     return text;
 }
 
@@ -243,15 +256,18 @@ void takeSuggestions(LPARAM answer)
 
 void takeListVerdict(LPARAM answer)
 {
-    ListAnswer* listAnswer = reinterpret_cast<ListAnswer*>(answer);
+    std::vector<ListAnswer>* batch = reinterpret_cast<std::vector<ListAnswer>*>(answer);
     std::vector<unsigned long long> keys = pictureKeys(editorDocument());
-    const int index = listAnswer->index;
-    if (index < static_cast<int>(keys.size()) && keys[index] == listAnswer->verdict.key) {
-        listVerdicts.resize(keys.size());
-        listVerdicts[index] = listAnswer->verdict;
-        showListLine(index);
+    listVerdicts.resize(keys.size());
+    std::vector<int> changed;
+    for (const ListAnswer& item : *batch) {
+        if (item.index < static_cast<int>(keys.size()) && keys[item.index] == item.verdict.key) {
+            listVerdicts[item.index] = item.verdict;
+            changed.push_back(item.index);
+        }
     }
-    delete listAnswer;
+    delete batch;
+    showListLines(changed);
 }
 
 void takeCheckDone(LPARAM answer)

@@ -48,14 +48,31 @@ def records(data, size=10):
     return out
 
 
-def mark_at(img, geo, col, row):
-    """The colour of the frame two pixels inside a block, when all four of
-    its edges show one mark colour, else None."""
+def mark_at(img, geo, col, row, inset=2):
+    """The colour of the frame `inset` pixels inside a block (2 for an
+    undecided block, 5 for a differing one), when all four of its edges show
+    one mark colour, else None."""
     x, y = geo.block(col, row)
-    edges = {img.pixel(*geo.screen(x + 7, y + 2)), img.pixel(*geo.screen(x + 7, y + 12)),
-             img.pixel(*geo.screen(x + 2, y + 7)), img.pixel(*geo.screen(x + 12, y + 7))}
+    far = 14 - inset
+    edges = {img.pixel(*geo.screen(x + 7, y + inset)), img.pixel(*geo.screen(x + 7, y + far)),
+             img.pixel(*geo.screen(x + inset, y + 7)), img.pixel(*geo.screen(x + far, y + 7))}
     colour = edges.pop() if len(edges) == 1 else None
     return colour if colour in (UNDECIDED_MARK, DIFFERING_MARK) else None
+
+
+def in_mark(i, j):
+    """Whether pixel (i, j) of a block lies on one of the two mark frames."""
+    def on_frame(inset):
+        inside = inset <= i <= 14 - inset and inset <= j <= 14 - inset
+        core = inset + 2 <= i <= 12 - inset and inset + 2 <= j <= 12 - inset
+        return inside and not core
+    return on_frame(2) or on_frame(5)
+
+
+def block_is(img, geo, col, row, sprite):
+    """The block shows the sprite wherever no mark may be drawn over it."""
+    shown, expected = bv.block_picture(img, geo, col, row), bv.expected_block(col, row, sprite)
+    return all(shown[j][i] == expected[j][i] for j in range(15) for i in range(15) if not in_mark(i, j))
 
 
 class Editor:
@@ -102,6 +119,11 @@ class Editor:
         """The verdict text once check(text) holds (a check runs while "검사 중" shows)."""
         return harness.wait_for(lambda: (lambda t: t if check(t) else None)(self.text(VERDICT)), what, timeout=20)
 
+    def wait_ready(self):
+        """Waits until the editor takes input again after a message box closed."""
+        harness.wait_for(lambda: EDITOR_TITLE not in self.s.titles(), "the message box to close")
+        harness.wait_for(lambda: self.s.takes_input(self.title()), "the editor to take input again")
+
     def key(self, name):
         """A key for the window under the pointer: the pointer goes to the board first."""
         self.s.xdotool("mousemove", *self.centre(BOARD))
@@ -138,7 +160,7 @@ class DrawingALevel(unittest.TestCase):
     def board_shows(self, geo, bombs):
         def shown():
             img = self.s.screenshot()
-            return all(bv.block_shows(img, geo, c, r, "covered" if (c, r) in bombs else "broken")
+            return all(block_is(img, geo, c, r, "covered" if (c, r) in bombs else "broken")
                        for c in range(10) for r in range(10))
         return shown
 
@@ -175,18 +197,23 @@ class DrawingALevel(unittest.TestCase):
         # The clue numbers are the game's, from the picture: a 10 above the
         # full columns, none but 0 over the empty ones, in the game's colours.
         img = s.screenshot()
-        self.assertEqual([c[1] for c in bv.column_clues(img, geo, 0)], ["red"])
-        self.assertEqual([c[1] for c in bv.column_clues(img, geo, 6)], ["blue"])
+        self.assertEqual([c["colour"] for c in bv.column_clues(img, geo, 0)], ["red"])
+        self.assertEqual([c["colour"] for c in bv.column_clues(img, geo, 6)], ["blue"])
         self.assertEqual(len(bv.row_clues(img, geo, 6)), 2)
 
         text = ed.verdict_after(lambda t: "선으로 풀다 멈춤" in t, "the verdict of a picture line logic cannot finish")
         self.assertIn("4칸이 정해지지 않음", text)
         self.assertIn("그림이 둘 이상 맞음", text)
         img = s.wait_screen(lambda i: mark_at(i, geo, 6, 6), "the undecided blocks marked")
+        # The square's four blocks are undecided, and the swapped diagonal
+        # (the second picture) differs in each of them.
         for col in range(10):
             for row in range(10):
-                expected = UNDECIDED_MARK if (col, row) in SQUARE else None
-                self.assertEqual(mark_at(img, geo, col, row), expected, "the mark of block (%d, %d)" % (col, row))
+                marked = (col, row) in SQUARE
+                self.assertEqual(mark_at(img, geo, col, row), UNDECIDED_MARK if marked else None,
+                                 "the undecided mark of block (%d, %d)" % (col, row))
+                self.assertEqual(mark_at(img, geo, col, row, inset=5), DIFFERING_MARK if marked else None,
+                                 "the differing mark of block (%d, %d)" % (col, row))
 
         # Ctrl+Z takes back the last click, Ctrl+Y brings it again.
         ed.key("ctrl+z")
@@ -196,19 +223,18 @@ class DrawingALevel(unittest.TestCase):
 
         # The name: typed in ASCII, cut at 19 bytes, shown in the list.
         self.name_picture("Square and half of a board")
-        harness.wait_for(lambda: ed.lines(PICTURE_LIST)[1]["text"].startswith("2\tSquare and half of\t"),
+        harness.wait_for(lambda: ed.lines(PICTURE_LIST)[1]["text"].startswith("2\tSquare and half of \t"),
                          "the name cut to 19 bytes in the list")
-        self.assertEqual(ed.text(NAME_BOX), "Square and half of ")
-        self.assertIn("0", ed.text(BYTES_LEFT))
+        self.assertEqual(ed.text(BYTES_LEFT), "남은 바이트: 0")
 
         # Saving asks first, naming the failing picture; cancelled, nothing is written.
         ed.verdict_after(lambda t: "선으로 풀다 멈춤" in t, "the verdict again after the redo")
         ed.key("ctrl+s")
         s.wait_window(EDITOR_TITLE)
         asked = " ".join(c["text"] for c in s.controls(EDITOR_TITLE)[1])
-        self.assertIn("2. Square and half of", asked)
+        self.assertIn("2. Square and half of :", asked)
         s.key("Escape")
-        s.wait_gone(EDITOR_TITLE)
+        ed.wait_ready()
         self.assertEqual(s.read("level10.dat"), self.shipped)
 
         # The first suggestion makes the picture solve by line logic, and the marks go.
@@ -217,9 +243,10 @@ class DrawingALevel(unittest.TestCase):
         s.click((left + right) // 2, top + 8)
         text = ed.verdict_after(lambda t: t.startswith("선으로 풀림"), "the verdict of the picture made unique")
         img = s.screenshot()
-        self.assertEqual([mark_at(img, geo, c, r) for c in range(10) for r in range(10)], [None] * 100, text)
-        changed = [b for b in SQUARE + [(c, r) for c in range(5, 10) for r in range(10)]
-                   if bv.block_shows(img, geo, b[0], b[1], "covered") != (b in drawn)]
+        self.assertEqual([mark_at(img, geo, c, r, inset) for c in range(10) for r in range(10) for inset in (2, 5)],
+                         [None] * 200, text)
+        changed = [(c, r) for c in range(10) for r in range(10)
+                   if block_is(img, geo, c, r, "covered") != ((c, r) in drawn)]
         self.assertEqual(len(changed), 1, "one block flipped by the suggestion")
         final = drawn ^ set(changed)
 
@@ -271,7 +298,7 @@ class DamagedFile(unittest.TestCase):
             self.assertIn("그림 5 안에서 끝납니다", told)
             self.assertIn("그림 4개를 읽었습니다", told)
             s.key("Return")
-            s.wait_gone(EDITOR_TITLE)
+            ed.wait_ready()
             self.assertEqual(len(harness.wait_for(lambda: ed.lines(PICTURE_LIST), "the list")), 4)
 
             # A change, then closing: asked to save, answered no; the file is as it was.

@@ -205,8 +205,9 @@ void waitPainted(HWND window)
     SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
 }
 
-// A list box's lines through the messages the system carries between
-// processes (the box belongs to the program, not to the probe).
+// A list box's lines through the wide messages: the box belongs to the
+// program, and Wine carries the wide text whole between processes (the ANSI
+// one comes back cut at its first tab).
 BOOL CALLBACK printListItems(HWND child, LPARAM)
 {
     if (className(child) != "ListBox")
@@ -214,12 +215,14 @@ BOOL CALLBACK printListItems(HWND child, LPARAM)
     LRESULT count = SendMessageA(child, LB_GETCOUNT, 0, 0);
     LRESULT selected = SendMessageA(child, LB_GETCURSEL, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
-        char text[1024] = "";
-        LRESULT length = SendMessageA(child, LB_GETTEXTLEN, i, 0);
-        if (length >= 0 && length < static_cast<LRESULT>(sizeof text))
-            SendMessageA(child, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+        wchar_t wide[1024] = L"";
+        LRESULT length = SendMessageW(child, LB_GETTEXTLEN, i, 0);
+        if (length >= 0 && length < 1024)
+            SendMessageW(child, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
+        char utf8[4096] = "";
+        WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8, sizeof utf8, nullptr, nullptr);
         std::printf("item id=%d index=%d selected=%d text=%s\n", GetDlgCtrlID(child), static_cast<int>(i),
-                    i == selected ? 1 : 0, escaped(toUtf8(text)).c_str());
+                    i == selected ? 1 : 0, escaped(utf8).c_str());
     }
     return TRUE;
 }
