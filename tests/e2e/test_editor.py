@@ -239,6 +239,15 @@ class DrawingALevel(unittest.TestCase):
 
         # The first suggestion makes the picture solve by line logic, and the marks go.
         harness.wait_for(lambda: ed.lines(SUGGESTIONS), "the suggestions")
+        s.wait_screen(lambda i: mark_at(i, geo, 6, 6), "the marks drawn again after the message box")
+        # The picture of the README: the verdict, its marks and the suggestions.
+        os.makedirs(SCREENSHOTS, exist_ok=True)
+        x, y, w, h = ed.wait_window()["client"]
+        full = s.path("editor-full.png")
+        s.save_png(full)
+        subprocess.run(["convert", full, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage",
+                        os.path.join(SCREENSHOTS, "editor.png")], check=True)
+
         left, top, right, _ = ed.controls()[SUGGESTIONS]["rect"]
         s.click((left + right) // 2, top + 8)
         text = ed.verdict_after(lambda t: t.startswith("선으로 풀림"), "the verdict of the picture made unique")
@@ -249,14 +258,6 @@ class DrawingALevel(unittest.TestCase):
                    if block_is(img, geo, c, r, "covered") != ((c, r) in drawn)]
         self.assertEqual(len(changed), 1, "one block flipped by the suggestion")
         final = drawn ^ set(changed)
-
-        # The picture of the README: the window as it stands now.
-        os.makedirs(SCREENSHOTS, exist_ok=True)
-        x, y, w, h = ed.wait_window()["client"]
-        full = s.path("editor-full.png")
-        s.save_png(full)
-        subprocess.run(["convert", full, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage",
-                        os.path.join(SCREENSHOTS, "editor.png")], check=True)
 
         # Saved without a question: the level tool takes the file.
         ed.key("ctrl+s")
@@ -282,6 +283,39 @@ class DrawingALevel(unittest.TestCase):
         harness.wait_for(lambda: harness.board_is_fresh(s.screenshot(), game_geo), "the game's fresh board", 20)
         img = s.screenshot()
         self.assertEqual(strips(img, game_geo), strips(img, geo))
+
+
+@unittest.skipUnless(os.path.exists(EDITOR_EXE), "the editor is not built")
+class MenusAndHelp(unittest.TestCase):
+    def test_a_new_file_of_another_size_and_the_help_page(self):
+        with harness.Session() as s:
+            s.copy_shipped_levels()
+            ed = start_editor(s)
+            ed.wait_window()
+            # File > New file > 15 x 15, from the keyboard: the board of a 15 x 15 picture, empty.
+            s.xdotool("mousemove", *ed.centre(BOARD))
+            s.key("alt+f")
+            s.wait_menu()
+            s.key("n")
+            s.key("Down")
+            s.key("Return")
+            harness.wait_for(lambda: ed.title().endswith(" - 새 파일 (15 x 15)"), "a new 15 x 15 file")
+            left, top, right, bottom = ed.controls()[BOARD]["rect"]
+            self.assertEqual((right - left, bottom - top), (68 + 225 + 24, 88 + 225 + 24))
+            lines = ed.lines(PICTURE_LIST)
+            self.assertEqual([l["text"].split("\t")[:2] for l in lines], [["1", "그림 1"]])
+            geo = ed.geometry(15)
+            img = s.screenshot()
+            self.assertTrue(all(block_is(img, geo, c, r, "broken") for c in range(15) for r in range(15)))
+            ed.verdict_after(lambda t: "빈 그림" in t, "the empty picture's verdict")
+
+            ed.key("F1")
+            help_title = "레벨 편집기 도움말"
+            s.wait_window(help_title)
+            texts = [c["text"] for c in s.controls(help_title)[1]]
+            self.assertIn("확인", texts)
+            s.key("Escape")
+            harness.wait_for(lambda: help_title not in s.titles(), "the help page to close")
 
 
 @unittest.skipUnless(os.path.exists(EDITOR_EXE), "the editor is not built")
