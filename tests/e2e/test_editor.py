@@ -20,7 +20,7 @@ SCREENSHOTS = os.path.join(harness.BUILD, "screenshots")  # docs/screenshots kee
 
 # Control identifiers of the editor's window (editor/editorids.h).
 PICTURE_LIST, NAME_BOX, BYTES_LEFT, BOARD, VERDICT, SUGGESTIONS = 100, 111, 112, 120, 130, 141
-ADD_BUTTON = 212
+ADD_BUTTON, DUPLICATE_BUTTON, DELETE_BUTTON, UP_BUTTON, DOWN_BUTTON = 212, 213, 214, 215, 216
 
 # The picture drawn: the left half full of bombs, and two bombs on a diagonal
 # that the swapped diagonal matches clue for clue, so line logic stops on the
@@ -316,6 +316,105 @@ class MenusAndHelp(unittest.TestCase):
             self.assertIn("확인", texts)
             s.key("Escape")
             harness.wait_for(lambda: help_title not in s.titles(), "the help page to close")
+
+
+def names(ed):
+    return [l["text"].split("\t")[1] for l in ed.lines(PICTURE_LIST)]
+
+
+@unittest.skipUnless(os.path.exists(EDITOR_EXE), "the editor is not built")
+class EditingAFile(unittest.TestCase):
+    """A file of three pictures: list commands with undo, strokes that keep
+    to one line, a refused name, and the question before unsaved changes go."""
+
+    PICTURES = [("One", HALF), ("Two", {(c, r) for c in range(10) for r in range(5)}),
+                ("Three", {(c, r) for c in range(10) for r in range(10) if (c + r) % 3 == 0 or c == 0})]
+
+    def setUp(self):
+        self.s = harness.Session()
+        self.file = harness.level_file(self.PICTURES)
+        self.s.write("level10.dat", self.file)
+        self.ed = start_editor(self.s)
+        self.ed.wait_window()
+        harness.wait_for(lambda: names(self.ed) == ["One", "Two", "Three"], "the three pictures listed")
+
+    def tearDown(self):
+        self.s.close()
+
+    def test_list_commands_undo_and_the_saved_order(self):
+        ed, s = self.ed, self.s
+        ed.click(DUPLICATE_BUTTON)
+        harness.wait_for(lambda: names(ed) == ["One", "One", "Two", "Three"], "the first picture duplicated")
+        ed.click(DOWN_BUTTON)
+        ed.click(DOWN_BUTTON)
+        harness.wait_for(lambda: names(ed) == ["One", "Two", "Three", "One"], "the copy moved to the end")
+        self.assertEqual([l["selected"] for l in ed.lines(PICTURE_LIST)], ["0", "0", "0", "1"])
+        ed.click(UP_BUTTON)
+        harness.wait_for(lambda: names(ed) == ["One", "Two", "One", "Three"], "the copy one place up")
+        ed.click(DELETE_BUTTON)
+        harness.wait_for(lambda: names(ed) == ["One", "Two", "Three"], "the copy deleted")
+        ed.key("ctrl+z")
+        harness.wait_for(lambda: names(ed) == ["One", "Two", "One", "Three"], "the deletion undone")
+        # The copy repeats the first picture: saving names it and asks; the
+        # player saves all the same (OK is not the default button).
+        ed.key("ctrl+s")
+        s.wait_window(EDITOR_TITLE)
+        asked = " ".join(c["text"] for c in s.controls(EDITOR_TITLE)[1])
+        self.assertIn("3. One: 1번 그림과 겹침", asked)
+        s.key("shift+Tab")
+        s.key("Return")
+        saved = s.wait_file("level10.dat", lambda d: d != self.file, "the saved file")
+        self.assertEqual([(n, b) for n, b in records(saved)],
+                         [(n.encode(), b) for n, b in (self.PICTURES[:2] + self.PICTURES[:1] + self.PICTURES[2:])])
+
+    def test_strokes_keep_to_their_line_and_a_refused_name_leaves_the_old(self):
+        ed, s = self.ed, self.s
+        geo = ed.geometry()
+        # The right button clears along row 2, however the hand wanders off it.
+        s.drag([geo.block_centre(0, 2), geo.block_centre(2, 2), geo.block_centre(3, 4), geo.block_centre(4, 1)],
+               button=3)
+        cleared = HALF - {(c, 2) for c in range(5)}
+
+        def shows(bombs):
+            return lambda: all(block_is(s.screenshot(), geo, c, r, "covered" if (c, r) in bombs else "broken")
+                               for c in range(10) for r in range(10))
+        harness.wait_for(shows(cleared), "row 2 cleared and nothing else")
+        # The left button sets bombs down column 8 from row 3, wandering sideways.
+        s.drag([geo.block_centre(8, 3), geo.block_centre(8, 5), geo.block_centre(6, 7), geo.block_centre(9, 8)])
+        drawn = cleared | {(8, r) for r in range(3, 9)}
+        harness.wait_for(shows(drawn), "column 8 set from row 3 to 8")
+        # One stroke is one step back.
+        ed.key("ctrl+z")
+        harness.wait_for(shows(cleared), "the column stroke undone whole")
+
+        # An empty name is refused: the picture keeps its name, and the box says why.
+        ed.click(NAME_BOX)
+        s.key("End")
+        for _ in range(5):
+            s.key("BackSpace")
+        s.key("Return")
+        harness.wait_for(lambda: ed.text(BYTES_LEFT) == "이름이 비어 있습니다", "the empty name refused")
+        self.assertEqual(names(ed), ["One", "Two", "Three"])
+
+        # Unsaved changes: opening another file asks first; cancelled, all stays.
+        ed.key("ctrl+o")
+        s.wait_window(EDITOR_TITLE)
+        asked = " ".join(c["text"] for c in s.controls(EDITOR_TITLE)[1])
+        self.assertIn("바뀐 내용을 저장할까요?", asked)
+        s.key("Escape")
+        ed.wait_ready()
+        self.assertTrue(ed.title().endswith(" *"))
+        harness.wait_for(shows(cleared), "the picture as it was")
+        self.assertEqual(s.read("level10.dat"), self.file)
+
+    def test_play_without_the_game_beside_the_editor_says_so(self):
+        self.ed.key("F5")
+        self.s.wait_window(EDITOR_TITLE)
+        told = " ".join(c["text"] for c in self.s.controls(EDITOR_TITLE)[1])
+        self.assertIn("bombagram2.exe", told)
+        self.s.key("Return")
+        self.ed.wait_ready()
+        self.assertNotIn(harness.TITLE, self.s.titles())
 
 
 @unittest.skipUnless(os.path.exists(EDITOR_EXE), "the editor is not built")
