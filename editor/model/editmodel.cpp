@@ -78,7 +78,8 @@ void moveFromTo(EditDocument* document, int from, int to)
     ++document->edits;
 }
 
-void recordInsert(EditDocument* document, int index, const Level& picture)
+// The picture by value: it may be one of the document's, which the insert moves.
+void recordInsert(EditDocument* document, int index, Level picture)
 {
     insertAt(document, index, picture);
     EditChange change;
