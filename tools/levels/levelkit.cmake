@@ -2,7 +2,7 @@
 # Windows build makes without the tool.
 add_library(levelkit STATIC
   ${CMAKE_CURRENT_LIST_DIR}/level.cpp ${CMAKE_CURRENT_LIST_DIR}/namecodec.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/files.cpp ${CMAKE_CURRENT_LIST_DIR}/sourcefile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/files.cpp ${CMAKE_CURRENT_LIST_DIR}/fileplatform.cpp ${CMAKE_CURRENT_LIST_DIR}/sourcefile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/levelfile.cpp ${CMAKE_CURRENT_LIST_DIR}/levelset.cpp
   ${CMAKE_CURRENT_LIST_DIR}/levelcheck.cpp ${CMAKE_CURRENT_LIST_DIR}/boardtext.cpp
   ${CMAKE_CURRENT_LIST_DIR}/nonfile.cpp ${CMAKE_CURRENT_LIST_DIR}/gradetable.cpp
