@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "levelcheck.h"
+#include "picturesearch.h"
 #include "pictureverdict.h"
 #include "scratch.h"
 
@@ -127,4 +128,18 @@ TEST(Verdict, TheJobCopiesTheSelectedPictureAndThoseBeforeIt)
     EXPECT_EQ(job.earlier.size(), 1u);
     EXPECT_EQ(job.picture.picture[3][3], 1);
     EXPECT_EQ(job.picture.picture[4][4], 0);
+}
+
+TEST(Verdict, APictureOnlyGuessingFindsMarksTheUndecidedBlocksOnly)
+{
+    std::vector<std::string> rows = {"#...####..", "###.##..##", "#..#.....#", "###..#.#.#", ".#####.##.",
+                                     ".#....#.#.", "......##.#", ".#.###..#.", "#.###..#.#", "##..##...#"};
+    PictureVerdict verdict = judgePicture(jobOf(rows), nullptr);
+    EXPECT_EQ(findingsOf(verdict), (std::vector<int>{findingLinesStop, findingNeedsGuessing}));
+    EXPECT_EQ(verdict.pictures, uniqueByGuessing);
+    EXPECT_EQ(verdict.undecided, 8);
+    EXPECT_EQ(marked(verdict.undecidedBlocks, 10).size(), 8u);
+    EXPECT_FALSE(verdict.foundOther);
+    EXPECT_TRUE(marked(verdict.differingBlocks, 10).empty());
+    EXPECT_FALSE(verdict.passes);
 }
