@@ -69,6 +69,7 @@ PictureVerdict judgePicture(const VerdictJob& job, const std::atomic<bool>* canc
 
 // One block flipped, and what line logic then makes of the picture.
 struct Suggestion {
+    int index = 0;  // the picture's place in the file
     int col = 0;
     int row = 0;
     int value = 0;          // the block's new value: 1 bomb, 0 free
@@ -81,6 +82,7 @@ struct Suggestion {
 
 struct SuggestionJob {
     Level picture;
+    int index = 0;  // the picture's place in the file
     int generation = 0;
     double secondsAllowed = suggestionSeconds;
     int mostSuggestions = 10;
@@ -100,6 +102,7 @@ SuggestionJob suggestionJobFor(const EditDocument& document, int generation);
 // Tries the blocks near the undecided ones first (those blocks, then their
 // rows and columns), then the rest while time is left.
 SuggestionList suggestChanges(const SuggestionJob& job, const std::atomic<bool>* cancel);
-// Flips the suggested block of the selected picture as one undoable change;
-// false when that block already holds the value.
+// Flips the suggested block of its picture (which is selected) as one
+// undoable change; false when that picture is gone or the block already
+// holds the value.
 bool applySuggestion(EditDocument* document, const Suggestion& suggestion);

@@ -90,8 +90,10 @@ SuggestionJob suggestionJobFor(const EditDocument& document, int generation)
 {
     SuggestionJob job;
     job.generation = generation;
-    if (const Level* picture = selectedPicture(document))
+    if (const Level* picture = selectedPicture(document)) {
         job.picture = *picture;
+        job.index = document.selected;
+    }
     return job;
 }
 
@@ -123,6 +125,7 @@ SuggestionList suggestChanges(const SuggestionJob& job, const std::atomic<bool>*
         if ((cancel && cancel->load(std::memory_order_relaxed)) || Clock::now() >= deadline)
             break;
         Suggestion suggestion = tryFlip(picture, order[tried], bombs);
+        suggestion.index = job.index;
         if (suggestion.unique || suggestion.undecided < list.undecidedBefore)
             list.items.push_back(suggestion);
     }
@@ -137,5 +140,6 @@ SuggestionList suggestChanges(const SuggestionJob& job, const std::atomic<bool>*
 
 bool applySuggestion(EditDocument* document, const Suggestion& suggestion)
 {
-    return setBlock(document, suggestion.col, suggestion.row, suggestion.value);
+    return selectPicture(document, suggestion.index) &&
+           setBlock(document, suggestion.col, suggestion.row, suggestion.value);
 }

@@ -39,15 +39,25 @@ TEST(Suggestions, OneBlockThatDecidesThePictureComesFirstAndApplies)
         EXPECT_TRUE(suggestion.unique || suggestion.undecided < 4);
     }
 
+    // Applied with another picture selected, it goes to its own.
     EditDocument document;
     newDocument(&document, 10);
     document.pictures[0] = levelOf("그림", ambiguousRows());
+    addPicture(&document);
     ASSERT_TRUE(applySuggestion(&document, best));
+    EXPECT_EQ(document.selected, 0);
     PictureVerdict verdict = judgePicture(verdictJobFor(document, 1), nullptr);
     EXPECT_EQ(verdict.pictures, uniqueByLines);
     EXPECT_EQ(verdict.rounds, best.rounds);
     ASSERT_TRUE(undoChange(&document));
     EXPECT_TRUE(samePicture(document.pictures[0], levelOf("그림", ambiguousRows())));
+    // Twice: the second time the block already holds the value. A picture
+    // deleted since takes none.
+    ASSERT_TRUE(applySuggestion(&document, best));
+    EXPECT_FALSE(applySuggestion(&document, best));
+    Suggestion gone = best;
+    gone.index = 5;
+    EXPECT_FALSE(applySuggestion(&document, gone));
 }
 
 TEST(Suggestions, APictureLineLogicSolvesGetsNone)
