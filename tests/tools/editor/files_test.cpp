@@ -77,6 +77,31 @@ TEST_F(EditorFiles, AFileCutShortGivesThePicturesBeforeTheCut)
     EXPECT_TRUE(changedSinceSaved(document));  // the file on disk holds more than this
 }
 
+TEST_F(EditorFiles, AFileOfAnotherSizeThanItsNameOpensAsItsPicturesAre)
+{
+    std::vector<Level> big = {levelOf("큰 그림", std::vector<std::string>(15, std::string(15, '#')))};
+    std::string bytes;
+    std::string problem;
+    ASSERT_TRUE(levelFileBytes(big, &bytes, &problem)) << problem;
+    writeText(folder + "/level10.dat", bytes + "xyz");  // and bytes after the last record
+    EditDocument document;
+    OpenReport report = openLevelFile(&document, folder + "/level10.dat");
+    // The extra bytes make it fit no size exactly: it is read as its name says, as the game does.
+    ASSERT_TRUE(report.opened);
+    EXPECT_EQ(document.size, 10);
+    EXPECT_TRUE(contains(report.message, "마지막 그림 뒤에 19바이트가 더 있습니다"));
+    writeText(folder + "/level10.dat", bytes);
+    report = openLevelFile(&document, folder + "/level10.dat");
+    ASSERT_TRUE(report.opened);
+    EXPECT_EQ(document.size, 15);
+    EXPECT_EQ(document.pictures[0].name, "큰 그림");
+    EXPECT_TRUE(contains(report.message, "파일 이름은 10 x 10 그림의 것인데 내용은 15 x 15 그림 1개입니다"));
+    writeText(folder + "/level15.dat", bytes + "xyz");
+    report = openLevelFile(&document, folder + "/level15.dat");
+    ASSERT_TRUE(report.opened);
+    EXPECT_EQ(report.message, "마지막 그림 뒤에 3바이트가 더 있습니다 (게임은 읽지 않으며 저장하면 없어집니다)");
+}
+
 TEST_F(EditorFiles, AnEmptyOrForeignFileLeavesTheDocumentAsItWas)
 {
     EditDocument document = documentOf({levelOf("의자", chairRows())});
