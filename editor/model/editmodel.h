@@ -139,10 +139,13 @@ struct OpenReport {
     std::string message;       // Korean: what is wrong and what could be read; "" when all is well
 };
 
-// Opens a level file into the document (its undo steps cleared). A file cut
-// short gives the whole pictures before the cut; a picture with a bad name
-// gets "그림 N" and is told of. A file that holds no picture (empty, foreign,
-// unreadable, no board size to tell) leaves the document as it was.
+// Opens a level file into the document (its undo steps cleared). The board
+// size is the one the records fill exactly, else the one the file's name
+// gives (level10.dat ...), as the game reads it. A file cut short gives the
+// whole pictures before the cut; a picture with a bad name gets "그림 N";
+// each is told of in the message, and the document counts as changed. A
+// file that holds no picture (empty, foreign, unreadable, no board size to
+// tell) leaves the document as it was.
 OpenReport openLevelFile(EditDocument* document, const std::string& path);
 
 struct SaveReport {
