@@ -77,7 +77,7 @@ struct Suggestion {
     int rounds = -1;        // when unique
     int undecided = 0;      // when not
     bool fairShare = true;  // the bomb share stays within 30 to 70 %
-    std::string text;       // Korean: "(3, 7) 폭탄으로: 선으로 풀림 (보통, 6 라운드)"
+    std::string text;       // Korean: "3열 7행 블럭을 폭탄으로: 선으로 풀림 (보통, 6 라운드)"
 };
 
 struct SuggestionJob {

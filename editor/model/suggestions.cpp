@@ -80,7 +80,7 @@ std::string suggestionText(const Suggestion& suggestion)
     if (suggestion.unique)
         text += "선으로 풀림 (" + koreanGradeText(suggestion.rounds) + ")";
     else
-        text += std::to_string(suggestion.undecided) + "칸이 남음";
+        text += "블럭 " + std::to_string(suggestion.undecided) + "개가 남음";
     return text + (suggestion.fairShare ? "" : " (폭탄 비율은 벗어남)");
 }
 

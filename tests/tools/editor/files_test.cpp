@@ -166,7 +166,7 @@ TEST_F(EditorFiles, FailingPicturesAreListedWithWhy)
     std::vector<PictureFailure> failures = failingPictures(pictures);
     ASSERT_EQ(failures.size(), 2u);
     EXPECT_EQ(failures[0].index, 1);
-    EXPECT_TRUE(contains(failures[0].reason, "4칸이 정해지지 않음"));
+    EXPECT_TRUE(contains(failures[0].reason, "블럭 4개가 정해지지 않음"));
     EXPECT_EQ(failures[1].index, 2);
     EXPECT_TRUE(contains(failures[1].reason, "1번 그림과 겹침: 같은 그림"));
 }

@@ -74,8 +74,8 @@ TEST(Verdict, TwoPicturesMarkTheUndecidedBlocksAndWhereTheSecondDiffers)
     // The second picture is the swap: (1,6) and (0,7) instead of (0,6) and (1,7).
     EXPECT_EQ(verdict.other[1][6], 1);
     EXPECT_EQ(verdict.other[0][6], 0);
-    EXPECT_NE(verdict.lines[0].text.find("4칸"), std::string::npos);
-    EXPECT_NE(verdict.lines[1].text.find("4칸"), std::string::npos);
+    EXPECT_NE(verdict.lines[0].text.find("블럭 4개"), std::string::npos);
+    EXPECT_NE(verdict.lines[1].text.find("블럭 4개"), std::string::npos);
 }
 
 TEST(Verdict, ShareAndRepeatsOfEarlierPicturesAreTold)
