@@ -262,7 +262,7 @@ SaveReport saveLevelFile(EditDocument* document, const std::string& path)
         return report;
     }
     document->path = path;
-    document->savedSerial = document->undoSteps.empty() ? 0 : document->undoSteps.back().serial;
+    markSaved(document);
     report.saved = true;
     return report;
 }

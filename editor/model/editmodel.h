@@ -6,6 +6,7 @@
 // Texts for the player are Korean in UTF-8; the window layer converts them to
 // the ANSI code page (949) at the edge.
 // The verdicts and suggestions of a picture are in pictureverdict.h.
+#include <deque>
 #include <string>
 #include <utility>
 #include <vector>
@@ -56,10 +57,13 @@ struct EditDocument {
     std::vector<Level> pictures;  // at most mostEditorPictures
     int selected = -1;           // -1 only when there are no pictures
     std::string path;            // the file it was opened from or saved to; "" for a new one
-    std::vector<EditChange> undoSteps;
+    std::deque<EditChange> undoSteps;  // the oldest first
     std::vector<EditChange> redoSteps;
     int nextSerial = 1;
-    int savedSerial = 0;  // the serial of the last undo step when saved
+    // The state before the oldest undo step: 0 as opened, else the serial of
+    // the last step dropped past mostUndoSteps.
+    int baseSerial = 0;
+    int savedSerial = 0;  // the serial of the state last saved
     // Grows with every change of a picture's blocks, strokes' steps included:
     // the window layer asks for a fresh verdict when it moves.
     int edits = 0;
@@ -72,6 +76,8 @@ struct EditDocument {
 void newDocument(EditDocument* document, int size);
 // Whether anything was changed since the last save (undo back to it counts as unchanged).
 bool changedSinceSaved(const EditDocument& document);
+// The document as it stands is what the file holds (saveLevelFile does this).
+void markSaved(EditDocument* document);
 const Level* selectedPicture(const EditDocument& document);
 // False when index is out of range.
 bool selectPicture(EditDocument* document, int index);

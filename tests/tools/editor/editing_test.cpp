@@ -203,3 +203,26 @@ TEST(Limits, NamesAreAtMost19BytesOfCp949WithoutControlBytes)
     EXPECT_EQ(document.pictures[0].name, "가나다라마바사아자x");  // every refusal kept the name
     EXPECT_EQ(nameBytesLeft(""), 19);
 }
+
+TEST(Undo, CreditsAreUndoneAndTheOldestStepsGoPastTheLimit)
+{
+    EditDocument document;
+    newDocument(&document, 10);
+    std::vector<std::pair<std::string, std::string>> credits = {{"by", "그린 이"}, {"license", "CC0"}};
+    ASSERT_TRUE(setCredits(&document, credits));
+    EXPECT_FALSE(setCredits(&document, {{"colour", "red"}}));  // not a credit a level keeps
+    EXPECT_FALSE(setCredits(&document, {{"by", "줄\n바꿈"}}));
+    ASSERT_TRUE(undoChange(&document));
+    EXPECT_TRUE(document.pictures[0].credits.empty());
+    ASSERT_TRUE(redoChange(&document));
+    EXPECT_EQ(document.pictures[0].credits, credits);
+
+    for (int step = 0; step < mostUndoSteps + 5; ++step)
+        setBlock(&document, step % 10, 0, step / 10 % 2 == 0 ? 1 : 0);
+    EXPECT_EQ(static_cast<int>(document.undoSteps.size()), mostUndoSteps);
+    while (undoChange(&document)) {
+    }
+    // The credits' step and the first blocks' are past undoing.
+    EXPECT_EQ(document.pictures[0].credits, credits);
+    EXPECT_TRUE(changedSinceSaved(document));
+}
