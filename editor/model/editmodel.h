@@ -53,10 +53,10 @@ struct EditStroke {
 };
 
 struct EditDocument {
-    int size = 0;                // 10, 15 or 20; 0 before anything is opened
+    int size = 0;                 // 10, 15 or 20; 0 before anything is opened
     std::vector<Level> pictures;  // at most mostEditorPictures
-    int selected = -1;           // -1 only when there are no pictures
-    std::string path;            // the file it was opened from or saved to; "" for a new one
+    int selected = -1;            // -1 only when there are no pictures
+    std::string path;             // the file it was opened from or saved to; "" for a new one
     std::deque<EditChange> undoSteps;  // the oldest first
     std::vector<EditChange> redoSteps;
     int nextSerial = 1;
@@ -64,8 +64,8 @@ struct EditDocument {
     // the last step dropped past mostUndoSteps.
     int baseSerial = 0;
     int savedSerial = 0;  // the serial of the state last saved
-    // Grows with every change of a picture's blocks, strokes' steps included:
-    // the window layer asks for a fresh verdict when it moves.
+    // Grows with every change to the pictures, each step of a stroke
+    // included: the window layer asks for a fresh verdict when it moves.
     int edits = 0;
     EditStroke stroke;
 };

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "levelcheck.h"
@@ -111,6 +112,30 @@ TEST(Verdict, ACancelledVerdictIsMarkedIncomplete)
     EXPECT_EQ(verdict.generation, 3);
     cancel = false;
     EXPECT_TRUE(judgePicture(jobOf(ambiguousRows(), 4), &cancel).complete);
+}
+
+TEST(Verdict, AWorkerJudgesItsCopyWhileTheDocumentChanges)
+{
+    EditDocument document;
+    newDocument(&document, 10);
+    document.pictures[0] = levelOf("의자", chairRows());
+    addPicture(&document);
+    document.pictures[1] = levelOf("두 그림", ambiguousRows());
+    PictureVerdict verdict;
+    std::atomic<bool> cancel(false);
+    VerdictJob job = verdictJobFor(document, 2);
+    std::thread worker([&job, &cancel, &verdict] { verdict = judgePicture(job, &cancel); });
+    // The player draws on, deletes and adds pictures meanwhile.
+    for (int step = 0; step < 50; ++step) {
+        setBlock(&document, step % 10, 8, 1);
+        deletePicture(&document);
+        addPicture(&document);
+    }
+    worker.join();
+    EXPECT_TRUE(verdict.complete);
+    EXPECT_EQ(verdict.generation, 2);
+    EXPECT_EQ(verdict.undecided, 4);
+    EXPECT_EQ(findingsOf(verdict), (std::vector<int>{findingLinesStop, findingSeveral}));
 }
 
 TEST(Verdict, TheJobCopiesTheSelectedPictureAndThoseBeforeIt)
