@@ -349,4 +349,3 @@ int judgeClues(const BoardClues& clues, double secondsAllowed, int (*known)[grid
         pictureOfText(found[1], clues.size, other);
     return severalPictures;
 }
-

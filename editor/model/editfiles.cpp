@@ -114,18 +114,27 @@ std::string headerProblem(const std::string& bytes)
     return "";
 }
 
-// Notes about a file the game reads but that is odd: a name that disagrees
-// with its length, bytes after the last record.
-void addOddities(const std::string& bytes, int size, std::string* message)
+// The board size to read a file as: the one its records fill exactly, else
+// the one its name gives; 0 when neither tells. A note when they disagree.
+int sizeToRead(const std::string& bytes, const std::string& path, std::string* message)
+{
+    int count = static_cast<std::uint8_t>(bytes[2]);
+    int fitting = sizeFillingExactly(static_cast<long>(bytes.size()), count);
+    int named = sizeOfFileName(path);
+    if (fitting != 0 && named != 0 && fitting != named) {
+        addLine(message, "파일 이름은 " + sizeText(named) + " 그림의 것인데 내용은 " + sizeText(fitting) +
+                             " 그림 " + std::to_string(count) + "개입니다: " + sizeText(fitting) +
+                             "(으)로 열었습니다 (게임은 이 이름의 파일을 " + sizeText(named) + "(으)로 읽습니다)");
+    }
+    return fitting != 0 ? fitting : named;
+}
+
+void addExtraBytes(const std::string& bytes, int size, std::string* message)
 {
     long length = static_cast<long>(bytes.size());
-    int count = static_cast<std::uint8_t>(bytes[2]);
-    int fitting = sizeFillingExactly(length, count);
-    if (fitting != 0 && fitting != size) {
-        addLine(message, "파일 이름은 " + sizeText(size) + " 그림의 것인데 길이는 " + sizeText(fitting) +
-                             " 그림에 맞습니다: " + sizeText(size) + "(으)로 읽었습니다");
-    } else if (length > recordOffset(size, count)) {
-        addLine(message, "마지막 그림 뒤에 " + std::to_string(length - recordOffset(size, count)) +
+    long used = recordOffset(size, static_cast<std::uint8_t>(bytes[2]));
+    if (length > used) {
+        addLine(message, "마지막 그림 뒤에 " + std::to_string(length - used) +
                              "바이트가 더 있습니다 (게임은 읽지 않으며 저장하면 없어집니다)");
     }
 }
@@ -195,17 +204,20 @@ OpenReport openLevelFile(EditDocument* document, const std::string& path)
     report.message = headerProblem(bytes);
     if (!report.message.empty())
         return report;
-    LevelFileContent content;
-    int namedSize = sizeOfFileName(path);
-    if (parseLevelFile(bytes, path, &content, &problem)) {
-        addOddities(bytes, content.size, &report.message);
-    } else if (namedSize == 0) {
+    int size = sizeToRead(bytes, path, &report.message);
+    if (size == 0) {
         report.message = "레벨 파일이 아닌 것 같습니다: 길이가 어느 크기의 그림에도 맞지 않습니다 "
                          "(잘린 레벨 파일이면 level10.dat, level15.dat, level20.dat 중 하나로 이름을 바꿔 여세요)";
         return report;
+    }
+    // Read under the name of its size: the name of the file no longer matters.
+    std::string asRead = "level" + std::to_string(size) + ".dat";
+    LevelFileContent content;
+    if (parseLevelFile(bytes, asRead, &content, &problem)) {
+        addExtraBytes(bytes, size, &report.message);
     } else {
         int whole = 0;
-        if (!readWholeRecords(bytes, path, namedSize, &content, &whole)) {
+        if (!readWholeRecords(bytes, asRead, size, &content, &whole)) {
             report.message = "파일이 그림 1 안에서 끝납니다: 읽은 그림이 없습니다";
             return report;
         }
@@ -250,7 +262,7 @@ SaveReport saveLevelFile(EditDocument* document, const std::string& path)
         return report;
     }
     document->path = path;
-    document->savedSerial = document->undoSteps.empty() ? 0 : document->undoSteps.back().serial;
+    markSaved(document);
     report.saved = true;
     return report;
 }

@@ -25,7 +25,7 @@ bool onPicture(const EditDocument& document, int col, int row)
 
 int currentSerial(const EditDocument& document)
 {
-    return document.undoSteps.empty() ? 0 : document.undoSteps.back().serial;
+    return document.undoSteps.empty() ? document.baseSerial : document.undoSteps.back().serial;
 }
 
 void recordChange(EditDocument* document, EditChange change)
@@ -33,8 +33,10 @@ void recordChange(EditDocument* document, EditChange change)
     change.serial = document->nextSerial++;
     document->undoSteps.push_back(change);
     document->redoSteps.clear();
-    if (static_cast<int>(document->undoSteps.size()) > mostUndoSteps)
-        document->undoSteps.erase(document->undoSteps.begin());
+    if (static_cast<int>(document->undoSteps.size()) > mostUndoSteps) {
+        document->baseSerial = document->undoSteps.front().serial;
+        document->undoSteps.pop_front();
+    }
 }
 
 // The selected picture changed from before to what it holds now.
@@ -78,7 +80,8 @@ void moveFromTo(EditDocument* document, int from, int to)
     ++document->edits;
 }
 
-void recordInsert(EditDocument* document, int index, const Level& picture)
+// The picture by value: it may be one of the document's, which the insert moves.
+void recordInsert(EditDocument* document, int index, Level picture)
 {
     insertAt(document, index, picture);
     EditChange change;
@@ -179,6 +182,8 @@ void newDocument(EditDocument* document, int size)
 }
 
 bool changedSinceSaved(const EditDocument& document) { return currentSerial(document) != document.savedSerial; }
+
+void markSaved(EditDocument* document) { document->savedSerial = currentSerial(*document); }
 
 const Level* selectedPicture(const EditDocument& document)
 {

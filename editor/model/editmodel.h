@@ -6,6 +6,7 @@
 // Texts for the player are Korean in UTF-8; the window layer converts them to
 // the ANSI code page (949) at the edge.
 // The verdicts and suggestions of a picture are in pictureverdict.h.
+#include <deque>
 #include <string>
 #include <utility>
 #include <vector>
@@ -52,16 +53,19 @@ struct EditStroke {
 };
 
 struct EditDocument {
-    int size = 0;                // 10, 15 or 20; 0 before anything is opened
+    int size = 0;                 // 10, 15 or 20; 0 before anything is opened
     std::vector<Level> pictures;  // at most mostEditorPictures
-    int selected = -1;           // -1 only when there are no pictures
-    std::string path;            // the file it was opened from or saved to; "" for a new one
-    std::vector<EditChange> undoSteps;
+    int selected = -1;            // -1 only when there are no pictures
+    std::string path;             // the file it was opened from or saved to; "" for a new one
+    std::deque<EditChange> undoSteps;  // the oldest first
     std::vector<EditChange> redoSteps;
     int nextSerial = 1;
-    int savedSerial = 0;  // the serial of the last undo step when saved
-    // Grows with every change of a picture's blocks, strokes' steps included:
-    // the window layer asks for a fresh verdict when it moves.
+    // The state before the oldest undo step: 0 as opened, else the serial of
+    // the last step dropped past mostUndoSteps.
+    int baseSerial = 0;
+    int savedSerial = 0;  // the serial of the state last saved
+    // Grows with every change to the pictures, each step of a stroke
+    // included: the window layer asks for a fresh verdict when it moves.
     int edits = 0;
     EditStroke stroke;
 };
@@ -72,6 +76,8 @@ struct EditDocument {
 void newDocument(EditDocument* document, int size);
 // Whether anything was changed since the last save (undo back to it counts as unchanged).
 bool changedSinceSaved(const EditDocument& document);
+// The document as it stands is what the file holds (saveLevelFile does this).
+void markSaved(EditDocument* document);
 const Level* selectedPicture(const EditDocument& document);
 // False when index is out of range.
 bool selectPicture(EditDocument* document, int index);
@@ -139,10 +145,13 @@ struct OpenReport {
     std::string message;       // Korean: what is wrong and what could be read; "" when all is well
 };
 
-// Opens a level file into the document (its undo steps cleared). A file cut
-// short gives the whole pictures before the cut; a picture with a bad name
-// gets "그림 N" and is told of. A file that holds no picture (empty, foreign,
-// unreadable, no board size to tell) leaves the document as it was.
+// Opens a level file into the document (its undo steps cleared). The board
+// size is the one the records fill exactly, else the one the file's name
+// gives (level10.dat ...), as the game reads it. A file cut short gives the
+// whole pictures before the cut; a picture with a bad name gets "그림 N";
+// each is told of in the message, and the document counts as changed. A
+// file that holds no picture (empty, foreign, unreadable, no board size to
+// tell) leaves the document as it was.
 OpenReport openLevelFile(EditDocument* document, const std::string& path);
 
 struct SaveReport {

@@ -41,12 +41,12 @@ std::string uniqueByLinesText(int rounds) { return "선으로 풀림: 유일한 
 
 std::string linesStopText(int undecided)
 {
-    return "선으로 풀다 멈춤: " + std::to_string(undecided) + "칸이 정해지지 않음 (표시한 칸)";
+    return "선으로 풀다 멈춤: 블럭 " + std::to_string(undecided) + "개가 정해지지 않음 (표시한 블럭)";
 }
 
 std::string severalPicturesText(int differing)
 {
-    return "그림이 둘 이상 맞음: 다른 그림과 " + std::to_string(differing) + "칸이 다름 (표시한 칸)";
+    return "그림이 둘 이상 맞음: 다른 그림과 블럭 " + std::to_string(differing) + "개가 다름 (표시한 블럭)";
 }
 
 std::string needsGuessingText() { return "그림은 하나뿐이지만 찍어 봐야 풀림"; }
@@ -64,7 +64,7 @@ std::string bombShareText(int percent)
            std::to_string(mostBombPercent) + "%여야 함";
 }
 
-std::string emptyPictureText() { return "빈 그림: 폭탄 칸을 그려 주세요"; }
+std::string emptyPictureText() { return "빈 그림: 폭탄 블럭을 그려 주세요"; }
 
 std::string repeatText(int index, const std::string& how)
 {
@@ -77,5 +77,5 @@ std::string repeatText(int index, const std::string& how)
 
 std::string flipText(int col, int row, int value)
 {
-    return std::to_string(col + 1) + "열 " + std::to_string(row + 1) + "행을 " + (value ? "폭탄으로" : "빈칸으로");
+    return std::to_string(col + 1) + "열 " + std::to_string(row + 1) + "행 블럭을 " + (value ? "폭탄으로" : "빈 블럭으로");
 }

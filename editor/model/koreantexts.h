@@ -13,5 +13,5 @@ std::string bombShareText(int percent);
 std::string emptyPictureText();
 // index is the earlier picture's place (from 0); how is repeatOf's account.
 std::string repeatText(int index, const std::string& how);
-// A flipped block, by its column and row from 0: "3열 7행을 폭탄으로".
+// A flipped block, by its column and row from 0: "3열 7행 블럭을 폭탄으로".
 std::string flipText(int col, int row, int value);

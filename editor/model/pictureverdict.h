@@ -69,6 +69,7 @@ PictureVerdict judgePicture(const VerdictJob& job, const std::atomic<bool>* canc
 
 // One block flipped, and what line logic then makes of the picture.
 struct Suggestion {
+    int index = 0;  // the picture's place in the file
     int col = 0;
     int row = 0;
     int value = 0;          // the block's new value: 1 bomb, 0 free
@@ -76,11 +77,12 @@ struct Suggestion {
     int rounds = -1;        // when unique
     int undecided = 0;      // when not
     bool fairShare = true;  // the bomb share stays within 30 to 70 %
-    std::string text;       // Korean: "(3, 7) 폭탄으로: 선으로 풀림 (보통, 6 라운드)"
+    std::string text;       // Korean: "3열 7행 블럭을 폭탄으로: 선으로 풀림 (보통, 6 라운드)"
 };
 
 struct SuggestionJob {
     Level picture;
+    int index = 0;  // the picture's place in the file
     int generation = 0;
     double secondsAllowed = suggestionSeconds;
     int mostSuggestions = 10;
@@ -100,6 +102,7 @@ SuggestionJob suggestionJobFor(const EditDocument& document, int generation);
 // Tries the blocks near the undecided ones first (those blocks, then their
 // rows and columns), then the rest while time is left.
 SuggestionList suggestChanges(const SuggestionJob& job, const std::atomic<bool>* cancel);
-// Flips the suggested block of the selected picture as one undoable change;
-// false when that block already holds the value.
+// Flips the suggested block of its picture (which is selected) as one
+// undoable change; false when that picture is gone or the block already
+// holds the value.
 bool applySuggestion(EditDocument* document, const Suggestion& suggestion);

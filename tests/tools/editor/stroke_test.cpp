@@ -1,5 +1,0 @@
-#include <gtest/gtest.h>
-
-#include "editmodel.h"
-
-TEST(Placeholder, Builds) { EXPECT_TRUE(true); }
