@@ -214,9 +214,9 @@ static std::string verdictText(const PictureVerdict& verdict)
         }
     }
     if (undecided)
-        text += "\r\n분홍 테두리: 선으로 정해지지 않는 칸";
+        text += "\r\n분홍 테두리: 선으로 정해지지 않는 블럭";
     if (differing)
-        text += "\r\n안쪽 주황 테두리: 단서가 같은 다른 그림과 다른 칸";
+        text += "\r\n안쪽 주황 테두리: 단서가 같은 다른 그림과 다른 블럭";
     return text;
 }
 
@@ -247,7 +247,7 @@ void takeSuggestions(LPARAM answer)
     for (const Suggestion& item : suggestionsShown.items)
         SendMessageA(box, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ansiFromUtf8(item.text).c_str()));
     if (!suggestionsShown.items.empty())
-        showSuggestionsLabel("제안 (누르면 그 칸을 바꿉니다):");
+        showSuggestionsLabel("제안 (누르면 그 블럭을 바꿉니다):");
     else if (suggestionsShown.undecidedBefore == 0)
         showSuggestionsLabel("제안: 필요 없음");
     else

@@ -202,7 +202,7 @@ class DrawingALevel(unittest.TestCase):
         self.assertEqual(len(bv.row_clues(img, geo, 6)), 2)
 
         text = ed.verdict_after(lambda t: "선으로 풀다 멈춤" in t, "the verdict of a picture line logic cannot finish")
-        self.assertIn("4칸이 정해지지 않음", text)
+        self.assertIn("블럭 4개가 정해지지 않음", text)
         self.assertIn("그림이 둘 이상 맞음", text)
         img = s.wait_screen(lambda i: mark_at(i, geo, 6, 6), "the undecided blocks marked")
         # The square's four blocks are undecided, and the swapped diagonal
