@@ -417,6 +417,46 @@ class EditingAFile(unittest.TestCase):
         self.assertNotIn(harness.TITLE, self.s.titles())
 
 
+# A .non puzzle without a goal: its clues alone make a cross two blocks thick.
+CROSS_NON = ('title "Cross"\nwidth 10\nheight 10\n\nrows\n' + "2\n" * 4 + "10\n" * 2 + "2\n" * 4 +
+             "\ncolumns\n" + "2\n" * 4 + "10\n" * 2 + "2\n" * 4)
+CROSS = {(c, r) for c in range(10) for r in range(10) if c in (4, 5) or r in (4, 5)}
+
+
+@unittest.skipUnless(os.path.exists(EDITOR_EXE), "the editor is not built")
+class ImportAndExport(unittest.TestCase):
+    def through_file_dialog(self, s, ed, item_key, name):
+        """File menu item by its key, then a file name typed into the common dialog."""
+        s.xdotool("mousemove", *ed.centre(BOARD))
+        s.key("alt+f")
+        s.wait_menu()
+        s.key(item_key)
+        dialog = harness.wait_for(lambda: next((w for w in s.windows() if w["class"] == "#32770"), None),
+                                  "the file dialog")
+        x, y, w, h = dialog["client"]
+        s.xdotool("mousemove", x + w // 2, y + h // 2)
+        s.xdotool("type", name)
+        s.key("Return")
+        harness.wait_for(lambda: not any(w["class"] == "#32770" for w in s.windows()), "the file dialog to close")
+
+    def test_a_non_puzzle_imported_and_exported_as_a_source(self):
+        with harness.Session() as s:
+            s.copy_shipped_levels()
+            s.write("cross.non", CROSS_NON)
+            ed = start_editor(s)
+            ed.wait_window()
+            self.through_file_dialog(s, ed, "i", "cross.non")
+            harness.wait_for(lambda: names(ed)[:3] == ["사과", "Cross", "의자"], "the cross after the first picture")
+            geo = ed.geometry()
+            harness.wait_for(lambda: all(block_is(s.screenshot(), geo, c, r, "covered" if (c, r) in CROSS else "broken")
+                                         for c in range(10) for r in range(10)), "the cross drawn from its clues")
+            self.through_file_dialog(s, ed, "e", "cross.txt")
+            source = s.wait_file("cross.txt", what="the exported source").decode("utf-8").splitlines()
+            self.assertEqual(source[0], "name: Cross")
+            self.assertEqual(source[1:], ["".join("#" if (c, r) in CROSS else "." for c in range(10))
+                                          for r in range(10)])
+
+
 @unittest.skipUnless(os.path.exists(EDITOR_EXE), "the editor is not built")
 class DamagedFile(unittest.TestCase):
     def test_a_file_cut_short_opens_what_it_holds_and_stays_as_it_was(self):
