@@ -194,12 +194,14 @@ static void commandFromControl(int id, int notification)
         applyChosenSuggestion();
 }
 
+// The controls that notify; the buttons send their menu commands.
+static bool isNotifyingControl(int id) { return id == IDC_NAME || id == IDC_PICTURELIST || id == IDC_SUGGESTIONS; }
+
 // A typed name is the picture's before any command acts on the document.
 static void command(WPARAM wParam, LPARAM lParam)
 {
     const int id = LOWORD(wParam);
-    if (lParam != 0 && id != IDM_ADD && id != IDM_DUPLICATE && id != IDM_DELETE && id != IDM_MOVEUP &&
-        id != IDM_MOVEDOWN) {
+    if (lParam != 0 && isNotifyingControl(id)) {
         commandFromControl(id, HIWORD(wParam));
         return;
     }
