@@ -120,20 +120,22 @@ void showTitle()
     SetWindowTextA(mainWindow, title.c_str());
 }
 
+// The check restarts before the board is drawn: the verdict of the picture
+// as it was is gone before the picture as it is shows.
 void documentChanged()
 {
+    restartCheck();
     fitBoard(document.size);
     showPictureList();
     showSelectedName();
     repaintEditorBoard();
-    restartCheck();
     showTitle();
 }
 
 void blocksChanged()
 {
-    repaintEditorBoard();
     restartCheck();
+    repaintEditorBoard();
     showListLine(document.selected);
     showTitle();
 }

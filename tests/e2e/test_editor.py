@@ -117,7 +117,10 @@ class Editor:
 
     def verdict_after(self, check, what):
         """The verdict text once check(text) holds (a check runs while "검사 중" shows)."""
-        return harness.wait_for(lambda: (lambda t: t if check(t) else None)(self.text(VERDICT)), what, timeout=20)
+        def verdict():
+            text = self.text(VERDICT)
+            return text if check(text) else None
+        return harness.wait_for(verdict, what, timeout=20)
 
     def wait_ready(self):
         """Waits until the editor takes input again after a message box closed."""
@@ -218,6 +221,9 @@ class DrawingALevel(unittest.TestCase):
         # Ctrl+Z takes back the last click, Ctrl+Y brings it again.
         ed.key("ctrl+z")
         harness.wait_for(self.board_shows(geo, HALF | {(6, 6)}), "the last bomb undone")
+        # The verdict of the picture before the undo is gone by the time the board shows it.
+        self.assertNotIn("선으로 풀다 멈춤", ed.text(VERDICT))
+        ed.verdict_after(lambda t: t.startswith("선으로 풀림"), "the undone picture's verdict")
         ed.key("ctrl+y")
         harness.wait_for(self.board_shows(geo, drawn), "the last bomb redone")
 
