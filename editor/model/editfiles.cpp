@@ -16,27 +16,6 @@ std::string pictureLabel(int index) { return "그림 " + std::to_string(index + 
 
 std::string sizeText(int size) { return std::to_string(size) + " x " + std::to_string(size); }
 
-// The board size a level file's name gives, as the game reads it; 0 for another name.
-int sizeOfFileName(const std::string& path)
-{
-    std::string name = fileNameOf(path);
-    for (int size : {10, 15, 20}) {
-        if (name == "level" + std::to_string(size) + ".dat")
-            return size;
-    }
-    return 0;
-}
-
-// The one size whose records fill the bytes exactly, 0 when none does.
-int sizeFillingExactly(long length, int count)
-{
-    for (int size : {10, 15, 20}) {
-        if (length == recordOffset(size, count))
-            return size;
-    }
-    return 0;
-}
-
 bool endsWith(const std::string& text, const std::string& ending)
 {
     if (text.size() < ending.size())
@@ -119,8 +98,8 @@ std::string headerProblem(const std::string& bytes)
 int sizeToRead(const std::string& bytes, const std::string& path, std::string* message)
 {
     int count = static_cast<std::uint8_t>(bytes[2]);
-    int fitting = sizeFillingExactly(static_cast<long>(bytes.size()), count);
-    int named = sizeOfFileName(path);
+    int fitting = sizeFillingLength(static_cast<long>(bytes.size()), count);
+    int named = sizeOfLevelFileName(path);
     if (fitting != 0 && named != 0 && fitting != named) {
         addLine(message, "파일 이름은 " + sizeText(named) + " 그림의 것인데 내용은 " + sizeText(fitting) +
                              " 그림 " + std::to_string(count) + "개입니다: " + sizeText(fitting) +
