@@ -251,7 +251,7 @@ class DrawingALevel(unittest.TestCase):
         x, y, w, h = ed.wait_window()["client"]
         full = s.path("editor-full.png")
         s.save_png(full)
-        subprocess.run(["convert", full, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage",
+        subprocess.run(["convert", full, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage", "-strip",
                         os.path.join(SCREENSHOTS, "editor.png")], check=True)
 
         left, top, right, _ = ed.controls()[SUGGESTIONS]["rect"]
