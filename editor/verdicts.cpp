@@ -233,6 +233,22 @@ void takeVerdict(LPARAM answer)
     repaintEditorBoard();
 }
 
+// The box scrolls sideways as far as its widest line reaches.
+static void fitScrollWidth(HWND box, const std::vector<std::string>& lines)
+{
+    HDC dc = GetDC(box);
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(box, WM_GETFONT, 0, 0)));
+    LONG widest = 0;
+    for (const std::string& line : lines) {
+        SIZE extent = {0, 0};
+        GetTextExtentPoint32A(dc, line.c_str(), static_cast<int>(line.size()), &extent);
+        widest = extent.cx > widest ? extent.cx : widest;
+    }
+    SelectObject(dc, previous);
+    ReleaseDC(box, dc);
+    SendMessageA(box, LB_SETHORIZONTALEXTENT, widest + 6, 0);
+}
+
 void takeSuggestions(LPARAM answer)
 {
     SuggestionList* list = reinterpret_cast<SuggestionList*>(answer);
@@ -244,8 +260,12 @@ void takeSuggestions(LPARAM answer)
     delete list;
     HWND box = editorControl(IDC_SUGGESTIONS);
     SendMessageA(box, LB_RESETCONTENT, 0, 0);
+    std::vector<std::string> lines;
     for (const Suggestion& item : suggestionsShown.items)
-        SendMessageA(box, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ansiFromUtf8(item.text).c_str()));
+        lines.push_back(ansiFromUtf8(item.text));
+    for (const std::string& line : lines)
+        SendMessageA(box, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+    fitScrollWidth(box, lines);
     if (!suggestionsShown.items.empty())
         showSuggestionsLabel("제안 (누르면 그 블럭을 바꿉니다):");
     else if (suggestionsShown.undecidedBefore == 0)
