@@ -96,11 +96,13 @@ static LRESULT CALLBACK nameBoxProc(HWND box, UINT message, WPARAM wParam, LPARA
         }
         break;
     }
-    return CallWindowProcA(plainEditProc, box, message, wParam, lParam);
+    return CallWindowProcW(plainEditProc, box, message, wParam, lParam);
 }
 
+// A wide procedure: an ANSI one would see a Korean character as two bytes
+// and hand the box each alone, which the box cannot read.
 void holdNameBox(HWND box)
 {
     plainEditProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(nameBoxProc)));
+        SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(nameBoxProc)));
 }

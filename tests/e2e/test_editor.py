@@ -413,6 +413,30 @@ class EditingAFile(unittest.TestCase):
         harness.wait_for(shows(cleared), "the picture as it was")
         self.assertEqual(s.read("level10.dat"), self.file)
 
+    def test_a_korean_name_is_saved_in_cp949(self):
+        ed, s = self.ed, self.s
+
+        def type_name():
+            ed.click(NAME_BOX)
+            s.key("End")
+            for _ in range(8):
+                s.key("BackSpace")
+            s.xdotool("type", "고양이집")
+            s.key("Return")
+        # xdotool now and then drops a Korean character: typed again until the list shows it whole.
+        harness.wait_for(lambda: names(ed)[0] == "고양이집", "the Korean name in the list", timeout=30,
+                         act=type_name, act_every=5)
+        self.assertEqual(ed.text(BYTES_LEFT), "남은 바이트: 11")  # two bytes a syllable
+        ed.key("ctrl+s")
+        # The third picture may fail the check: the question is answered yes.
+        harness.wait_for(lambda: EDITOR_TITLE in s.titles() or s.read("level10.dat") != self.file,
+                         "a question or the saved file")
+        if EDITOR_TITLE in s.titles():
+            s.key("shift+Tab")
+            s.key("Return")
+        saved = s.wait_file("level10.dat", lambda d: d != self.file, "the saved file")
+        self.assertEqual(records(saved)[0], ("고양이집".encode("cp949"), HALF))
+
     def test_play_without_the_game_beside_the_editor_says_so(self):
         self.ed.key("F5")
         self.s.wait_window(EDITOR_TITLE)
