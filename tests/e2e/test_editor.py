@@ -437,6 +437,26 @@ class EditingAFile(unittest.TestCase):
         saved = s.wait_file("level10.dat", lambda d: d != self.file, "the saved file")
         self.assertEqual(records(saved)[0], ("고양이집".encode("cp949"), HALF))
 
+    def test_drawing_over_and_over_holds_no_more_gdi_objects(self):
+        ed, s = self.ed, self.s
+        geo = ed.geometry()
+        for col, row in SWAPPABLE:  # the square of undecided blocks: its paints draw marks
+            s.click(*geo.block_centre(col, row))
+        s.wait_screen(lambda i: mark_at(i, geo, 6, 6), "the marks")
+
+        def strokes_undone(rounds):
+            for _ in range(rounds):
+                s.drag([geo.block_centre(9, 0), geo.block_centre(9, 9)])
+                ed.key("ctrl+z")
+            harness.wait_for(lambda: not block_is(s.screenshot(), geo, 9, 5, "covered"), "the last stroke undone")
+            s.wait_screen(lambda i: mark_at(i, geo, 6, 6), "the marks again")
+            ed.verdict_after(lambda t: "검사 중" not in t, "a verdict")
+            return s.steady_gdi_count(ed.title())
+        # The first round lets the controls make what they keep (a scroll bar, say).
+        before = strokes_undone(1)
+        self.assertGreater(before, 0)
+        self.assertEqual(strokes_undone(10), before)
+
     def test_play_without_the_game_beside_the_editor_says_so(self):
         self.ed.key("F5")
         self.s.wait_window(EDITOR_TITLE)
