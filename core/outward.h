@@ -38,6 +38,10 @@ void runLossDialog();      // GAMEOVER: the bar ran out
 // when a read fails), or -1 when the file cannot be opened. The file is
 // opened and closed again within the call.
 int readLevelBytes(int size, long offset, unsigned char* into, int bytes);
+// Whether the bytes (one, or a lead byte and the next) are one character of
+// the player's code page, one that a text call turns into a character and
+// back into the same bytes.
+bool isAnsiCharacter(const char* bytes, int count);
 // The level reader's only message to the player (caption "error", OK only).
 void showErrorBox(const char* text);
 // The current directory into buffer (size bytes with the zero); returns its

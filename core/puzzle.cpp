@@ -108,14 +108,36 @@ static void terminateName(char* name)
         name[levelNameBytes - 1] = 0;
 }
 
-// Level files are swapped between players: a byte below 0x20 in a name (a
-// line break above all) is shown and stored as a blank, so that no name can
-// reach the records file as anything but one value.
-static void blankControlBytes(char* name)
+// The bytes at name[k] a name keeps: a character of the code page, or
+// nothing (0) where a blank must stand for a byte.
+static int characterBytesAt(const char* name, int k)
 {
-    for (int k = 0; k < levelNameBytes && name[k] != 0; ++k)
-        if (static_cast<unsigned char>(name[k]) < 0x20)
-            name[k] = ' ';
+    unsigned char c = static_cast<unsigned char>(name[k]);
+    if (c < 0x20)
+        return 0;
+    if (c < 0x80)
+        return 1;
+    if (name[k + 1] != 0 && isAnsiCharacter(name + k, 2))
+        return 2;
+    return isAnsiCharacter(name + k, 1) ? 1 : 0;
+}
+
+// Level files are swapped between players: a byte below 0x20 in a name (a
+// line break above all) and every byte that begins no character of the code
+// page (a Latin-1 letter, a lead byte without its second byte) is shown and
+// stored as a blank, the name keeping its length. So no name reaches the
+// records file as anything but one value, and the file holds what the
+// dialogs show: a name the text calls cannot carry whole would make the
+// records write read back something else and drop the new best time.
+static void blankWhatIsNoCharacter(char* name)
+{
+    int k = 0;
+    while (k < levelNameBytes && name[k] != 0) {
+        int bytes = characterBytesAt(name, k);
+        if (bytes == 0)
+            name[k++] = ' ';
+        k += bytes;
+    }
 }
 
 bool readLevelRecord(int size, int index, char* name)
@@ -126,7 +148,7 @@ bool readLevelRecord(int size, int index, char* name)
     bool whole = bytes > 0 && readRecordBytes(size, index, record);
     std::memcpy(name, record, levelRecordNameBytes);
     terminateName(name);
-    blankControlBytes(name);
+    blankWhatIsNoCharacter(name);
     if (bytes > 0)
         unpackPicture(record + levelRecordNameBytes, size, game.solution);
     return whole;

@@ -63,13 +63,29 @@ bool makeCopy(RecordsWrite& write)
         return false;
     DeleteFileA(write.copy);
     write.copyMade = true;  // from here on a failure removes what was made of the copy
-    if (GetFileAttributesA(write.path) != INVALID_FILE_ATTRIBUTES)
-        return CopyFileA(write.path, write.copy, TRUE) != 0;
+    if (GetFileAttributesA(write.path) != INVALID_FILE_ATTRIBUTES) {
+        if (CopyFileA(write.path, write.copy, TRUE))
+            return true;
+        write.copyError = GetLastError();
+        return false;
+    }
     HANDLE file = CreateFileA(write.copy, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     CloseHandle(file);
     return true;
+}
+
+// A folder the player may not create files in (the copy refused as no
+// access) holding a records file that can be written: the keys are written
+// into the file in place, as the profile calls write a file, since a write
+// through a copy could never land there. A copy that failed for want of
+// room is no such case: a rewrite in place could cut the file short, so that
+// write is dropped whole.
+bool mayWriteInPlace(const RecordsWrite& write)
+{
+    return (write.copyError == ERROR_ACCESS_DENIED || write.copyError == ERROR_WRITE_PROTECT) &&
+           GetFileAttributesA(write.path) != INVALID_FILE_ATTRIBUTES;
 }
 
 std::vector<std::string> listItems(const char* list)
@@ -161,6 +177,8 @@ void beginRecordsWrite(RecordsWrite& write, const char* section)
 {
     write.section = section;
     write.copyMade = false;
+    write.copyError = 0;
+    write.inPlace = false;
     write.keys.clear();
     write.values.clear();
     write.usable = recordsPath(write.path, recordsPathBytes);
@@ -170,6 +188,11 @@ void beginRecordsWrite(RecordsWrite& write, const char* section)
     std::memcpy(write.copy, write.path, length);
     std::memcpy(write.copy + length, copySuffix, sizeof copySuffix);
     write.usable = writableOrAbsent(write.path) && makeCopy(write);
+    if (!write.usable && mayWriteInPlace(write)) {
+        discardCopy(write);
+        write.inPlace = write.usable = true;
+        return;
+    }
     if (write.usable) {
         forgetCached(write.copy);
         write.usable = readSnapshot(write.copy, write.before);
@@ -182,12 +205,16 @@ void writeRecordsKey(RecordsWrite& write, const char* key, const char* value)
         return;
     write.keys.push_back(key);
     write.values.push_back(value);
-    if (!WritePrivateProfileStringA(write.section, key, value, write.copy))
+    if (!WritePrivateProfileStringA(write.section, key, value, write.inPlace ? write.path : write.copy))
         write.usable = false;
 }
 
 void finishRecordsWrite(RecordsWrite& write)
 {
+    if (write.inPlace) {
+        forgetCached(write.path);
+        return;
+    }
     if (write.usable) {
         forgetCached(write.copy);  // what is read back comes from the disk
         write.usable = copyHoldsTheWrite(write) && flushedToDisk(write.copy) && replaceFileByCopy(write);

@@ -4,9 +4,13 @@
 // file; the copy is read back, and only when it holds everything the file
 // held and every key written does it take the file's place, in one step.
 // Otherwise the file stays exactly as it was, and the game plays on.
+// Where no copy may be made beside the file but the file may be written, the
+// keys are written into the file itself.
 
 #include <string>
 #include <vector>
+
+#include <windows.h>
 
 #include "recordvalues.h"
 
@@ -20,6 +24,8 @@ struct RecordsWrite {
     char path[recordsPathBytes];
     char copy[recordsPathBytes + 8];
     bool copyMade;
+    DWORD copyError;  // why the copy could not be made, 0 when it was or was not tried
+    bool inPlace;     // the keys go straight into the file
     bool usable;  // false once a step has failed: the rest is skipped
     RecordsSnapshot before;
     std::vector<std::string> keys;

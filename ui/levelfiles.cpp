@@ -2,6 +2,8 @@
 // closed again for every reading, through the platform's file calls.
 #include <windows.h>
 
+#include <cstring>
+
 #include "levelpath.h"
 #include "outward.h"
 
@@ -32,4 +34,17 @@ int readLevelBytes(int size, long offset, unsigned char* into, int bytes)
     int got = offset >= 0 && bytes > 0 ? readAt(file, offset, into, bytes) : 0;
     _lclose(file);
     return got;
+}
+
+// A character of the ANSI code page that survives the way there and back
+// through UTF-16, as the private-profile calls take it.
+bool isAnsiCharacter(const char* bytes, int count)
+{
+    WCHAR wide[2];
+    if (MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes, count, wide, 2) != 1)
+        return false;
+    char back[4];
+    BOOL defaulted = FALSE;
+    int length = WideCharToMultiByte(CP_ACP, 0, wide, 1, back, sizeof back, nullptr, &defaulted);
+    return !defaulted && length == count && std::memcmp(back, bytes, static_cast<size_t>(count)) == 0;
 }

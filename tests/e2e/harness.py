@@ -122,7 +122,7 @@ def wait_for(check, what, timeout=10.0, interval=0.1, act=None, act_every=2.5):
 
 def level_file(pictures, size=10):
     """A level file: pictures is a list of (name, bombs), bombs (col, row)
-    pairs. Three header bytes (two unused, the count), then per picture its
+    pairs, a name given as text or as the bytes the file holds. Three header bytes (two unused, the count), then per picture its
     name in 20 bytes (CP949, NUL-padded) and its blocks packed row after
     row, the most significant bit first."""
     data = bytearray([0, 0, len(pictures)])
@@ -131,7 +131,8 @@ def level_file(pictures, size=10):
         for col, row in bombs:
             i = row * size + col
             packed[i // 8] |= 0x80 >> (i % 8)
-        data += name.encode("cp949")[:19].ljust(20, b"\0") + packed
+        raw = name if isinstance(name, bytes) else name.encode("cp949")
+        data += raw[:19].ljust(20, b"\0") + packed
     return bytes(data)
 
 

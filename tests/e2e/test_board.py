@@ -1,6 +1,7 @@
 """The board on screen, played with real input: frames and grid lines where
 they belong, the clue numbers of a known picture, the blocks' pictures after
-breaks, checks, drags and hints, and the clue numbers of a repainted board."""
+breaks, checks, drags and hints, and the clue numbers of a repainted board,
+which are those of its first paint."""
 import time
 import unittest
 
@@ -151,19 +152,32 @@ class BoardTest(unittest.TestCase):
                             geo.left + 12 + 15 * col, geo.top - 1, 0, -9, "column %d" % col)
         self.s.fresh_board("F3", 10)
 
-    def test_clues_of_a_repainted_board_count_covered_bombs_only(self):
+    def clue_strips(self, img, geo):
+        """The pixels of the column-clue strip above the blocks and of the
+        row-clue strip beside them."""
+        size = 15 * geo.size
+        columns = img.region(*geo.screen(geo.left + 12, 12), size, geo.top - 1)
+        rows = img.region(*geo.screen(12, geo.top + 12), geo.left - 1, size)
+        return columns, rows
+
+    def test_clue_numbers_stay_those_of_the_first_paint(self):
         geo = self.s.fresh_board("F3", 10)
-        self.s.click(*geo.block_centre(3, 1), button=3)  # the middle of column 3's run of three
-        img = self.shot_showing(geo, 3, 1, "checked")
-        self.assertEqual(len(bv.column_clues(img, geo, 3)), 1, "a block repaint leaves the numbers alone")
+        first = self.clue_strips(self.shot(), geo)
+        # The middle of column 3's run of three, the corner of the red 10 and
+        # the 9, a block inside column 7's run of five, and a free block broken.
+        for col, row in ((3, 1), (0, 0), (7, 5)):
+            self.s.click(*geo.block_centre(col, row), button=3)
+            self.shot_showing(geo, col, row, "checked")
+        self.s.click(*geo.block_centre(5, 5))
+        self.shot_showing(geo, 5, 5, "broken")
         self.assertTrue(self.s.repaint())  # returns once the window has painted
         img = self.shot()
-        self.assertEqual(len(bv.column_clues(img, geo, 3)), 2, "3 became 1 and 1")
+        self.assertEqual(len(bv.column_clues(img, geo, 3)), 1, "column 3 still shows its run of three")
+        self.assertEqual(self.clue_strips(img, geo), first, "the clue strips after a full repaint")
         self.s.click(*geo.block_centre(3, 1), button=3)
         self.shot_showing(geo, 3, 1, "covered")
         self.assertTrue(self.s.repaint())
-        img = self.shot()
-        self.assertEqual(len(bv.column_clues(img, geo, 3)), 1, "unchecked, the run of three is back")
+        self.assertEqual(self.clue_strips(self.shot(), geo), first, "the clue strips after an uncheck")
 
     # --- blocks --------------------------------------------------------------
     def test_break_check_and_uncheck_show_their_sprites(self):

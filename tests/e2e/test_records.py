@@ -129,6 +129,35 @@ class HandEditedFile(unittest.TestCase):
             self.assertEqual(s.wait_exit(), 0)
 
 
+class LevelNameOfNoCharacters(unittest.TestCase):
+    def test_a_new_best_time_on_a_level_named_in_latin_1_is_stored_whole(self):
+        """A level file from elsewhere names its picture in Latin-1: the
+        0xE9 of "Caf\xe9t" is no CP949 character, so the game shows and stores
+        a blank for it, and the records write keeps the new best time."""
+        others = ("Size=10", "Random=0", "Name2=Kim", "Score2=120", "LName2=Cat",
+                  "Name3=Lee", "Score3=300", "LName3=Owl")
+        with Session() as s:
+            picture_levels(s)
+            s.write("level10.dat", level_file([(b"Caf\xe9t", TINY)]))
+            s.write(RECORDS_FILE, records_text(*others))
+            s.start()
+            s.wait_fresh_board(10)
+            act_on(s, TINY, button=3)
+            s.wait_window("축하합니다")
+            seconds = s.control_texts("축하합니다")[1001]
+            s.xdotool("type", "Yuna")
+            s.key("Return")
+            s.wait_window(RECORDS)
+            self.assertEqual(table_rows(s.control_texts(RECORDS))[0], ["Yuna", seconds, "Caf t"])
+            stored = s.read(RECORDS_FILE)
+            print("\nthe records file after the win:\n" + stored.decode("cp949"))
+            self.assertEqual(keys_of(stored), [tuple(line.split("=")) for line in others] +
+                             [("Name1", "Yuna"), ("Score1", seconds), ("LName1", "Caf t")])
+            s.key("Return")
+            s.wait_gone(RECORDS)
+            self.assertEqual(exit_from_menu(s), 0)
+
+
 def start_in_directory_of_length(s, length):
     """Starts the game in a new folder whose Windows path ("Z:" + the Unix
     path) has length characters; returns the folder."""

@@ -136,6 +136,39 @@ class ReadOnlyRecordsFile(unittest.TestCase):
             self.assertNotIn(RECORDS_FILE + ".new", os.listdir(s.folder))
 
 
+class FolderWithoutNewFiles(unittest.TestCase):
+    def make_immutable(self, folder):
+        done = subprocess.run(["chattr", "+i", folder], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+        if done.returncode != 0:
+            self.skipTest("cannot make a folder immutable here: %s" % done.stderr.strip())
+        self.addCleanup(subprocess.run, ["chattr", "-i", folder], check=False)
+
+    def test_a_records_file_that_can_be_written_gets_the_keys_in_place(self):
+        """No file can be made in the folder, so no copy beside the records
+        file: the new best time is written into the file itself, and the
+        other slots stay as they were."""
+        others = ("Size=10", "Random=0", "Name2=Kim", "Score2=120", "LName2=Cat")
+        with Session() as s:
+            folder = s.path("play")
+            os.makedirs(folder)
+            for name, data in (("level10.dat", level_file([("Tiny", TINY)])), (RECORDS_FILE, records_text(*others))):
+                with open(os.path.join(folder, name), "wb") as f:
+                    f.write(data)
+            start_in(s, folder)
+            self.make_immutable(folder)
+            win_tiny_with_a_record(s, "Mina")
+            self.assertEqual(sorted(os.listdir(folder)), sorted([RECORDS_FILE, "level10.dat"]),
+                             "no file was made in the folder")
+            with open(os.path.join(folder, RECORDS_FILE), "rb") as f:
+                keys = dict(keys_of(f.read()))
+            self.assertEqual((keys["Name1"], keys["LName1"]), ("Mina", "Tiny"))
+            self.assertRegex(keys["Score1"], r"^\d+$", "the seconds of the win")
+            for line in others:
+                key, value = line.split("=")
+                self.assertEqual(keys[key], value, "%s is kept" % key)
+            self.assertEqual(exit_from_menu(s), 0)
+
+
 class LinkedRecordsFile(unittest.TestCase):
     def test_a_link_is_replaced_and_the_file_it_points_to_is_left_alone(self):
         elsewhere = records_text("Size=10", "Random=0", "Name1=Kim", "Score1=120", "LName1=Cup")

@@ -105,6 +105,32 @@ int readLevelBytes(int size, long offset, unsigned char* into, int bytes)
     return got;
 }
 
+// The shape of CP949: bytes below 0x80 alone; a lead byte 0x81 to 0xFE with
+// a second byte 0xA1 to 0xFE, or below lead 0xC7 also 0x41 to 0x5A, 0x61 to
+// 0x7A or 0x81 to 0xA0.
+static bool cp949Shape(unsigned char lead, unsigned char trail)
+{
+    if (lead < 0x81 || lead > 0xFE)
+        return false;
+    if (trail >= 0xA1 && trail <= 0xFE)
+        return true;
+    return lead < 0xC7 && ((trail >= 0x41 && trail <= 0x5A) || (trail >= 0x61 && trail <= 0x7A) ||
+                           (trail >= 0x81 && trail <= 0xA0));
+}
+
+bool isAnsiCharacter(const char* bytes, int count)
+{
+    const unsigned char* b = reinterpret_cast<const unsigned char*>(bytes);
+    if (count == 1)
+        return b[0] < 0x80;
+    if (count != 2)
+        return false;
+    for (const std::string& unassigned : fake.unassignedCodes)
+        if (unassigned == std::string(bytes, 2))
+            return false;
+    return cp949Shape(b[0], b[1]);
+}
+
 void showErrorBox(const char* text) { record(std::string("showErrorBox ") + text); }
 
 int currentDirectory(char* buffer, int size)

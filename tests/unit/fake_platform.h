@@ -21,6 +21,8 @@ struct FakePlatform {
     std::map<int, std::vector<std::uint8_t>> levelFiles;
     bool levelReadFails = false;     // the file opens, but every read fails
     int levelReadings = 0;           // readLevelBytes calls, each one opening
+    // Double-byte codes of CP949's shape that the code page holds no character for.
+    std::vector<std::string> unassignedCodes;
     // Run inside a dialog or a repaint, to play the player's part.
     std::function<void()> onLossDialog;
     std::function<void()> onWinDialog;

@@ -344,6 +344,24 @@ TEST_F(LevelFiles, ControlBytesInANameBecomeBlanks)
     EXPECT_STREQ(game.levelName, "a  Score2=1  [x]   ");
 }
 
+TEST_F(LevelFiles, BytesThatAreNoCharacterBecomeBlanks)
+{
+    // A Latin-1 letter, a lead byte before a blank, a lead byte cut off by
+    // the name's end, and a code of the right shape the code page lacks.
+    fake.unassignedCodes = {"\xA2\xF0"};
+    write(10, header(5) + record(10, "Caf\xE9t") + record(10, "A\xB0 Z") +
+                  record(10, "\xB0\xED\xBE\xE7\xC0\xCC\xB0") + record(10, "x\xA2\xF0y\x80\xFF") +
+                  record(10, std::string(18, 'n') + "\xB0\xED"));
+    EXPECT_EQ(readName(10, 0), "Caf t");
+    EXPECT_EQ(readName(10, 1), "A  Z");
+    EXPECT_EQ(readName(10, 2), "\xB0\xED\xBE\xE7\xC0\xCC ") << "the characters before the lone lead byte stay";
+    EXPECT_EQ(readName(10, 3), "x  y  ");
+    EXPECT_EQ(readName(10, 4), std::string(18, 'n') + " ") << "the 20th byte is cut: its lead byte goes";
+    write(10, header(1) + record(10, "Caf\xE9t"));
+    pictureBoardAt(10, 1);
+    EXPECT_STREQ(game.levelName, "Caf t") << "the name the dialogs show and the records store";
+}
+
 TEST_F(LevelFiles, OnlyABoardTheFileHeldWholeMaySetABestTime)
 {
     Bytes whole = header(1) + record(10, "cat", {0x80});
