@@ -75,6 +75,14 @@ def block_is(img, geo, col, row, sprite):
     return all(shown[j][i] == expected[j][i] for j in range(15) for i in range(15) if not in_mark(i, j))
 
 
+def clue_strips(img, geo):
+    """The pixels of the column-clue and row-clue strips of a 10 x 10 board
+    (the corner box, where the game shows its seconds, left out)."""
+    column_strip = bv.region(img, geo, geo.left + 12, 12, 150, geo.top)
+    row_strip = bv.region(img, geo, 12, geo.top + 12, geo.left, 150)
+    return column_strip, row_strip
+
+
 class Editor:
     """The editor running in a session: its window, controls and list lines."""
 
@@ -281,14 +289,9 @@ class DrawingALevel(unittest.TestCase):
         game = s.wait_window(harness.TITLE, timeout=30)
         gx, gy = game["client"][:2]
         game_geo = Geometry(10, (gx, gy))
-
-        def strips(img, g):
-            column_strip = bv.region(img, g, g.left + 12, 12, 150, g.top)
-            row_strip = bv.region(img, g, 12, g.top + 12, g.left, 150)
-            return column_strip, row_strip
         harness.wait_for(lambda: harness.board_is_fresh(s.screenshot(), game_geo), "the game's fresh board", 20)
         img = s.screenshot()
-        self.assertEqual(strips(img, game_geo), strips(img, geo))
+        self.assertEqual(clue_strips(img, game_geo), clue_strips(img, geo))
 
 
 @unittest.skipUnless(os.path.exists(EDITOR_EXE), "the editor is not built")
@@ -488,6 +491,49 @@ class ImportAndExport(unittest.TestCase):
         s.xdotool("type", name)
         s.key("Return")
         harness.wait_for(lambda: not any(w["class"] == "#32770" for w in s.windows()), "the file dialog to close")
+
+    def test_a_new_file_saved_as_is_the_file_the_game_deals_from(self):
+        with harness.Session() as s:
+            own = s.path("own")
+            os.makedirs(own)
+            shutil.copy(harness.GAME_EXE, own)
+            ed = start_editor(s)
+            ed.wait_window()
+            geo = ed.geometry()
+            for col, row in [(c, r) for c in range(10) for r in range(10) if (c, r) in CROSS and r < 4]:
+                s.click(*geo.block_centre(col, row))
+            s.drag([geo.block_centre(0, 4), geo.block_centre(9, 4)])
+            s.drag([geo.block_centre(0, 5), geo.block_centre(9, 5)])
+            s.drag([geo.block_centre(4, 6), geo.block_centre(4, 9)])
+            s.drag([geo.block_centre(5, 6), geo.block_centre(5, 9)])
+            ed.verdict_after(lambda t: t.startswith("선으로 풀림"), "the cross's verdict")
+            shown = clue_strips(s.screenshot(), geo)
+            # Saved as own\level10.dat: a new file has no name, so Save asks for one.
+            ed.key("ctrl+s")
+            dialog = harness.wait_for(lambda: next((w for w in s.windows() if w["class"] == "#32770"), None),
+                                      "the Save As dialog")
+            x, y, w, h = dialog["client"]
+            s.xdotool("mousemove", x + w // 2, y + h // 2)
+            s.xdotool("type", "own\\level10.dat")
+            s.key("Return")
+            saved = s.wait_file(os.path.join("own", "level10.dat"), what="the saved file")
+            self.assertEqual(records(saved), [("그림 1".encode("cp949"), CROSS)])
+            check = subprocess.run([LEVEL_TOOL, "check", os.path.join(own, "level10.dat")], stdout=subprocess.PIPE,
+                                   stderr=subprocess.STDOUT, text=True)
+            self.assertEqual(check.returncode, 0, check.stdout)
+            harness.wait_for(lambda: ed.title().endswith(" - level10.dat (10 x 10)"), "the title of the saved file")
+
+            # Closed without a question, the game started in that folder deals the cross.
+            s.xdotool("mousemove", *ed.centre(BOARD))
+            s.key("alt+F4")
+            self.assertIsNotNone(s.wait_exit(), "the editor ends")
+            with open(s.path("game.log"), "w") as log:
+                s.game = subprocess.Popen([s.build.wine, "bombagram2.exe"], cwd=own, env=s.env, stdout=log,
+                                          stderr=subprocess.STDOUT)
+            game = s.wait_window(harness.TITLE, timeout=30)
+            game_geo = Geometry(10, game["client"][:2])
+            harness.wait_for(lambda: harness.board_is_fresh(s.screenshot(), game_geo), "the game's fresh board", 20)
+            self.assertEqual(clue_strips(s.screenshot(), game_geo), shown)
 
     def test_a_non_puzzle_imported_and_exported_as_a_source(self):
         with harness.Session() as s:
