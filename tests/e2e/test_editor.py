@@ -3,7 +3,11 @@ file opened, a picture drawn with real mouse strokes, the verdict read under
 the board with its blocks marked in the pixels, a suggestion applied, the
 name typed within its byte limit, a save refused for a failing picture and
 then made, the saved file checked by the level tool, the picture played in
-the game; and a damaged file opened with a message, left as it was."""
+the game; the list's commands with undo, strokes kept to their line, Korean
+and refused names, the question before unsaved changes go, the GDI objects
+of many paints; a new file saved under its own name and dealt by the game
+started in its folder; a .non puzzle imported and exported; and a damaged
+file opened with a message and left as it was."""
 import os
 import shutil
 import subprocess
