@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the portable zip for Windows users (the 32-bit executable, the three
-# level files, a short README in Korean and English and a manifest) and the
+# Builds the portable zip for Windows users (the 32-bit game and its level
+# editor, the three level files, a short README in Korean and English and a
+# manifest) and the
 # Debian package for Linux players, from the same tested files. Where the
 # machine runs no 32-bit program the tests play the 64-bit build of the same
 # sources; the manifest says which build was tested.
@@ -31,12 +32,12 @@ write_manifest() {
     printf 'with it and not run there.\r\n'
   fi
   printf '\r\n'
-  (cd "$1" && sha256sum bombagram2.exe level10.dat level15.dat level20.dat README.txt) | sed 's/$/\r/'
+  (cd "$1" && sha256sum bombagram2.exe bombagram2-editor.exe level10.dat level15.dat level20.dat README.txt) | sed 's/$/\r/'
 }
 
 stage="$BUILD_ROOT/package/Bombagram2"
 rm -rf "$BUILD_ROOT/package"; mkdir -p "$stage"
-cp "$WIN32_BUILD/bombagram2.exe" "$stage/"
+cp "$WIN32_BUILD/bombagram2.exe" "$WIN32_BUILD/bombagram2-editor.exe" "$stage/"
 for n in 10 15 20; do cp "$GEN_DIR/level$n.dat" "$stage/"; done
 cp packaging/README.txt "$stage/"
 write_manifest "$stage" >"$stage/MANIFEST.txt"

@@ -18,6 +18,7 @@ struct Search {
     bool outOfTime;
     int limit;
     const int (*picture)[gridRoom];  // a picture known to fit, or null
+    const std::atomic<bool>* cancel;  // or null
     LineMemo memo;
     // Every picture met so far, probes included: a probe that happens to
     // finish the board has found a picture, and two found end the search
@@ -54,7 +55,8 @@ struct Guess {
 
 bool timeIsUp(Search* search)
 {
-    if (!search->outOfTime && Clock::now() >= search->deadline)
+    bool cancelled = search->cancel && search->cancel->load(std::memory_order_relaxed);
+    if (!search->outOfTime && (cancelled || Clock::now() >= search->deadline))
         search->outOfTime = true;
     return search->outOfTime;
 }
@@ -264,9 +266,20 @@ void copyPicture(int size, const int (*picture)[gridRoom], Knowledge* known)
     }
 }
 
-// The count from start, what line logic alone settles before it stalls.
+// A picture as notePicture keeps it, back into bits[col][row].
+void pictureOfText(const std::string& text, int size, int (*picture)[gridRoom])
+{
+    for (int col = 0; col < size; ++col) {
+        for (int row = 0; row < size; ++row)
+            picture[col][row] = text[row * size + col] == '#' ? 1 : 0;
+    }
+}
+
+// The count from start, what line logic alone settles before it stalls;
+// found, when given, gets the pictures met, a given picture first.
 SolutionCount searchFrom(const BoardClues& clues, const Knowledge& start, int limit, double secondsAllowed,
-                         const int (*picture)[gridRoom])
+                         const int (*picture)[gridRoom], const std::atomic<bool>* cancel,
+                         std::vector<std::string>* found = nullptr)
 {
     SolutionCount count;
     Search search;
@@ -276,6 +289,7 @@ SolutionCount searchFrom(const BoardClues& clues, const Knowledge& start, int li
     search.outOfTime = false;
     search.limit = limit;
     search.picture = picture;
+    search.cancel = cancel;
     if (picture) {
         Knowledge known;
         copyPicture(clues.size, picture, &known);
@@ -287,13 +301,15 @@ SolutionCount searchFrom(const BoardClues& clues, const Knowledge& start, int li
     count.pictures = static_cast<int>(search.pictures.size());
     count.pictures = count.pictures < limit ? count.pictures : limit;
     count.finished = !search.outOfTime || count.pictures >= limit;
+    if (found)
+        *found = search.pictures;
     return count;
 }
 
 }  // namespace
 
 SolutionCount countSolutions(const BoardClues& clues, int limit, double secondsAllowed,
-                             const int (*picture)[gridRoom])
+                             const int (*picture)[gridRoom], const std::atomic<bool>* cancel)
 {
     SolutionCount count;
     count.finished = true;
@@ -308,12 +324,12 @@ SolutionCount countSolutions(const BoardClues& clues, int limit, double secondsA
         count.pictures = 1;
         return count;
     }
-    return searchFrom(clues, start, limit, secondsAllowed, picture);
+    return searchFrom(clues, start, limit, secondsAllowed, picture, cancel);
 }
 
 // Line logic runs once: the search starts from what it settled in known.
 int judgeClues(const BoardClues& clues, double secondsAllowed, int (*known)[gridRoom],
-               const int (*picture)[gridRoom])
+               const int (*picture)[gridRoom], const std::atomic<bool>* cancel, int (*other)[gridRoom])
 {
     clearKnowledge(clues.size, known);
     int result = solveByLines(clues, known);
@@ -321,10 +337,15 @@ int judgeClues(const BoardClues& clues, double secondsAllowed, int (*known)[grid
         return result == solvedByLines ? uniqueByLines : noPicture;
     Knowledge start;
     copyKnowledge(clues.size, known, start.known);
-    SolutionCount count = searchFrom(clues, start, 2, secondsAllowed, picture);
+    std::vector<std::string> found;
+    SolutionCount count = searchFrom(clues, start, 2, secondsAllowed, picture, cancel, &found);
     if (!count.finished)
         return undecidedInTime;
     if (count.pictures == 0)
         return noPicture;
-    return count.pictures == 1 ? uniqueByGuessing : severalPictures;
+    if (count.pictures == 1)
+        return uniqueByGuessing;
+    if (other)
+        pictureOfText(found[1], clues.size, other);
+    return severalPictures;
 }

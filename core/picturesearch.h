@@ -4,6 +4,8 @@
 // logic and keep what both ways agree on, or the way the other contradicts;
 // only then guess, on the block whose probes decided the most. The search
 // stops at a time limit, so a hard board gets an answer instead of a hang.
+#include <atomic>
+
 #include "linesolver.h"
 
 // What the clues of a board allow.
@@ -20,9 +22,14 @@ struct SolutionCount {
 
 // picture, when given, is one the clues are known to fit (the clues were
 // made from it): it counts as found, and the search looks away from it first.
+// cancel, when given and set, ends the search as running out of time does:
+// the level editor judges on a worker thread and drops a stale question.
 SolutionCount countSolutions(const BoardClues& clues, int limit, double secondsAllowed,
-                             const int (*picture)[gridRoom] = nullptr);
+                             const int (*picture)[gridRoom] = nullptr, const std::atomic<bool>* cancel = nullptr);
 
 // One of the verdicts above; known gets what line logic alone decides.
+// other, when given, gets a second picture that fits when there are several:
+// the level editor marks where it differs from the one drawn.
 int judgeClues(const BoardClues& clues, double secondsAllowed, int (*known)[gridRoom],
-               const int (*picture)[gridRoom] = nullptr);
+               const int (*picture)[gridRoom] = nullptr, const std::atomic<bool>* cancel = nullptr,
+               int (*other)[gridRoom] = nullptr);

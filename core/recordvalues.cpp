@@ -39,7 +39,7 @@ bool joinPath(const char* directory, const char* name, char* buffer, int size, b
 bool joinRecordsPath(const char* directory, char* buffer, int size, bool (*isLeadByte)(unsigned char))
 {
     int room = size < recordsPathBytes ? size : recordsPathBytes;
-    return joinPath(directory, "Kabloom2.dat", buffer, room, isLeadByte);
+    return joinPath(directory, recordsFileName, buffer, room, isLeadByte);
 }
 
 int recordSlot(int size)

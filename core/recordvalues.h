@@ -7,6 +7,10 @@
 const int noRecordSeconds = 999;  // the stored best of a slot without a record
 const int recordKeyBytes = 8;      // "LName3" and its zero fit easily
 const int recordsPathBytes = 300;  // the directory and "\Kabloom2.dat" must fit here
+// The records and settings file of the game's folder, and its section; the
+// level editor's play-test writes the settings of its scratch folder there.
+const char recordsFileName[] = "Kabloom2.dat";
+const char recordsSectionName[] = "Bombagram2";
 
 // The length of directory without its closing backslash, if it has one (a
 // drive's root). A backslash byte that is the second half of a double-byte

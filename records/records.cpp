@@ -12,7 +12,6 @@
 #include "recordvalues.h"
 #include "recordswrite.h"
 
-static const char sectionName[] = "Bombagram2";
 static const char noName[] = "이름없음";  // "no name", stored in the ANSI code page
 static const int storedTextBytes = 20;    // names and times are written as at most 19 bytes
 
@@ -33,7 +32,7 @@ static int readNumber(const char* path, const char* key, int fallback)
 {
     if (path == nullptr)
         return fallback;
-    return static_cast<int>(GetPrivateProfileIntA(sectionName, key, fallback, path));
+    return static_cast<int>(GetPrivateProfileIntA(recordsSectionName, key, fallback, path));
 }
 
 static void readText(const char* path, const char* key, char* out)
@@ -42,7 +41,7 @@ static void readText(const char* path, const char* key, char* out)
     // byte before the terminator unwritten.
     char raw[recordTextBytes] = {};
     if (path != nullptr)
-        GetPrivateProfileStringA(sectionName, key, noName, raw, sizeof raw, path);
+        GetPrivateProfileStringA(recordsSectionName, key, noName, raw, sizeof raw, path);
     else
         std::strcpy(raw, noName);
     copyFitting(out, recordTextBytes, raw, ansiLeadByte);  // no half character at a cut
@@ -52,7 +51,7 @@ static int readSeconds(const char* path, const char* key)
 {
     char raw[recordTextBytes] = "";
     if (path != nullptr)
-        GetPrivateProfileStringA(sectionName, key, "", raw, sizeof raw, path);
+        GetPrivateProfileStringA(recordsSectionName, key, "", raw, sizeof raw, path);
     return storedSeconds(raw);
 }
 
@@ -80,7 +79,7 @@ static void writeNumber(RecordsWrite& write, const char* key, int value)
 void saveSettings()
 {
     RecordsWrite write;
-    beginRecordsWrite(write, sectionName);
+    beginRecordsWrite(write, recordsSectionName);
     writeNumber(write, "Size", game.boardSize);
     writeNumber(write, "Random", game.randomMode);
     finishRecordsWrite(write);
@@ -135,7 +134,7 @@ void storeRecord(int size, const char* name, const char* timeText, const char* l
 {
     int slot = recordSlot(size);
     RecordsWrite write;
-    beginRecordsWrite(write, sectionName);
+    beginRecordsWrite(write, recordsSectionName);
     writeFitting(write, "Name", slot, name);
     writeFitting(write, "Score", slot, timeText);
     writeFitting(write, "LName", slot, level);
@@ -154,7 +153,7 @@ static void writeAllSlots(RecordsWrite& write, const char* stem, const char* val
 void resetRecords()
 {
     RecordsWrite write;
-    beginRecordsWrite(write, sectionName);
+    beginRecordsWrite(write, recordsSectionName);
     writeAllSlots(write, "Name", noName);
     writeAllSlots(write, "Score", "999");
     writeAllSlots(write, "LName", noName);

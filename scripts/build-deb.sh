@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Debian package from the current build: the executable, the level
-# files and the desktop icons of build/gen, with the launcher, desktop entry
+# Builds the Debian package from the current build: the game and its level
+# editor, the level files and the desktop icons of build/gen, with the launcher, desktop entry
 # and manual page of packaging/deb. Writes bombagram2_<version>_all.deb into
 # the folder given (the build folder by default) and prints its path. Needs
 # dpkg-deb only: no network, no root.
@@ -57,22 +57,29 @@ stage_files() {
              "$s/usr/share/applications" "$s/usr/share/man/man6" "$s/usr/share/doc/bombagram2"
   # A game's command lives in /usr/games; root's PATH and some desktop
   # sessions leave that out, so /usr/bin holds a link to it.
-  install -m 0755 "$here/bombagram2" "$s/usr/games/bombagram2"
+  # The level editor has a launcher, desktop entry and manual page of its
+  # own, and its program beside the game's in both widths.
+  install -m 0755 "$here/bombagram2" "$here/bombagram2-editor" "$s/usr/games/"
   ln -s ../games/bombagram2 "$s/usr/bin/bombagram2"
-  install -m 0644 "$WIN32_BUILD/bombagram2.exe" scripts/wine-settings.reg "$s/usr/share/games/bombagram2/"
+  ln -s ../games/bombagram2-editor "$s/usr/bin/bombagram2-editor"
+  install -m 0644 "$WIN32_BUILD/bombagram2.exe" "$WIN32_BUILD/bombagram2-editor.exe" scripts/wine-settings.reg \
+    "$s/usr/share/games/bombagram2/"
   install -d "$s/usr/share/games/bombagram2/win64"
-  install -m 0644 "$WIN64_BUILD/bombagram2.exe" "$s/usr/share/games/bombagram2/win64/"
+  install -m 0644 "$WIN64_BUILD/bombagram2.exe" "$WIN64_BUILD/bombagram2-editor.exe" \
+    "$s/usr/share/games/bombagram2/win64/"
   for size in 10 15 20; do install -m 0644 "$GEN_DIR/level$size.dat" "$s/usr/share/games/bombagram2/"; done
-  install -m 0644 "$here/bombagram2.desktop" "$s/usr/share/applications/"
+  install -m 0644 "$here/bombagram2.desktop" "$here/bombagram2-editor.desktop" "$s/usr/share/applications/"
   for icon in "$GEN_DIR"/icons/bombagram2-*.png; do
     size="${icon##*-}"; size="${size%.png}"
     install -d "$s/usr/share/icons/hicolor/${size}x$size/apps"
     install -m 0644 "$icon" "$s/usr/share/icons/hicolor/${size}x$size/apps/bombagram2.png"
   done
   fill_in "$here/bombagram2.6" | gzip -9n >"$s/usr/share/man/man6/bombagram2.6.gz"
+  fill_in "$here/bombagram2-editor.6" | gzip -9n >"$s/usr/share/man/man6/bombagram2-editor.6.gz"
   changelog | gzip -9n >"$s/usr/share/doc/bombagram2/changelog.gz"
   install -m 0644 "$here/copyright" "$s/usr/share/doc/bombagram2/copyright"
-  chmod 0644 "$s/usr/share/man/man6/bombagram2.6.gz" "$s/usr/share/doc/bombagram2/changelog.gz"
+  chmod 0644 "$s/usr/share/man/man6/bombagram2.6.gz" "$s/usr/share/man/man6/bombagram2-editor.6.gz" \
+    "$s/usr/share/doc/bombagram2/changelog.gz"
 }
 
 write_control() {

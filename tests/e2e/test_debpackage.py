@@ -147,6 +147,15 @@ class DebPackageTest(unittest.TestCase):
         self.assertTrue(same(INSTALLED + "/wine-settings.reg",
                              os.path.join(harness.REPO, "scripts", "wine-settings.reg")))
         self.assertEqual(os.readlink(os.path.join(self.tree, "usr/bin/bombagram2")), "../games/bombagram2")
+        # The level editor beside the game, in both widths, with its own command.
+        editor = "bombagram2-editor.exe"
+        self.assertTrue(same(INSTALLED + "/" + editor, os.path.join(harness.Build("32").folder, editor)))
+        self.assertTrue(same(INSTALLED + "/win64/" + editor, os.path.join(harness.Build("64").folder, editor)))
+        self.assertEqual(os.readlink(os.path.join(self.tree, "usr/bin/bombagram2-editor")),
+                         "../games/bombagram2-editor")
+        for part in ("usr/games/bombagram2-editor", "usr/share/applications/bombagram2-editor.desktop",
+                     "usr/share/man/man6/bombagram2-editor.6.gz"):
+            self.assertTrue(os.path.isfile(os.path.join(self.tree, part)), part)
 
     def test_the_desktop_icon_is_the_programs_icon_at_every_size(self):
         program_icon = os.path.join(harness.GEN_DIR, "zemb.ico")

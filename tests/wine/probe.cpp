@@ -11,6 +11,7 @@
 //   probe clip                    the cursor confinement rectangle, in screen pixels
 //   probe answers <title>         whether that window's thread takes a sent message within 5 s,
 //                                 and whether keys go to a window of that thread
+//   probe items <title>           the lines of every list box of that window, and which is selected
 #include <windows.h>
 #include <winternl.h>
 
@@ -204,6 +205,28 @@ void waitPainted(HWND window)
     SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
 }
 
+// A list box's lines through the wide messages: the box belongs to the
+// program, and Wine carries the wide text whole between processes (the ANSI
+// one comes back cut at its first tab).
+BOOL CALLBACK printListItems(HWND child, LPARAM)
+{
+    if (className(child) != "ListBox")
+        return TRUE;
+    LRESULT count = SendMessageA(child, LB_GETCOUNT, 0, 0);
+    LRESULT selected = SendMessageA(child, LB_GETCURSEL, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t wide[1024] = L"";
+        LRESULT length = SendMessageW(child, LB_GETTEXTLEN, i, 0);
+        if (length >= 0 && length < 1024)
+            SendMessageW(child, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
+        char utf8[4096] = "";
+        WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8, sizeof utf8, nullptr, nullptr);
+        std::printf("item id=%d index=%d selected=%d text=%s\n", GetDlgCtrlID(child), static_cast<int>(i),
+                    i == selected ? 1 : 0, escaped(utf8).c_str());
+    }
+    return TRUE;
+}
+
 int fail(const char* why)
 {
     std::printf("error %s\n", why);
@@ -259,6 +282,10 @@ int main(int argc, char** argv)
         HWND active = GetForegroundWindow();
         bool keys = active && GetWindowThreadProcessId(active, nullptr) == GetWindowThreadProcessId(window, nullptr);
         std::printf("answers %d\nkeys %d\n", answered ? 1 : 0, keys ? 1 : 0);
+        return 0;
+    }
+    if (command == "items") {
+        EnumChildWindows(window, printListItems, 0);
         return 0;
     }
     if (command == "menu") {

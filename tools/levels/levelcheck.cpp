@@ -128,7 +128,7 @@ std::string tallyText(const std::vector<std::string>& order, const std::vector<s
     return text;
 }
 
-LevelVerdict judgeLevel(const Level& level, double searchSeconds)
+LevelVerdict judgeLevel(const Level& level, double searchSeconds, const std::atomic<bool>* cancel)
 {
     LevelVerdict verdict;
     verdict.searchSeconds = searchSeconds;
@@ -139,7 +139,8 @@ LevelVerdict judgeLevel(const Level& level, double searchSeconds)
         return verdict;
     BoardClues clues;
     cluesOfPicture(level.picture, level.size, &clues);
-    verdict.pictures = judgeClues(clues, searchSeconds, verdict.known, level.picture);
+    verdict.pictures = judgeClues(clues, searchSeconds, verdict.known, level.picture, cancel,
+                                  verdict.otherPicture);
     verdict.lineResult = verdict.pictures == uniqueByLines ? solvedByLines
                                                            : (verdict.pictures == noPicture ? linesContradict : linesStuck);
     verdict.undecided = undecidedCount(level.size, verdict.known);

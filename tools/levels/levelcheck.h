@@ -2,6 +2,7 @@
 // The quality bar of a shipped level: well-formed, exactly one solution that
 // line logic alone reaches, a bomb share a player finds fair, and no repeat
 // (shifted or mirrored copies included) of another level of the same file.
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,7 @@ struct LevelVerdict {
     int known[gridRoom][gridRoom] = {};
     int undecided = 0;
     int pictures = noPicture;  // the verdict of picturesearch.h
+    int otherPicture[gridRoom][gridRoom] = {};  // another that fits, when there are several
     double searchSeconds = defaultSearchSeconds;
     int rounds = -1;           // of line logic, when it solves the board
     int steps = -1;            // of line logic, when it solves the board
@@ -37,7 +39,9 @@ struct LevelVerdict {
     bool passes = false;
 };
 
-LevelVerdict judgeLevel(const Level& level, double searchSeconds = defaultSearchSeconds);
+// cancel, when given and set, cuts the count of pictures short as the time limit does.
+LevelVerdict judgeLevel(const Level& level, double searchSeconds = defaultSearchSeconds,
+                        const std::atomic<bool>* cancel = nullptr);
 // Judges the levels of one file or folder, repeats included.
 std::vector<LevelVerdict> judgeLevels(const std::vector<Level>& levels, double searchSeconds = defaultSearchSeconds);
 // One level's findings; failures name every reason and show the undecided blocks.

@@ -32,19 +32,11 @@ bool appendRecord(const Level& level, std::string* bytes, std::string* problem)
 }
 
 // The board size the file is for: its name first, else the one size whose
-// records fill it exactly (record sizes differ, so at most one does).
+// records fill it exactly.
 int sizeOfFile(const std::string& where, long length, int count)
 {
-    std::string name = fileNameOf(where);
-    for (int size : {10, 15, 20}) {
-        if (name == "level" + std::to_string(size) + ".dat")
-            return size;
-    }
-    for (int size : {10, 15, 20}) {
-        if (length == recordOffset(size, count))
-            return size;
-    }
-    return 0;
+    int named = sizeOfLevelFileName(where);
+    return named != 0 ? named : sizeFillingLength(length, count);
 }
 
 // Where a file cut short ends among the records of one size: "ends inside
@@ -124,6 +116,26 @@ Level readRecord(const std::string& bytes, const std::string& where, int size, i
 }
 
 }  // namespace
+
+int sizeOfLevelFileName(const std::string& path)
+{
+    std::string name = fileNameOf(path);
+    for (int size : {10, 15, 20}) {
+        if (name == "level" + std::to_string(size) + ".dat")
+            return size;
+    }
+    return 0;
+}
+
+// Record sizes differ, so at most one size fills a length exactly.
+int sizeFillingLength(long length, int count)
+{
+    for (int size : {10, 15, 20}) {
+        if (length == recordOffset(size, count))
+            return size;
+    }
+    return 0;
+}
 
 std::string levelCountProblem(size_t count)
 {

@@ -17,6 +17,12 @@ struct LevelFileContent {
     std::vector<std::string> warnings;  // harmless oddities the game ignores
 };
 
+// The board size a level file's name gives (level10.dat, level15.dat,
+// level20.dat), 0 for another name.
+int sizeOfLevelFileName(const std::string& path);
+// The one board size whose count records fill length bytes exactly, 0 when none does.
+int sizeFillingLength(long length, int count);
+
 // Empty when one file can hold that many levels, else why not: pack refuses
 // more and check says so before pack has to.
 std::string levelCountProblem(size_t count);

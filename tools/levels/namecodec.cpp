@@ -1,12 +1,66 @@
 #include "namecodec.h"
 
-#include <iconv.h>
-
+#include <string>
 #include <vector>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#else
+#include <iconv.h>
+#endif
 
 #include "level.h"
 
 namespace {
+
+const char cp949[] = "CP949";
+
+#ifdef _WIN32
+
+// Windows converts through UTF-16 with its own tables of code page 949.
+unsigned codePageOf(const char* name) { return std::string(name) == cp949 ? 949 : CP_UTF8; }
+
+bool toWide(unsigned codePage, const std::string& in, std::wstring* out)
+{
+    int length = static_cast<int>(in.size());
+    int wide = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, in.data(), length, nullptr, 0);
+    if (wide <= 0)
+        return false;
+    out->assign(wide, L'\0');
+    return MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, in.data(), length, &(*out)[0], wide) == wide;
+}
+
+// A character the code page lacks would come out as its default character:
+// that is a failed conversion, as it is to iconv.
+bool fromWide(unsigned codePage, const std::wstring& in, std::string* out)
+{
+    int length = static_cast<int>(in.size());
+    BOOL usedDefault = FALSE;
+    BOOL* defaultUse = codePage == CP_UTF8 ? nullptr : &usedDefault;  // UTF-8 takes no default character
+    DWORD flags = codePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    int bytes = WideCharToMultiByte(codePage, flags, in.data(), length, nullptr, 0, nullptr, defaultUse);
+    if (bytes <= 0 || usedDefault)
+        return false;
+    out->assign(bytes, '\0');
+    bytes = WideCharToMultiByte(codePage, flags, in.data(), length, &(*out)[0], bytes, nullptr, defaultUse);
+    return bytes == static_cast<int>(out->size()) && !usedDefault;
+}
+
+bool convert(const char* to, const char* from, const std::string& in, std::string* out)
+{
+    if (in.empty()) {
+        out->clear();
+        return true;
+    }
+    std::wstring wide;
+    return toWide(codePageOf(from), in, &wide) && fromWide(codePageOf(to), wide, out);
+}
+
+#else
 
 // The codec of each direction stays open for the run: opening one costs far
 // more than converting a name.
@@ -14,7 +68,7 @@ iconv_t codecFor(const char* to, const char* from)
 {
     static iconv_t toCp949 = reinterpret_cast<iconv_t>(-1);
     static iconv_t toUtf8 = reinterpret_cast<iconv_t>(-1);
-    iconv_t* codec = std::string(to) == "CP949" ? &toCp949 : &toUtf8;
+    iconv_t* codec = std::string(to) == cp949 ? &toCp949 : &toUtf8;
     if (*codec == reinterpret_cast<iconv_t>(-1))
         *codec = iconv_open(to, from);
     return *codec;
@@ -38,6 +92,8 @@ bool convert(const char* to, const char* from, const std::string& in, std::strin
     out->assign(output.data(), outPos);
     return true;
 }
+
+#endif
 
 // The first control byte of the text (a line break would reach the records
 // file beside a best time), or -1.
@@ -105,9 +161,9 @@ std::string notUtf8Problem(const std::string& line)
            "; save it as UTF-8";
 }
 
-bool utf8ToCp949(const std::string& utf8, std::string* cp949) { return convert("CP949", "UTF-8", utf8, cp949); }
+bool utf8ToCp949(const std::string& utf8, std::string* bytes) { return convert(cp949, "UTF-8", utf8, bytes); }
 
-bool cp949ToUtf8(const std::string& cp949, std::string* utf8) { return convert("UTF-8", "CP949", cp949, utf8); }
+bool cp949ToUtf8(const std::string& bytes, std::string* utf8) { return convert("UTF-8", cp949, bytes, utf8); }
 
 std::string controlByteProblem(const std::string& text)
 {

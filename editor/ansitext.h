@@ -1,0 +1,9 @@
+#pragma once
+// The model's texts are UTF-8; the window's text calls take the ANSI code
+// page (949 on a Korean Windows). The conversions happen here, at the edge.
+#include <string>
+
+std::string ansiFromUtf8(const std::string& utf8);
+std::string utf8FromAnsi(const std::string& ansi);
+// A window's text in the ANSI code page.
+std::string windowAnsiText(void* window);

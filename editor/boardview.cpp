@@ -1,0 +1,192 @@
+#include "boardview.h"
+
+#include "boardpainter.h"
+#include "editorids.h"
+#include "editorwindow.h"
+#include "gdisurface.h"
+#include "verdicts.h"
+
+const char boardClassName[] = "Bombagram2EditorBoard";
+const COLORREF boardBackground = 0xC0C0C0;
+// The marks stand out from every colour of the sprite sheets and the clues.
+const COLORREF undecidedMark = RGB(255, 0, 255);
+const COLORREF differingMark = RGB(255, 128, 0);
+// Two-pixel frames: an undecided block's two pixels inside the block, a
+// differing block's five, so that a block that is both shows both.
+const int undecidedInset = 2;
+const int differingInset = 5;
+
+Layout editorBoardLayout(int size)
+{
+    Layout layout = layoutFor(size);
+    layout.hasPanel = false;
+    return layout;
+}
+
+SIZE boardWindowSize(int size)
+{
+    Layout layout = editorBoardLayout(size);
+    return {clientWidth(layout), clientHeight(layout)};
+}
+
+// At once, not when the queue is empty: the board follows the mouse
+// whatever the check's answers keep the window busy with.
+void repaintEditorBoard()
+{
+    InvalidateRect(editorControl(IDC_BOARD_WINDOW), nullptr, FALSE);
+    UpdateWindow(editorControl(IDC_BOARD_WINDOW));
+}
+
+// The finished board of the game: bombs stay covered, every free block broken.
+static void cellsOfPicture(const Level& picture, Grid& cells)
+{
+    for (int col = 0; col < gridRoom; ++col)
+        for (int row = 0; row < gridRoom; ++row)
+            cells[col][row] = picture.picture[col][row] == 1 ? CoveredBomb : Broken;
+}
+
+static void paintMark(HDC dc, const Layout& layout, int col, int row, COLORREF colour, int inset)
+{
+    Box box = blockBox(layout, col, row);
+    HBRUSH brush = CreateSolidBrush(colour);
+    if (!brush)
+        return;
+    const int left = box.x + inset, top = box.y + inset;
+    const int right = box.x + box.width - inset, bottom = box.y + box.height - inset;
+    RECT edges[4] = {{left, top, right, top + 2}, {left, bottom - 2, right, bottom},
+                     {left, top, left + 2, bottom}, {right - 2, top, right, bottom}};
+    for (const RECT& edge : edges)
+        FillRect(dc, &edge, brush);
+    DeleteObject(brush);
+}
+
+static void paintMarks(HDC dc, const Layout& layout)
+{
+    const PictureVerdict* verdict = shownVerdict();
+    if (!verdict)
+        return;
+    for (int col = 0; col < layout.size; ++col) {
+        for (int row = 0; row < layout.size; ++row) {
+            if (verdict->undecidedBlocks[col][row])
+                paintMark(dc, layout, col, row, undecidedMark, undecidedInset);
+            if (verdict->differingBlocks[col][row])
+                paintMark(dc, layout, col, row, differingMark, differingInset);
+        }
+    }
+}
+
+static void paintPicture(HDC dc, const Layout& layout, const Level& picture)
+{
+    RECT all = {0, 0, clientWidth(layout), clientHeight(layout)};
+    HBRUSH background = CreateSolidBrush(boardBackground);
+    FillRect(dc, &all, background);
+    DeleteObject(background);
+    static Grid cells;
+    cellsOfPicture(picture, cells);
+    GdiSurface gdi;
+    Surface surface = openGdiSurface(gdi, dc);
+    paintBoardArea(surface, layout, cells, picture.picture);
+    closeGdiSurface(gdi);
+    paintMarks(dc, layout);
+}
+
+// Drawn into a memory picture first, then copied at once: no flicker while
+// a stroke repaints.
+static void paintBoardWindow(HWND window)
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    const Level* picture = selectedPicture(editorDocument());
+    if (picture) {
+        const Layout layout = editorBoardLayout(picture->size);
+        const int width = clientWidth(layout), height = clientHeight(layout);
+        HDC memory = CreateCompatibleDC(dc);
+        HBITMAP bitmap = memory ? CreateCompatibleBitmap(dc, width, height) : nullptr;
+        if (bitmap) {
+            HGDIOBJ previous = SelectObject(memory, bitmap);
+            paintPicture(memory, layout, *picture);
+            BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
+            SelectObject(memory, previous);
+            DeleteObject(bitmap);
+        } else {
+            paintPicture(dc, layout, *picture);
+        }
+        if (memory)
+            DeleteDC(memory);
+    }
+    EndPaint(window, &paint);
+}
+
+// The block under a point of the board window, kept on the board when
+// `clamp` is set; false off the board otherwise.
+static bool blockAt(LPARAM position, bool clamp, int* col, int* row)
+{
+    const Level* picture = selectedPicture(editorDocument());
+    if (!picture)
+        return false;
+    const Layout layout = editorBoardLayout(picture->size);
+    const int x = static_cast<short>(LOWORD(position)) - blockLeft(layout, 0);
+    const int y = static_cast<short>(HIWORD(position)) - blockTop(layout, 0);
+    const int edge = blockPixels * layout.size;
+    if (!clamp && (x < 0 || y < 0 || x >= edge || y >= edge))
+        return false;
+    *col = x < 0 ? 0 : x >= edge ? layout.size - 1 : x / blockPixels;
+    *row = y < 0 ? 0 : y >= edge ? layout.size - 1 : y / blockPixels;
+    return true;
+}
+
+static void beginStroke(HWND window, LPARAM position, int value)
+{
+    int col, row;
+    if (editorDocument().stroke.active || !blockAt(position, false, &col, &row))
+        return;
+    SetFocus(window);
+    if (!beginEditStroke(changeDocument(), col, row, value))
+        return;
+    SetCapture(window);
+    blocksChanged();
+}
+
+static void continueStroke(LPARAM position)
+{
+    int col, row;
+    if (!editorDocument().stroke.active || !blockAt(position, true, &col, &row))
+        return;
+    if (continueEditStroke(changeDocument(), col, row))
+        blocksChanged();
+}
+
+static void finishStroke()
+{
+    if (!editorDocument().stroke.active)
+        return;
+    endEditStroke(changeDocument());
+    if (GetCapture())
+        ReleaseCapture();
+    blocksChanged();
+}
+
+static LRESULT CALLBACK boardProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_PAINT: paintBoardWindow(window); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_LBUTTONDOWN: beginStroke(window, lParam, 1); return 0;
+    case WM_RBUTTONDOWN: beginStroke(window, lParam, 0); return 0;
+    case WM_MOUSEMOVE: continueStroke(lParam); return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_CAPTURECHANGED: finishStroke(); return 0;
+    default: return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+void registerBoardClass(HINSTANCE instance)
+{
+    WNDCLASSA boardClass = {};
+    boardClass.lpfnWndProc = boardProc;
+    boardClass.hInstance = instance;
+    boardClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    boardClass.lpszClassName = boardClassName;
+    RegisterClassA(&boardClass);
+}

@@ -1,0 +1,17 @@
+#pragma once
+// The board of the selected picture, drawn as the game draws a board (the
+// game's board painter and sprite sheets, clue numbers from the picture) with
+// the blocks the verdict names marked on it. The left button sets bombs, the
+// right clears them; a drag acts along one row or column.
+#include <windows.h>
+
+#include "layout.h"
+
+extern const char boardClassName[];
+void registerBoardClass(HINSTANCE instance);
+
+// The game's layout of a board of that size, without the status panel.
+Layout editorBoardLayout(int size);
+// The board window's size for a board of that size.
+SIZE boardWindowSize(int size);
+void repaintEditorBoard();

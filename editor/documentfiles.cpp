@@ -1,0 +1,189 @@
+#include "documentfiles.h"
+
+#include <windows.h>
+#include <commdlg.h>
+
+#include <vector>
+
+// Paths stay in the ANSI code page from the dialogs to the file calls.
+
+#include "ansitext.h"
+#include "editorwindow.h"
+
+const char editorCaption[] = "Bombagram 2 레벨 편집기";
+const char levelFilter[] = "레벨 파일 (*.dat)\0*.dat\0모든 파일 (*.*)\0*.*\0";
+const char pictureFilter[] = "그림 파일 (*.non, *.txt)\0*.non;*.txt\0모든 파일 (*.*)\0*.*\0";
+const size_t mostFailuresNamed = 12;
+
+std::string programFolder()
+{
+    char path[MAX_PATH] = "";
+    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string folder(path, length < sizeof path ? length : 0);
+    size_t slash = folder.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
+}
+
+static int tell(const std::string& ansi, UINT kind)
+{
+    return MessageBoxA(editorWindow(), ansi.c_str(), editorCaption, kind);
+}
+
+static void openFile(const std::string& ansiPath)
+{
+    OpenReport report = openLevelFile(changeDocument(), ansiPath);
+    if (report.opened)
+        documentChanged();
+    if (!report.message.empty())
+        tell(ansiFromUtf8(report.message), report.opened ? MB_ICONWARNING : MB_ICONERROR);
+}
+
+static bool fileExists(const std::string& path)
+{
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// A command line of one path, perhaps in quotes.
+static std::string pathOnCommandLine(const char* commandLine)
+{
+    std::string path = commandLine ? commandLine : "";
+    while (!path.empty() && (path.back() == ' ' || path.back() == '\t'))
+        path.pop_back();
+    while (!path.empty() && (path[0] == ' ' || path[0] == '\t'))
+        path.erase(0, 1);
+    if (path.size() >= 2 && path.front() == '"' && path.back() == '"')
+        path = path.substr(1, path.size() - 2);
+    return path;
+}
+
+void startNewFile()
+{
+    newDocument(changeDocument(), 10);
+    documentChanged();
+}
+
+void openStartingFile(const char* commandLine)
+{
+    std::string path = pathOnCommandLine(commandLine);
+    if (path.empty() && fileExists(programFolder() + "level10.dat"))
+        path = programFolder() + "level10.dat";
+    if (!path.empty())
+        openFile(path);
+}
+
+bool mayLeaveChanges()
+{
+    if (!changedSinceSaved(editorDocument()))
+        return true;
+    switch (tell("바뀐 내용을 저장할까요?", MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    case IDYES: return saveFile();
+    case IDNO: return true;
+    default: return false;
+    }
+}
+
+void newFile(int size)
+{
+    if (!mayLeaveChanges())
+        return;
+    newDocument(changeDocument(), size);
+    documentChanged();
+}
+
+// The common dialog for a file to open or save; "" when cancelled.
+static std::string askForPath(bool saving, const char* filter, const char* extension, const std::string& start)
+{
+    char path[MAX_PATH] = "";
+    if (start.size() < sizeof path)
+        start.copy(path, start.size());
+    const std::string folder = programFolder();
+    OPENFILENAMEA dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = editorWindow();
+    dialog.lpstrFilter = filter;
+    dialog.lpstrFile = path;
+    dialog.nMaxFile = sizeof path;
+    dialog.lpstrInitialDir = folder.c_str();
+    dialog.lpstrDefExt = extension;
+    dialog.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
+                   (saving ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST);
+    BOOL chosen = saving ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
+    return chosen ? std::string(path) : std::string();
+}
+
+void openWithDialog()
+{
+    if (!mayLeaveChanges())
+        return;
+    std::string path = askForPath(false, levelFilter, "dat", "");
+    if (!path.empty())
+        openFile(path);
+}
+
+// Asks before writing pictures that fail the level check, naming them.
+static bool mayWriteFailures()
+{
+    HCURSOR previous = SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
+    std::vector<PictureFailure> failures = failingPictures(editorDocument().pictures);
+    SetCursor(previous);
+    if (failures.empty())
+        return true;
+    std::string text = "검사를 통과하지 못한 그림이 있습니다:\r\n";
+    for (size_t i = 0; i < failures.size() && i < mostFailuresNamed; ++i) {
+        const PictureFailure& failure = failures[i];
+        const std::string name = editorDocument().pictures[failure.index].name;
+        text += std::to_string(failure.index + 1) + ". " + ansiFromUtf8(name) + ": " + ansiFromUtf8(failure.reason) +
+                "\r\n";
+    }
+    if (failures.size() > mostFailuresNamed)
+        text += "... 외 " + std::to_string(failures.size() - mostFailuresNamed) + "개\r\n";
+    text += "\r\n게임은 이 그림들을 풀 수 없거나 답이 여럿일 수 있습니다. 그래도 저장할까요?";
+    return tell(text, MB_OKCANCEL | MB_ICONWARNING | MB_DEFBUTTON2) == IDOK;
+}
+
+static bool saveTo(const std::string& ansiPath)
+{
+    if (!mayWriteFailures())
+        return false;
+    SaveReport report = saveLevelFile(changeDocument(), ansiPath);
+    showTitle();
+    if (!report.saved)
+        tell(ansiFromUtf8(report.message), MB_ICONERROR);
+    return report.saved;
+}
+
+bool saveFile()
+{
+    const std::string path = editorDocument().path;
+    return path.empty() ? saveFileAs() : saveTo(path);
+}
+
+bool saveFileAs()
+{
+    const std::string suggested = "level" + std::to_string(editorDocument().size) + ".dat";
+    std::string path = askForPath(true, levelFilter, "dat", suggested);
+    return !path.empty() && saveTo(path);
+}
+
+void importWithDialog()
+{
+    std::string path = askForPath(false, pictureFilter, "non", "");
+    if (path.empty())
+        return;
+    std::string problem = importPicture(changeDocument(), path);
+    if (problem.empty())
+        documentChanged();
+    else
+        tell(ansiFromUtf8(problem), MB_ICONERROR);
+}
+
+void exportWithDialog()
+{
+    std::string path = askForPath(true, pictureFilter, "non", "");
+    if (path.empty())
+        return;
+    std::string problem = exportPicture(editorDocument(), path);
+    if (!problem.empty())
+        tell(ansiFromUtf8(problem), MB_ICONERROR);
+}

@@ -1,0 +1,23 @@
+#pragma once
+// The file commands: new, open, save, save as, import and export. Closing or
+// opening over unsaved changes asks first; saving asks first when pictures
+// fail the level check, naming them. Nothing is written but by a save.
+#include <string>
+
+// The folder of the editor's program, with its separator at the end.
+std::string programFolder();
+
+// A new 10 x 10 file, which the window shows before anything is opened.
+void startNewFile();
+// The file named on the command line, else level10.dat beside the editor;
+// the new file stays when there is none or nothing could be read.
+void openStartingFile(const char* commandLine);
+void newFile(int size);
+void openWithDialog();
+// False when the player cancelled or the file could not be written.
+bool saveFile();
+bool saveFileAs();
+void importWithDialog();
+void exportWithDialog();
+// True when the changes may go: none, saved, or let go by the player.
+bool mayLeaveChanges();

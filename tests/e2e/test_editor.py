@@ -1,0 +1,591 @@
+"""The level editor under Wine, used as a player uses it: the shipped 10 x 10
+file opened, a picture drawn with real mouse strokes, the verdict read under
+the board with its blocks marked in the pixels, a suggestion applied, the
+name typed within its byte limit, a save refused for a failing picture and
+then made, the saved file checked by the level tool, the picture played in
+the game; the list's commands with undo, strokes kept to their line, Korean
+and refused names, the question before unsaved changes go, the GDI objects
+of many paints; a new file saved under its own name and dealt by the game
+started in its folder; a .non puzzle imported and exported; and a damaged
+file opened with a message and left as it was."""
+import os
+import shutil
+import subprocess
+import unittest
+
+import boardview as bv
+import harness
+from geometry import Geometry
+
+EDITOR_EXE = os.path.join(harness.WIN_BUILD, "bombagram2-editor.exe")
+LEVEL_TOOL = os.path.join(harness.BUILD, "native", "tools", "levels", "bombalevels")
+EDITOR_TITLE = "Bombagram 2 레벨 편집기"  # the message boxes' caption; the window adds the file
+SCREENSHOTS = os.path.join(harness.BUILD, "screenshots")  # docs/screenshots keeps a copy for the README
+
+# Control identifiers of the editor's window (editor/editorids.h).
+PICTURE_LIST, NAME_BOX, BYTES_LEFT, BOARD, VERDICT, SUGGESTIONS = 100, 111, 112, 120, 130, 141
+ADD_BUTTON, DUPLICATE_BUTTON, DELETE_BUTTON, UP_BUTTON, DOWN_BUTTON = 212, 213, 214, 215, 216
+
+# The picture drawn: the left half full of bombs, and two bombs on a diagonal
+# that the swapped diagonal matches clue for clue, so line logic stops on the
+# four blocks of that square and a second picture differs from it there.
+HALF = {(c, r) for c in range(5) for r in range(10)}
+SWAPPABLE = [(6, 6), (7, 7)]
+SQUARE = [(6, 6), (7, 6), (6, 7), (7, 7)]
+UNDECIDED_MARK = (255, 0, 255)
+DIFFERING_MARK = (255, 128, 0)
+
+
+def record_count(data):
+    return data[2]
+
+
+def records(data, size=10):
+    """(name bytes, bombs) of every record of a level file."""
+    length = 20 + (size * size + 7) // 8
+    out = []
+    for i in range(record_count(data)):
+        rec = data[3 + i * length: 3 + (i + 1) * length]
+        bits = rec[20:]
+        bombs = {(k % size, k // size) for k in range(size * size) if bits[k // 8] & (0x80 >> (k % 8))}
+        out.append((rec[:20].rstrip(b"\0"), bombs))
+    return out
+
+
+def mark_at(img, geo, col, row, inset=2):
+    """The colour of the frame `inset` pixels inside a block (2 for an
+    undecided block, 5 for a differing one), when all four of its edges show
+    one mark colour, else None."""
+    x, y = geo.block(col, row)
+    far = 14 - inset
+    edges = {img.pixel(*geo.screen(x + 7, y + inset)), img.pixel(*geo.screen(x + 7, y + far)),
+             img.pixel(*geo.screen(x + inset, y + 7)), img.pixel(*geo.screen(x + far, y + 7))}
+    colour = edges.pop() if len(edges) == 1 else None
+    return colour if colour in (UNDECIDED_MARK, DIFFERING_MARK) else None
+
+
+def in_mark(i, j):
+    """Whether pixel (i, j) of a block lies on one of the two mark frames."""
+    def on_frame(inset):
+        inside = inset <= i <= 14 - inset and inset <= j <= 14 - inset
+        core = inset + 2 <= i <= 12 - inset and inset + 2 <= j <= 12 - inset
+        return inside and not core
+    return on_frame(2) or on_frame(5)
+
+
+def block_is(img, geo, col, row, sprite):
+    """The block shows the sprite wherever no mark may be drawn over it."""
+    shown, expected = bv.block_picture(img, geo, col, row), bv.expected_block(col, row, sprite)
+    return all(shown[j][i] == expected[j][i] for j in range(15) for i in range(15) if not in_mark(i, j))
+
+
+def clue_strips(img, geo):
+    """The pixels of the column-clue and row-clue strips of a 10 x 10 board
+    (the corner box, where the game shows its seconds, left out)."""
+    column_strip = bv.region(img, geo, geo.left + 12, 12, 150, geo.top)
+    row_strip = bv.region(img, geo, 12, geo.top + 12, geo.left, 150)
+    return column_strip, row_strip
+
+
+class Editor:
+    """The editor running in a session: its window, controls and list lines."""
+
+    def __init__(self, session):
+        self.s = session
+
+    def window(self):
+        for w in self.s.windows():
+            if w["title"].startswith(EDITOR_TITLE + " - "):
+                return w
+        return None
+
+    def wait_window(self, what="the editor's window"):
+        return harness.wait_for(self.window, what, timeout=30)
+
+    def title(self):
+        return self.wait_window()["title"]
+
+    def controls(self):
+        _, controls = self.s.controls(self.title())
+        return {int(c["id"]): c for c in controls}
+
+    def text(self, control):
+        return self.controls()[control]["text"]
+
+    def lines(self, control):
+        items = [self.s._fields(l) for l in self.s.probe("items", self.title()) if l.startswith("item ")]
+        return [i for i in items if int(i["id"]) == control]
+
+    def centre(self, control):
+        left, top, right, bottom = self.controls()[control]["rect"]
+        return (left + right) // 2, (top + bottom) // 2
+
+    def click(self, control, button=1):
+        self.s.click(*self.centre(control), button=button)
+
+    def geometry(self, size=10):
+        left, top, _, _ = self.controls()[BOARD]["rect"]
+        return Geometry(size, (left, top))
+
+    def verdict_after(self, check, what):
+        """The verdict text once check(text) holds (a check runs while "검사 중" shows)."""
+        def verdict():
+            text = self.text(VERDICT)
+            return text if check(text) else None
+        return harness.wait_for(verdict, what, timeout=20)
+
+    def wait_ready(self):
+        """Waits until the editor takes input again after a message box closed."""
+        harness.wait_for(lambda: EDITOR_TITLE not in self.s.titles(), "the message box to close")
+        harness.wait_for(lambda: self.s.takes_input(self.title()), "the editor to take input again")
+
+    def key(self, name):
+        """A key for the window under the pointer: the pointer goes to the board first."""
+        self.s.xdotool("mousemove", *self.centre(BOARD))
+        self.s.key(name)
+
+
+def start_editor(s, *args):
+    shutil.copy(EDITOR_EXE, s.folder)
+    with open(s.path("wine.log"), "w") as log:
+        s.game = subprocess.Popen([s.build.wine, os.path.basename(EDITOR_EXE)] + list(args), cwd=s.folder,
+                                  env=s.env, stdout=log, stderr=subprocess.STDOUT)
+    return Editor(s)
+
+
+@unittest.skipUnless(os.path.exists(EDITOR_EXE), "the editor is not built")
+class DrawingALevel(unittest.TestCase):
+    def setUp(self):
+        self.s = harness.Session()
+        self.s.copy_shipped_levels()
+        shutil.copy(harness.GAME_EXE, self.s.folder)  # "play it" starts the game beside the editor
+        self.shipped = self.s.read("level10.dat")
+        self.ed = start_editor(self.s)
+        self.ed.wait_window()
+
+    def tearDown(self):
+        self.s.close()
+
+    def draw(self, geo):
+        for col in range(5):
+            self.s.drag([geo.block_centre(col, row) for row in (0, 3, 6, 9)])
+        for col, row in SWAPPABLE:
+            self.s.click(*geo.block_centre(col, row))
+
+    def board_shows(self, geo, bombs):
+        def shown():
+            img = self.s.screenshot()
+            return all(block_is(img, geo, c, r, "covered" if (c, r) in bombs else "broken")
+                       for c in range(10) for r in range(10))
+        return shown
+
+    def name_picture(self, name):
+        self.ed.click(NAME_BOX)
+        self.s.key("End")
+        for _ in range(12):
+            self.s.key("BackSpace")
+        self.s.xdotool("type", name)
+        self.s.key("Return")
+
+    def test_a_picture_drawn_checked_suggested_saved_and_played(self):
+        ed, s = self.ed, self.s
+        shipped_count = record_count(self.shipped)
+        lines = harness.wait_for(lambda: ed.lines(PICTURE_LIST), "the picture list")
+        self.assertEqual(len(lines), shipped_count)
+        first_name = records(self.shipped)[0][0].decode("cp949")
+        self.assertTrue(lines[0]["text"].startswith("1\t%s\t" % first_name), lines[0]["text"])
+        # Every shipped picture passes the check: the list says so once judged.
+        harness.wait_for(lambda: all(l["text"].endswith("\t통과") for l in ed.lines(PICTURE_LIST)),
+                         "every shipped picture judged as passing", timeout=60)
+
+        # A new picture after the first, empty: every block free, no clue but 0.
+        ed.click(ADD_BUTTON)
+        harness.wait_for(lambda: len(ed.lines(PICTURE_LIST)) == shipped_count + 1, "the added picture's line")
+        self.assertEqual([l["selected"] for l in ed.lines(PICTURE_LIST)][:3], ["0", "1", "0"])
+        geo = ed.geometry()
+        harness.wait_for(self.board_shows(geo, set()), "an empty board")
+        ed.verdict_after(lambda t: "빈 그림" in t, "the empty picture's verdict")
+
+        self.draw(geo)
+        drawn = HALF | set(SWAPPABLE)
+        harness.wait_for(self.board_shows(geo, drawn), "the drawn picture on the board")
+        # The clue numbers are the game's, from the picture: a 10 above the
+        # full columns, none but 0 over the empty ones, in the game's colours.
+        img = s.screenshot()
+        self.assertEqual([c["colour"] for c in bv.column_clues(img, geo, 0)], ["red"])
+        self.assertEqual([c["colour"] for c in bv.column_clues(img, geo, 6)], ["blue"])
+        self.assertEqual(len(bv.row_clues(img, geo, 6)), 2)
+
+        text = ed.verdict_after(lambda t: "선으로 풀다 멈춤" in t, "the verdict of a picture line logic cannot finish")
+        self.assertIn("블럭 4개가 정해지지 않음", text)
+        self.assertIn("그림이 둘 이상 맞음", text)
+        img = s.wait_screen(lambda i: mark_at(i, geo, 6, 6), "the undecided blocks marked")
+        # The square's four blocks are undecided, and the swapped diagonal
+        # (the second picture) differs in each of them.
+        for col in range(10):
+            for row in range(10):
+                marked = (col, row) in SQUARE
+                self.assertEqual(mark_at(img, geo, col, row), UNDECIDED_MARK if marked else None,
+                                 "the undecided mark of block (%d, %d)" % (col, row))
+                self.assertEqual(mark_at(img, geo, col, row, inset=5), DIFFERING_MARK if marked else None,
+                                 "the differing mark of block (%d, %d)" % (col, row))
+
+        # Ctrl+Z takes back the last click, Ctrl+Y brings it again.
+        ed.key("ctrl+z")
+        harness.wait_for(self.board_shows(geo, HALF | {(6, 6)}), "the last bomb undone")
+        # The verdict of the picture before the undo is gone by the time the board shows it.
+        self.assertNotIn("선으로 풀다 멈춤", ed.text(VERDICT))
+        ed.verdict_after(lambda t: t.startswith("선으로 풀림"), "the undone picture's verdict")
+        ed.key("ctrl+y")
+        harness.wait_for(self.board_shows(geo, drawn), "the last bomb redone")
+
+        # The name: typed in ASCII, cut at 19 bytes, shown in the list.
+        self.name_picture("Square and half of a board")
+        harness.wait_for(lambda: ed.lines(PICTURE_LIST)[1]["text"].startswith("2\tSquare and half of \t"),
+                         "the name cut to 19 bytes in the list")
+        self.assertEqual(ed.text(BYTES_LEFT), "남은 바이트: 0")
+
+        # Saving asks first, naming the failing picture; cancelled, nothing is written.
+        ed.verdict_after(lambda t: "선으로 풀다 멈춤" in t, "the verdict again after the redo")
+        ed.key("ctrl+s")
+        s.wait_window(EDITOR_TITLE)
+        asked = " ".join(c["text"] for c in s.controls(EDITOR_TITLE)[1])
+        self.assertIn("2. Square and half of :", asked)
+        s.key("Escape")
+        ed.wait_ready()
+        self.assertEqual(s.read("level10.dat"), self.shipped)
+
+        # The first suggestion makes the picture solve by line logic, and the marks go.
+        harness.wait_for(lambda: ed.lines(SUGGESTIONS), "the suggestions")
+        s.wait_screen(lambda i: mark_at(i, geo, 6, 6), "the marks drawn again after the message box")
+        # The picture of the README: the verdict, its marks and the suggestions.
+        os.makedirs(SCREENSHOTS, exist_ok=True)
+        x, y, w, h = ed.wait_window()["client"]
+        full = s.path("editor-full.png")
+        s.save_png(full)
+        subprocess.run(["convert", full, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage", "-strip",
+                        os.path.join(SCREENSHOTS, "editor.png")], check=True)
+
+        left, top, right, _ = ed.controls()[SUGGESTIONS]["rect"]
+        s.click((left + right) // 2, top + 8)
+        text = ed.verdict_after(lambda t: t.startswith("선으로 풀림"), "the verdict of the picture made unique")
+        img = s.screenshot()
+        self.assertEqual([mark_at(img, geo, c, r, inset) for c in range(10) for r in range(10) for inset in (2, 5)],
+                         [None] * 200, text)
+        changed = [(c, r) for c in range(10) for r in range(10)
+                   if block_is(img, geo, c, r, "covered") != ((c, r) in drawn)]
+        self.assertEqual(len(changed), 1, "one block flipped by the suggestion")
+        final = drawn ^ set(changed)
+
+        # Saved without a question: the level tool takes the file.
+        ed.key("ctrl+s")
+        saved = s.wait_file("level10.dat", lambda d: d != self.shipped, "the saved level file")
+        self.assertEqual(record_count(saved), shipped_count + 1)
+        self.assertEqual(records(saved)[1], (b"Square and half of ", final))
+        self.assertEqual(records(saved)[0], records(self.shipped)[0])
+        check = subprocess.run([LEVEL_TOOL, "check", s.path("level10.dat")], stdout=subprocess.PIPE,
+                               stderr=subprocess.STDOUT, text=True)
+        self.assertEqual(check.returncode, 0, check.stdout)
+        harness.wait_for(lambda: not ed.title().endswith(" *"), "the title without the unsaved star")
+
+        # F5: the game deals this picture; its clue strips are the editor's.
+        ed.key("F5")
+        game = s.wait_window(harness.TITLE, timeout=30)
+        gx, gy = game["client"][:2]
+        game_geo = Geometry(10, (gx, gy))
+        harness.wait_for(lambda: harness.board_is_fresh(s.screenshot(), game_geo), "the game's fresh board", 20)
+        img = s.screenshot()
+        self.assertEqual(clue_strips(img, game_geo), clue_strips(img, geo))
+
+
+@unittest.skipUnless(os.path.exists(EDITOR_EXE), "the editor is not built")
+class MenusAndHelp(unittest.TestCase):
+    def test_a_new_file_of_another_size_and_the_help_page(self):
+        with harness.Session() as s:
+            s.copy_shipped_levels()
+            ed = start_editor(s)
+            ed.wait_window()
+            # File > New file > 15 x 15, from the keyboard: the board of a 15 x 15 picture, empty.
+            s.xdotool("mousemove", *ed.centre(BOARD))
+            s.key("alt+f")
+            s.wait_menu()
+            s.key("n")
+            s.key("Down")
+            s.key("Return")
+            harness.wait_for(lambda: ed.title().endswith(" - 새 파일 (15 x 15)"), "a new 15 x 15 file")
+            left, top, right, bottom = ed.controls()[BOARD]["rect"]
+            self.assertEqual((right - left, bottom - top), (68 + 225 + 24, 88 + 225 + 24))
+            lines = ed.lines(PICTURE_LIST)
+            self.assertEqual([l["text"].split("\t")[:2] for l in lines], [["1", "그림 1"]])
+            geo = ed.geometry(15)
+            img = s.screenshot()
+            self.assertTrue(all(block_is(img, geo, c, r, "broken") for c in range(15) for r in range(15)))
+            ed.verdict_after(lambda t: "빈 그림" in t, "the empty picture's verdict")
+
+            ed.key("F1")
+            help_title = "레벨 편집기 도움말"
+            s.wait_window(help_title)
+            texts = [c["text"] for c in s.controls(help_title)[1]]
+            self.assertIn("확인", texts)
+            s.key("Escape")
+            harness.wait_for(lambda: help_title not in s.titles(), "the help page to close")
+
+
+def names(ed):
+    return [l["text"].split("\t")[1] for l in ed.lines(PICTURE_LIST)]
+
+
+@unittest.skipUnless(os.path.exists(EDITOR_EXE), "the editor is not built")
+class EditingAFile(unittest.TestCase):
+    """A file of three pictures: list commands with undo, strokes that keep
+    to one line, a refused name, and the question before unsaved changes go."""
+
+    PICTURES = [("One", HALF), ("Two", {(c, r) for c in range(10) for r in range(5)}),
+                ("Three", {(c, r) for c in range(10) for r in range(10) if (c + r) % 3 == 0 or c == 0})]
+
+    def setUp(self):
+        self.s = harness.Session()
+        self.file = harness.level_file(self.PICTURES)
+        self.s.write("level10.dat", self.file)
+        self.ed = start_editor(self.s)
+        self.ed.wait_window()
+        harness.wait_for(lambda: names(self.ed) == ["One", "Two", "Three"], "the three pictures listed")
+
+    def tearDown(self):
+        self.s.close()
+
+    def test_list_commands_undo_and_the_saved_order(self):
+        ed, s = self.ed, self.s
+        ed.click(DUPLICATE_BUTTON)
+        harness.wait_for(lambda: names(ed) == ["One", "One", "Two", "Three"], "the first picture duplicated")
+        ed.click(DOWN_BUTTON)
+        ed.click(DOWN_BUTTON)
+        harness.wait_for(lambda: names(ed) == ["One", "Two", "Three", "One"], "the copy moved to the end")
+        self.assertEqual([l["selected"] for l in ed.lines(PICTURE_LIST)], ["0", "0", "0", "1"])
+        ed.click(UP_BUTTON)
+        harness.wait_for(lambda: names(ed) == ["One", "Two", "One", "Three"], "the copy one place up")
+        ed.click(DELETE_BUTTON)
+        harness.wait_for(lambda: names(ed) == ["One", "Two", "Three"], "the copy deleted")
+        ed.key("ctrl+z")
+        harness.wait_for(lambda: names(ed) == ["One", "Two", "One", "Three"], "the deletion undone")
+        # The copy repeats the first picture: saving names it and asks; the
+        # player saves all the same (OK is not the default button).
+        ed.key("ctrl+s")
+        s.wait_window(EDITOR_TITLE)
+        asked = " ".join(c["text"] for c in s.controls(EDITOR_TITLE)[1])
+        self.assertIn("3. One: 1번 그림과 겹침", asked)
+        s.key("shift+Tab")
+        s.key("Return")
+        saved = s.wait_file("level10.dat", lambda d: d != self.file, "the saved file")
+        self.assertEqual([(n, b) for n, b in records(saved)],
+                         [(n.encode(), b) for n, b in (self.PICTURES[:2] + self.PICTURES[:1] + self.PICTURES[2:])])
+
+    def test_strokes_keep_to_their_line_and_a_refused_name_leaves_the_old(self):
+        ed, s = self.ed, self.s
+        geo = ed.geometry()
+        # The right button clears along row 2, however the hand wanders off it.
+        s.drag([geo.block_centre(0, 2), geo.block_centre(2, 2), geo.block_centre(3, 4), geo.block_centre(4, 1)],
+               button=3)
+        cleared = HALF - {(c, 2) for c in range(5)}
+
+        def shows(bombs):
+            return lambda: all(block_is(s.screenshot(), geo, c, r, "covered" if (c, r) in bombs else "broken")
+                               for c in range(10) for r in range(10))
+        harness.wait_for(shows(cleared), "row 2 cleared and nothing else")
+        # The left button sets bombs down column 8 from row 3, wandering sideways.
+        s.drag([geo.block_centre(8, 3), geo.block_centre(8, 5), geo.block_centre(6, 7), geo.block_centre(9, 8)])
+        drawn = cleared | {(8, r) for r in range(3, 9)}
+        harness.wait_for(shows(drawn), "column 8 set from row 3 to 8")
+        # One stroke is one step back.
+        ed.key("ctrl+z")
+        harness.wait_for(shows(cleared), "the column stroke undone whole")
+
+        # An empty name is refused: the picture keeps its name, and the box says why.
+        ed.click(NAME_BOX)
+        s.key("End")
+        for _ in range(5):
+            s.key("BackSpace")
+        s.key("Return")
+        harness.wait_for(lambda: ed.text(BYTES_LEFT) == "이름이 비어 있습니다", "the empty name refused")
+        self.assertEqual(names(ed), ["One", "Two", "Three"])
+
+        # Unsaved changes: opening another file asks first; cancelled, all stays.
+        ed.key("ctrl+o")
+        s.wait_window(EDITOR_TITLE)
+        asked = " ".join(c["text"] for c in s.controls(EDITOR_TITLE)[1])
+        self.assertIn("바뀐 내용을 저장할까요?", asked)
+        s.key("Escape")
+        ed.wait_ready()
+        self.assertTrue(ed.title().endswith(" *"))
+        harness.wait_for(shows(cleared), "the picture as it was")
+        self.assertEqual(s.read("level10.dat"), self.file)
+
+    def test_a_korean_name_is_saved_in_cp949(self):
+        ed, s = self.ed, self.s
+
+        def type_name():
+            ed.click(NAME_BOX)
+            s.key("End")
+            for _ in range(8):
+                s.key("BackSpace")
+            s.xdotool("type", "고양이집")
+            s.key("Return")
+        # xdotool now and then drops a Korean character: typed again until the list shows it whole.
+        harness.wait_for(lambda: names(ed)[0] == "고양이집", "the Korean name in the list", timeout=30,
+                         act=type_name, act_every=5)
+        self.assertEqual(ed.text(BYTES_LEFT), "남은 바이트: 11")  # two bytes a syllable
+        ed.key("ctrl+s")
+        # The third picture may fail the check: the question is answered yes.
+        harness.wait_for(lambda: EDITOR_TITLE in s.titles() or s.read("level10.dat") != self.file,
+                         "a question or the saved file")
+        if EDITOR_TITLE in s.titles():
+            s.key("shift+Tab")
+            s.key("Return")
+        saved = s.wait_file("level10.dat", lambda d: d != self.file, "the saved file")
+        self.assertEqual(records(saved)[0], ("고양이집".encode("cp949"), HALF))
+
+    def test_drawing_over_and_over_holds_no_more_gdi_objects(self):
+        ed, s = self.ed, self.s
+        geo = ed.geometry()
+        for col, row in SWAPPABLE:  # the square of undecided blocks: its paints draw marks
+            s.click(*geo.block_centre(col, row))
+        s.wait_screen(lambda i: mark_at(i, geo, 6, 6), "the marks")
+
+        def strokes_undone(rounds):
+            for _ in range(rounds):
+                s.drag([geo.block_centre(9, 0), geo.block_centre(9, 9)])
+                ed.key("ctrl+z")
+            harness.wait_for(lambda: not block_is(s.screenshot(), geo, 9, 5, "covered"), "the last stroke undone")
+            s.wait_screen(lambda i: mark_at(i, geo, 6, 6), "the marks again")
+            ed.verdict_after(lambda t: "검사 중" not in t, "a verdict")
+            return s.steady_gdi_count(ed.title())
+        # The first round lets the controls make what they keep (a scroll bar, say).
+        before = strokes_undone(1)
+        self.assertGreater(before, 0)
+        self.assertEqual(strokes_undone(10), before)
+
+    def test_play_without_the_game_beside_the_editor_says_so(self):
+        self.ed.key("F5")
+        self.s.wait_window(EDITOR_TITLE)
+        told = " ".join(c["text"] for c in self.s.controls(EDITOR_TITLE)[1])
+        self.assertIn("bombagram2.exe", told)
+        self.s.key("Return")
+        self.ed.wait_ready()
+        self.assertNotIn(harness.TITLE, self.s.titles())
+
+
+# A .non puzzle without a goal: its clues alone make a cross two blocks thick.
+CROSS_NON = ('title "Cross"\nwidth 10\nheight 10\n\nrows\n' + "2\n" * 4 + "10\n" * 2 + "2\n" * 4 +
+             "\ncolumns\n" + "2\n" * 4 + "10\n" * 2 + "2\n" * 4)
+CROSS = {(c, r) for c in range(10) for r in range(10) if c in (4, 5) or r in (4, 5)}
+
+
+@unittest.skipUnless(os.path.exists(EDITOR_EXE), "the editor is not built")
+class ImportAndExport(unittest.TestCase):
+    def through_file_dialog(self, s, ed, item_key, name):
+        """File menu item by its key, then a file name typed into the common dialog."""
+        s.xdotool("mousemove", *ed.centre(BOARD))
+        s.key("alt+f")
+        s.wait_menu()
+        s.key(item_key)
+        dialog = harness.wait_for(lambda: next((w for w in s.windows() if w["class"] == "#32770"), None),
+                                  "the file dialog")
+        x, y, w, h = dialog["client"]
+        s.xdotool("mousemove", x + w // 2, y + h // 2)
+        s.xdotool("type", name)
+        s.key("Return")
+        harness.wait_for(lambda: not any(w["class"] == "#32770" for w in s.windows()), "the file dialog to close")
+
+    def test_a_new_file_saved_as_is_the_file_the_game_deals_from(self):
+        with harness.Session() as s:
+            own = s.path("own")
+            os.makedirs(own)
+            shutil.copy(harness.GAME_EXE, own)
+            ed = start_editor(s)
+            ed.wait_window()
+            geo = ed.geometry()
+            for col, row in [(c, r) for c in range(10) for r in range(10) if (c, r) in CROSS and r < 4]:
+                s.click(*geo.block_centre(col, row))
+            s.drag([geo.block_centre(0, 4), geo.block_centre(9, 4)])
+            s.drag([geo.block_centre(0, 5), geo.block_centre(9, 5)])
+            s.drag([geo.block_centre(4, 6), geo.block_centre(4, 9)])
+            s.drag([geo.block_centre(5, 6), geo.block_centre(5, 9)])
+            ed.verdict_after(lambda t: t.startswith("선으로 풀림"), "the cross's verdict")
+            shown = clue_strips(s.screenshot(), geo)
+            # Saved as own\level10.dat: a new file has no name, so Save asks for one.
+            ed.key("ctrl+s")
+            dialog = harness.wait_for(lambda: next((w for w in s.windows() if w["class"] == "#32770"), None),
+                                      "the Save As dialog")
+            x, y, w, h = dialog["client"]
+            s.xdotool("mousemove", x + w // 2, y + h // 2)
+            s.xdotool("type", "own\\level10.dat")
+            s.key("Return")
+            saved = s.wait_file(os.path.join("own", "level10.dat"), what="the saved file")
+            self.assertEqual(records(saved), [("그림 1".encode("cp949"), CROSS)])
+            check = subprocess.run([LEVEL_TOOL, "check", os.path.join(own, "level10.dat")], stdout=subprocess.PIPE,
+                                   stderr=subprocess.STDOUT, text=True)
+            self.assertEqual(check.returncode, 0, check.stdout)
+            harness.wait_for(lambda: ed.title().endswith(" - level10.dat (10 x 10)"), "the title of the saved file")
+
+            # Closed without a question, the game started in that folder deals the cross.
+            s.xdotool("mousemove", *ed.centre(BOARD))
+            s.key("alt+F4")
+            self.assertIsNotNone(s.wait_exit(), "the editor ends")
+            with open(s.path("game.log"), "w") as log:
+                s.game = subprocess.Popen([s.build.wine, "bombagram2.exe"], cwd=own, env=s.env, stdout=log,
+                                          stderr=subprocess.STDOUT)
+            game = s.wait_window(harness.TITLE, timeout=30)
+            game_geo = Geometry(10, game["client"][:2])
+            harness.wait_for(lambda: harness.board_is_fresh(s.screenshot(), game_geo), "the game's fresh board", 20)
+            self.assertEqual(clue_strips(s.screenshot(), game_geo), shown)
+
+    def test_a_non_puzzle_imported_and_exported_as_a_source(self):
+        with harness.Session() as s:
+            s.copy_shipped_levels()
+            s.write("cross.non", CROSS_NON)
+            ed = start_editor(s)
+            ed.wait_window()
+            self.through_file_dialog(s, ed, "i", "cross.non")
+            harness.wait_for(lambda: names(ed)[:3] == ["사과", "Cross", "의자"], "the cross after the first picture")
+            geo = ed.geometry()
+            harness.wait_for(lambda: all(block_is(s.screenshot(), geo, c, r, "covered" if (c, r) in CROSS else "broken")
+                                         for c in range(10) for r in range(10)), "the cross drawn from its clues")
+            self.through_file_dialog(s, ed, "e", "cross.txt")
+            source = s.wait_file("cross.txt", what="the exported source").decode("utf-8").splitlines()
+            self.assertEqual(source[0], "name: Cross")
+            self.assertEqual(source[1:], ["".join("#" if (c, r) in CROSS else "." for c in range(10))
+                                          for r in range(10)])
+
+
+@unittest.skipUnless(os.path.exists(EDITOR_EXE), "the editor is not built")
+class DamagedFile(unittest.TestCase):
+    def test_a_file_cut_short_opens_what_it_holds_and_stays_as_it_was(self):
+        with harness.Session() as s:
+            with open(os.path.join(harness.GEN_DIR, "level10.dat"), "rb") as f:
+                whole = f.read()
+            cut = whole[:3 + 4 * 33 + 10]  # four whole pictures and part of the fifth
+            s.write("level10.dat", cut)
+            ed = start_editor(s)
+            s.wait_window(EDITOR_TITLE, timeout=30)
+            told = " ".join(c["text"] for c in s.controls(EDITOR_TITLE)[1])
+            self.assertIn("그림 5 안에서 끝납니다", told)
+            self.assertIn("그림 4개를 읽었습니다", told)
+            s.key("Return")
+            ed.wait_ready()
+            self.assertEqual(len(harness.wait_for(lambda: ed.lines(PICTURE_LIST), "the list")), 4)
+
+            # A change, then closing: asked to save, answered no; the file is as it was.
+            geo = ed.geometry()
+            s.click(*geo.block_centre(9, 9), button=1)
+            harness.wait_for(lambda: ed.title().endswith(" *"), "the unsaved star")
+            s.xdotool("mousemove", *ed.centre(BOARD))
+            s.key("alt+F4")
+            s.wait_window(EDITOR_TITLE)
+            s.key("n")
+            self.assertIsNotNone(s.wait_exit(), "the editor ends")
+            self.assertEqual(s.read("level10.dat"), cut)
+            self.assertEqual([f for f in os.listdir(s.folder) if f.startswith("level10")], ["level10.dat"])
+
+
+if __name__ == "__main__":
+    unittest.main()
