@@ -15,9 +15,9 @@
 static HWND listBox() { return editorControl(IDC_PICTURELIST); }
 
 // The grade's Korean word for the level check's grade name.
-static const char* gradeWord(int rounds)
+static const char* gradeWord(int steps, int size)
 {
-    const char* name = gradeName(rounds);
+    const char* name = gradeName(steps, size);
     if (std::strcmp(name, "easy") == 0)
         return "쉬움";
     if (std::strcmp(name, "middle") == 0)
@@ -34,7 +34,7 @@ static std::string lineText(int index)
     std::string text = std::to_string(index + 1) + "\t" + ansiFromUtf8(picture.name) + "\t";
     if (!verdict.known)
         return text + "...\t검사 중";
-    return text + (verdict.passes ? gradeWord(verdict.rounds) : "-") + "\t" + (verdict.passes ? "통과" : "실패");
+    return text + (verdict.passes ? gradeWord(verdict.steps, editorDocument().size) : "-") + "\t" + (verdict.passes ? "통과" : "실패");
 }
 
 void showListLines(const std::vector<int>& indexes)

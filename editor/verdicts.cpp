@@ -103,7 +103,7 @@ static void judgeListPictures(CheckRun* run)
         answer.verdict.key = item.key;
         answer.verdict.known = true;
         answer.verdict.passes = verdict.passes;
-        answer.verdict.rounds = verdict.rounds;
+        answer.verdict.steps = verdict.steps;
         batch->push_back(answer);
         if (GetTickCount() - batchStarted >= listBatchMilliseconds) {
             postAnswer(listVerdictMessage, batch);

@@ -16,12 +16,12 @@ void stopChecks();
 
 // The verdict of the selected picture as it stands, or null while unknown.
 const PictureVerdict* shownVerdict();
-// A list line's verdict: known, and then whether it passes and its rounds.
+// A list line's verdict: known, and then whether it passes and its work.
 struct ListVerdict {
     unsigned long long key = 0;  // the pictures it was judged with
     bool known = false;
     bool passes = false;
-    int rounds = -1;
+    int steps = -1;
 };
 ListVerdict listVerdictOf(int index);
 

@@ -9,7 +9,7 @@ namespace {
 
 // The level tool's words and the editor's for them.
 const std::pair<const char*, const char*> gradeWords[] = {
-    {"no grade", "등급 없음"}, {"easy", "쉬움"}, {"middle", "보통"}, {"hard", "어려움"}, {"rounds", "라운드"},
+    {"no grade", "등급 없음"}, {"easy", "쉬움"}, {"middle", "보통"}, {"hard", "어려움"}, {"rounds", "라운드"}, {"steps", "단계"}, {" a line", "/줄"},
 };
 
 const std::pair<const char*, const char*> repeatWords[] = {
@@ -28,16 +28,19 @@ void replaceAll(std::string* text, const std::string& from, const std::string& t
 
 }  // namespace
 
-std::string koreanGradeText(int rounds)
+std::string koreanGradeText(int rounds, int steps, int size)
 {
     // Words of a grade the table above does not know stay as the level tool says them.
-    std::string text = gradeText(rounds);
+    std::string text = gradeText(rounds, steps, size);
     for (const auto& word : gradeWords)
         replaceAll(&text, word.first, word.second);
     return text;
 }
 
-std::string uniqueByLinesText(int rounds) { return "선으로 풀림: 유일한 그림 (" + koreanGradeText(rounds) + ")"; }
+std::string uniqueByLinesText(int rounds, int steps, int size)
+{
+    return "선으로 풀림: 유일한 그림 (" + koreanGradeText(rounds, steps, size) + ")";
+}
 
 std::string linesStopText(int undecided)
 {

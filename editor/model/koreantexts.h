@@ -3,8 +3,8 @@
 #include <string>
 
 // The level tool's grade text in Korean: "쉬움, 4 라운드".
-std::string koreanGradeText(int rounds);
-std::string uniqueByLinesText(int rounds);
+std::string koreanGradeText(int rounds, int steps, int size);
+std::string uniqueByLinesText(int rounds, int steps, int size);
 std::string linesStopText(int undecided);
 std::string severalPicturesText(int differing);
 std::string needsGuessingText();

@@ -96,13 +96,14 @@ PictureVerdict judgePicture(const VerdictJob& job, const std::atomic<bool>* canc
     LevelVerdict found = judgeLevel(picture, job.searchSeconds, cancel);
     verdict.pictures = found.pictures;
     verdict.rounds = found.rounds;
+    verdict.steps = found.steps;
     verdict.undecided = found.undecided;
     verdict.bombs = bombCount(picture);
     verdict.bombPercent = verdict.bombs * 100 / (picture.size * picture.size);
     if (verdict.bombs == 0)
         addLine(&verdict, findingEmpty, false, emptyPictureText());
     else if (found.lineResult == solvedByLines)
-        addLine(&verdict, findingUniqueByLines, true, uniqueByLinesText(found.rounds));
+        addLine(&verdict, findingUniqueByLines, true, uniqueByLinesText(found.rounds, found.steps, picture.size));
     else
         addStalledFindings(job, found, &verdict);
     if (!found.fairShare && verdict.bombs > 0)

@@ -46,6 +46,7 @@ struct PictureVerdict {
     bool passes = false;    // the level check would take it
     int pictures = 0;       // the count's verdict: uniqueByLines, severalPictures, ... (picturesearch.h)
     int rounds = -1;        // of line logic, when it solves the picture
+    int steps = -1;         // its work, the grade's measure
     int undecided = 0;      // blocks line logic leaves undecided
     int bombs = 0;
     int bombPercent = 0;
@@ -70,14 +71,16 @@ PictureVerdict judgePicture(const VerdictJob& job, const std::atomic<bool>* canc
 // One block flipped, and what line logic then makes of the picture.
 struct Suggestion {
     int index = 0;  // the picture's place in the file
+    int size = 0;   // of its board
     int col = 0;
     int row = 0;
     int value = 0;          // the block's new value: 1 bomb, 0 free
     bool unique = false;    // line logic then solves it
     int rounds = -1;        // when unique
+    int steps = -1;         // when unique
     int undecided = 0;      // when not
     bool fairShare = true;  // the bomb share stays within 30 to 70 %
-    std::string text;       // Korean: "3열 7행 블럭을 폭탄으로: 선으로 풀림 (보통, 6 라운드)"
+    std::string text;       // Korean: "3열 7행 블럭을 폭탄으로: 선으로 풀림 (보통, 6 라운드, 71 단계, 1.77/줄)"
 };
 
 struct SuggestionJob {

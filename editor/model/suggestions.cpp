@@ -47,6 +47,7 @@ Suggestion tryFlip(const Level& picture, Block block, int bombs)
     Suggestion suggestion;
     suggestion.col = block.col;
     suggestion.row = block.row;
+    suggestion.size = picture.size;
     suggestion.value = picture.picture[block.col][block.row] ? 0 : 1;
     BoardClues flipped;
     int changed[gridRoom][gridRoom];
@@ -57,8 +58,11 @@ Suggestion tryFlip(const Level& picture, Block block, int bombs)
     clearKnowledge(picture.size, known);
     suggestion.unique = solveByLines(flipped, known) == solvedByLines;
     suggestion.undecided = undecidedCount(picture.size, known);
-    if (suggestion.unique)
-        suggestion.rounds = lineLogicRounds(flipped);
+    if (suggestion.unique) {
+        LineWork work = lineLogicWork(flipped);
+        suggestion.rounds = work.rounds;
+        suggestion.steps = work.steps;
+    }
     int newBombs = bombs + (suggestion.value ? 1 : -1);
     int blocks = picture.size * picture.size;
     suggestion.fairShare = newBombs * 100 >= fewestBombPercent * blocks && newBombs * 100 <= mostBombPercent * blocks;
@@ -71,14 +75,14 @@ bool better(const Suggestion& a, const Suggestion& b)
         return a.unique;
     if (a.fairShare != b.fairShare)
         return a.fairShare;
-    return a.unique ? a.rounds < b.rounds : a.undecided < b.undecided;
+    return a.unique ? a.steps < b.steps : a.undecided < b.undecided;
 }
 
 std::string suggestionText(const Suggestion& suggestion)
 {
     std::string text = flipText(suggestion.col, suggestion.row, suggestion.value) + ": ";
     if (suggestion.unique)
-        text += "선으로 풀림 (" + koreanGradeText(suggestion.rounds) + ")";
+        text += "선으로 풀림 (" + koreanGradeText(suggestion.rounds, suggestion.steps, suggestion.size) + ")";
     else
         text += "블럭 " + std::to_string(suggestion.undecided) + "개가 남음";
     return text + (suggestion.fairShare ? "" : " (폭탄 비율은 벗어남)");

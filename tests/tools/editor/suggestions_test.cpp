@@ -49,6 +49,7 @@ TEST(Suggestions, OneBlockThatDecidesThePictureComesFirstAndApplies)
     PictureVerdict verdict = judgePicture(verdictJobFor(document, 1), nullptr);
     EXPECT_EQ(verdict.pictures, uniqueByLines);
     EXPECT_EQ(verdict.rounds, best.rounds);
+    EXPECT_EQ(verdict.steps, best.steps);
     ASSERT_TRUE(undoChange(&document));
     EXPECT_TRUE(samePicture(document.pictures[0], levelOf("그림", ambiguousRows())));
     // Twice: the second time the block already holds the value. A picture

@@ -54,9 +54,17 @@ TEST(Verdict, AUniquePictureGetsItsGradeAndNoMarks)
     // The level check's own grade, in the editor's words.
     BoardClues clues;
     cluesOfPicture(jobOf(chairRows()).picture.picture, 10, &clues);
-    EXPECT_EQ(verdict.rounds, lineLogicRounds(clues));
-    EXPECT_EQ(verdict.lines[0].text, "선으로 풀림: 유일한 그림 (" + std::string(verdict.rounds <= mostEasyRounds ? "쉬움" : "보통") +
-                                         ", " + std::to_string(verdict.rounds) + " 라운드)");
+    LineWork work = lineLogicWork(clues);
+    EXPECT_EQ(verdict.rounds, work.rounds);
+    EXPECT_EQ(verdict.steps, work.steps);
+    std::string grade = gradeName(work.steps, 10);
+    int hundredths = work.steps * 100 / 20;  // steps a line of the 20 lines, rounded down
+    std::string perLine = std::to_string(hundredths / 100) + "." + std::to_string(hundredths % 100 / 10) +
+                          std::to_string(hundredths % 10);
+    EXPECT_EQ(verdict.lines[0].text, "선으로 풀림: 유일한 그림 (" +
+                                         std::string(grade == "easy" ? "쉬움" : grade == "middle" ? "보통" : "어려움") +
+                                         ", " + std::to_string(work.rounds) + " 라운드, " + std::to_string(work.steps) +
+                                         " 단계, " + perLine + "/줄)");
     EXPECT_TRUE(marked(verdict.undecidedBlocks, 10).empty());
     EXPECT_FALSE(verdict.foundOther);
 }
