@@ -36,8 +36,8 @@ const char usageText[] =
     "  check <file.dat | source-folder | set-folder | source.txt>...\n"
     "                                      judge every level: well-formed, unique by line logic,\n"
     "                                      30% to 70% bombs, no repeats (shifted or mirrored ones too);\n"
-    "                                      then the levels of all paths as one set: no name twice, at\n"
-    "                                      most 40% of a size's pictures mirror-symmetric\n"
+    "                                      then, for several paths or a set-folder, all as one set: no\n"
+    "                                      name twice, at most 40% of a size's pictures mirror-symmetric\n"
     "  show <file.dat | source.txt> [n]    print level n (from 1; all when left out) with its clues\n"
     "  import <file.non> <out.txt> [--name NAME]\n"
     "                                      a .non puzzle into a source, named NAME or by its title\n"
@@ -349,8 +349,16 @@ bool checkWholeSet(const std::vector<LevelSet>& sets, std::ostream& out)
     return repeats.empty() && symmetricSizes == 0;
 }
 
-// Each path is judged on its own, then every level of them together as one
-// set; a lone source file is one picture, no set.
+// The rules of the whole set hold for the levels of several paths, or of a
+// folder holding 10/ 15/ 20/: a level file or a folder of one size alone is
+// no set, so a player's file of one symmetric picture passes.
+bool namesASet(const std::vector<std::string>& args, const std::vector<std::string>& paths)
+{
+    return paths.size() > 1 || (paths.size() == 1 && paths[0] != args[1]);
+}
+
+// Each path is judged on its own, then, when they make a set, every level of
+// them together.
 int check(const std::vector<std::string>& args, const Options& options, std::ostream& out, std::ostream& err)
 {
     std::vector<std::string> paths = namedPaths(args);
@@ -359,12 +367,9 @@ int check(const std::vector<std::string>& args, const Options& options, std::ost
     if (!loadAll(paths, &sets, &problem))
         return refuse(err, problem);
     bool allPass = true;
-    bool wholeSets = false;
-    for (size_t i = 0; i < sets.size(); ++i) {
+    for (size_t i = 0; i < sets.size(); ++i)
         allPass = checkOneSet(paths[i], sets[i], options, out, err) && allPass;
-        wholeSets = wholeSets || !isSourcePath(paths[i]) || isFolder(paths[i]);
-    }
-    if (wholeSets)
+    if (namesASet(args, paths))
         allPass = checkWholeSet(sets, out) && allPass;
     return allPass ? exitFine : exitFailed;
 }
