@@ -1,7 +1,8 @@
 // Any bytes as a level file, handed over as the platform hands the game its
 // files: the count and record readers and a whole picture board must never
 // read or write outside their buffers, and must always leave a terminated
-// name without control bytes and a board of plain 0/1 bombs.
+// name of characters only (no control bytes, no byte that begins no
+// character) and a board of plain 0/1 bombs.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -38,6 +39,16 @@ void showErrorBox(const char*) {}
 int currentDirectory(char*, int) { return 0; }
 unsigned clockSeconds() { return 1; }
 
+// Characters shaped as a double-byte code page's: bytes below 0x80 alone, a
+// lead byte 0x81 to 0xFE with a second byte 0x41 to 0xFE.
+bool isAnsiCharacter(const char* bytes, int count)
+{
+    const unsigned char* b = reinterpret_cast<const unsigned char*>(bytes);
+    if (count == 1)
+        return b[0] < 0x80;
+    return count == 2 && b[0] >= 0x81 && b[0] <= 0xFE && b[1] >= 0x41 && b[1] <= 0xFE;
+}
+
 int readLevelBytes(int, long offset, unsigned char* into, int bytes)
 {
     if (offset < 0 || bytes < 0)
@@ -53,15 +64,25 @@ int readLevelBytes(int, long offset, unsigned char* into, int bytes)
 // than the reader itself and guide the fuzzer nowhere.
 #define UNTRACED __attribute__((no_sanitize("coverage")))
 
-// A name ends within its 20 bytes and holds no byte below 0x20 before its end.
+// A name ends within its 20 bytes and holds only characters before its end:
+// no byte below 0x20, no byte that begins no character.
 UNTRACED static void expectTerminated(const char* name)
 {
-    const void* end = std::memchr(name, 0, levelNameBytes);
+    const char* end = static_cast<const char*>(std::memchr(name, 0, levelNameBytes));
     if (!end)
         std::abort();
-    for (const char* p = name; p != end; ++p)
-        if (static_cast<unsigned char>(*p) < 0x20)
+    for (const char* p = name; p != end;) {
+        unsigned char c = static_cast<unsigned char>(*p);
+        if (c < 0x20)
             std::abort();
+        if (c < 0x80) {
+            ++p;
+            continue;
+        }
+        if (p + 1 == end || !isAnsiCharacter(p, 2))
+            std::abort();
+        p += 2;
+    }
 }
 
 UNTRACED static void expectPlainBoard(int size, bool withCells)
