@@ -6,7 +6,8 @@ then made, the saved file checked by the level tool, the picture played in
 the game; the list's commands with undo, strokes kept to their line, Korean
 and refused names, the question before unsaved changes go, the GDI objects
 of many paints; a new file saved under its own name and dealt by the game
-started in its folder; a .non puzzle imported and exported; and a damaged
+started in its folder; a 15 x 15 picture from nothing, named in Korean,
+saved as level15.dat and played; a .non puzzle imported and exported; and a damaged
 file opened with a message and left as it was."""
 import os
 import shutil
@@ -138,6 +139,21 @@ class Editor:
         """Waits until the editor takes input again after a message box closed."""
         harness.wait_for(lambda: EDITOR_TITLE not in self.s.titles(), "the message box to close")
         harness.wait_for(lambda: self.s.takes_input(self.title()), "the editor to take input again")
+
+    def name_first_picture(self, text):
+        """Types the name of the first picture, selected, into the name box
+        until the list shows it. xdotool types a Korean character through a
+        key it maps for the moment, and on a busy machine a character is now
+        and then lost: the box is then emptied and the name typed again."""
+        def type_name():
+            self.click(NAME_BOX)
+            self.s.key("End")
+            self.s.key("shift+Home")
+            self.s.key("Delete")
+            self.s.xdotool("type", "--delay", "150", text)
+            self.s.key("Return")
+        harness.wait_for(lambda: names(self)[0] == text, "the name %s in the list" % text, timeout=60,
+                         act=type_name, act_every=6)
 
     def key(self, name):
         """A key for the window under the pointer: the pointer goes to the board first."""
@@ -423,16 +439,7 @@ class EditingAFile(unittest.TestCase):
     def test_a_korean_name_is_saved_in_cp949(self):
         ed, s = self.ed, self.s
 
-        def type_name():
-            ed.click(NAME_BOX)
-            s.key("End")
-            for _ in range(8):
-                s.key("BackSpace")
-            s.xdotool("type", "고양이집")
-            s.key("Return")
-        # xdotool now and then drops a Korean character: typed again until the list shows it whole.
-        harness.wait_for(lambda: names(ed)[0] == "고양이집", "the Korean name in the list", timeout=30,
-                         act=type_name, act_every=5)
+        ed.name_first_picture("고양이집")
         self.assertEqual(ed.text(BYTES_LEFT), "남은 바이트: 11")  # two bytes a syllable
         ed.key("ctrl+s")
         # The third picture may fail the check: the question is answered yes.
@@ -555,6 +562,64 @@ class ImportAndExport(unittest.TestCase):
             self.assertEqual(source[0], "name: Cross")
             self.assertEqual(source[1:], ["".join("#" if (c, r) in CROSS else "." for c in range(10))
                                           for r in range(10)])
+
+
+# A 15 x 15 plus: three full rows and three full columns through the middle.
+PLUS_15 = {(c, r) for c in range(15) for r in range(15) if 6 <= c <= 8 or 6 <= r <= 8}
+
+
+@unittest.skipUnless(os.path.exists(EDITOR_EXE), "the editor is not built")
+class FromNothing(unittest.TestCase):
+    def test_a_15_by_15_picture_drawn_named_in_korean_saved_and_played(self):
+        """A new 15 x 15 file from the menu, a picture drawn with six strokes
+        and proven unique, a Korean name, saved as level15.dat in a folder
+        of its own, and dealt by the game started there."""
+        with harness.Session() as s:
+            own = s.path("own")
+            os.makedirs(own)
+            shutil.copy(harness.GAME_EXE, own)
+            with open(os.path.join(own, "Kabloom2.dat"), "wb") as f:
+                f.write(b"[Bombagram2]\r\nSize=15\r\nRandom=0\r\n")  # the game starts at 15 x 15
+            ed = start_editor(s)
+            ed.wait_window()
+            s.xdotool("mousemove", *ed.centre(BOARD))
+            s.key("alt+f")
+            s.wait_menu()
+            s.key("n")
+            s.key("Down")
+            s.key("Return")
+            harness.wait_for(lambda: ed.title().endswith(" - 새 파일 (15 x 15)"), "a new 15 x 15 file")
+            geo = ed.geometry(15)
+            for k in (6, 7, 8):
+                s.drag([geo.block_centre(0, k), geo.block_centre(14, k)])
+                s.drag([geo.block_centre(k, 0), geo.block_centre(k, 14)])
+            ed.verdict_after(lambda t: t.startswith("선으로 풀림: 유일한 그림"), "the plus proven unique")
+            shown = clue_strips(s.screenshot(), geo)
+
+            ed.name_first_picture("십자")
+            ed.key("ctrl+s")
+            dialog = harness.wait_for(lambda: next((w for w in s.windows() if w["class"] == "#32770"), None),
+                                      "the Save As dialog")
+            x, y, w, h = dialog["client"]
+            s.xdotool("mousemove", x + w // 2, y + h // 2)
+            s.xdotool("type", "own\\level15.dat")
+            s.key("Return")
+            saved = s.wait_file(os.path.join("own", "level15.dat"), what="the saved file")
+            self.assertEqual(records(saved, 15), [("십자".encode("cp949"), PLUS_15)])
+            check = subprocess.run([LEVEL_TOOL, "check", os.path.join(own, "level15.dat")], stdout=subprocess.PIPE,
+                                   stderr=subprocess.STDOUT, text=True)
+            self.assertEqual(check.returncode, 0, check.stdout)
+
+            s.xdotool("mousemove", *ed.centre(BOARD))
+            s.key("alt+F4")
+            self.assertIsNotNone(s.wait_exit(), "the editor ends")
+            with open(s.path("game.log"), "w") as log:
+                s.game = subprocess.Popen([s.build.wine, "bombagram2.exe"], cwd=own, env=s.env, stdout=log,
+                                          stderr=subprocess.STDOUT)
+            game = s.wait_window(harness.TITLE, timeout=30)
+            game_geo = Geometry(15, game["client"][:2])
+            harness.wait_for(lambda: harness.board_is_fresh(s.screenshot(), game_geo), "the game's fresh board", 20)
+            self.assertEqual(clue_strips(s.screenshot(), game_geo), shown, "the game deals the plus")
 
 
 @unittest.skipUnless(os.path.exists(EDITOR_EXE), "the editor is not built")
