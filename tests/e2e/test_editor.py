@@ -155,10 +155,40 @@ class Editor:
         harness.wait_for(lambda: names(self)[0] == text, "the name %s in the list" % text, timeout=60,
                          act=type_name, act_every=6)
 
+    def new_15_by_15_file(self):
+        """File > New file > 15 x 15, from the keyboard."""
+        self.s.xdotool("mousemove", *self.centre(BOARD))
+        self.s.key("alt+f")
+        self.s.wait_menu()
+        self.s.key("n")
+        self.s.key("Down")
+        self.s.key("Return")
+        harness.wait_for(lambda: self.title().endswith(" - 새 파일 (15 x 15)"), "a new 15 x 15 file")
+
+    def name_the_file(self, path):
+        """Types a path into the Save As dialog that a save of a new file opens."""
+        dialog = harness.wait_for(lambda: next((w for w in self.s.windows() if w["class"] == "#32770"), None),
+                                  "the Save As dialog")
+        x, y, w, h = dialog["client"]
+        self.s.xdotool("mousemove", x + w // 2, y + h // 2)
+        self.s.xdotool("type", path)
+        self.s.key("Return")
+
     def key(self, name):
         """A key for the window under the pointer: the pointer goes to the board first."""
         self.s.xdotool("mousemove", *self.centre(BOARD))
         self.s.key(name)
+
+
+def start_game_in(s, folder, size):
+    """Starts the game beside the saved file; the geometry of its fresh board."""
+    with open(s.path("game.log"), "w") as log:
+        s.game = subprocess.Popen([s.build.wine, "bombagram2.exe"], cwd=folder, env=s.env, stdout=log,
+                                  stderr=subprocess.STDOUT)
+    game = s.wait_window(harness.TITLE, timeout=30)
+    geo = Geometry(size, game["client"][:2])
+    harness.wait_for(lambda: harness.board_is_fresh(s.screenshot(), geo), "the game's fresh board", 20)
+    return geo
 
 
 def start_editor(s, *args):
@@ -321,14 +351,7 @@ class MenusAndHelp(unittest.TestCase):
             s.copy_shipped_levels()
             ed = start_editor(s)
             ed.wait_window()
-            # File > New file > 15 x 15, from the keyboard: the board of a 15 x 15 picture, empty.
-            s.xdotool("mousemove", *ed.centre(BOARD))
-            s.key("alt+f")
-            s.wait_menu()
-            s.key("n")
-            s.key("Down")
-            s.key("Return")
-            harness.wait_for(lambda: ed.title().endswith(" - 새 파일 (15 x 15)"), "a new 15 x 15 file")
+            ed.new_15_by_15_file()
             left, top, right, bottom = ed.controls()[BOARD]["rect"]
             self.assertEqual((right - left, bottom - top), (68 + 225 + 24, 88 + 225 + 24))
             lines = ed.lines(PICTURE_LIST)
@@ -521,12 +544,7 @@ class ImportAndExport(unittest.TestCase):
             shown = clue_strips(s.screenshot(), geo)
             # Saved as own\level10.dat: a new file has no name, so Save asks for one.
             ed.key("ctrl+s")
-            dialog = harness.wait_for(lambda: next((w for w in s.windows() if w["class"] == "#32770"), None),
-                                      "the Save As dialog")
-            x, y, w, h = dialog["client"]
-            s.xdotool("mousemove", x + w // 2, y + h // 2)
-            s.xdotool("type", "own\\level10.dat")
-            s.key("Return")
+            ed.name_the_file("own\\level10.dat")
             saved = s.wait_file(os.path.join("own", "level10.dat"), what="the saved file")
             self.assertEqual(records(saved), [("그림 1".encode("cp949"), CROSS)])
             check = subprocess.run([LEVEL_TOOL, "check", os.path.join(own, "level10.dat")], stdout=subprocess.PIPE,
@@ -538,12 +556,7 @@ class ImportAndExport(unittest.TestCase):
             s.xdotool("mousemove", *ed.centre(BOARD))
             s.key("alt+F4")
             self.assertIsNotNone(s.wait_exit(), "the editor ends")
-            with open(s.path("game.log"), "w") as log:
-                s.game = subprocess.Popen([s.build.wine, "bombagram2.exe"], cwd=own, env=s.env, stdout=log,
-                                          stderr=subprocess.STDOUT)
-            game = s.wait_window(harness.TITLE, timeout=30)
-            game_geo = Geometry(10, game["client"][:2])
-            harness.wait_for(lambda: harness.board_is_fresh(s.screenshot(), game_geo), "the game's fresh board", 20)
+            game_geo = start_game_in(s, own, 10)
             self.assertEqual(clue_strips(s.screenshot(), game_geo), shown)
 
     def test_a_non_puzzle_imported_and_exported_as_a_source(self):
@@ -582,13 +595,7 @@ class FromNothing(unittest.TestCase):
                 f.write(b"[Bombagram2]\r\nSize=15\r\nRandom=0\r\n")  # the game starts at 15 x 15
             ed = start_editor(s)
             ed.wait_window()
-            s.xdotool("mousemove", *ed.centre(BOARD))
-            s.key("alt+f")
-            s.wait_menu()
-            s.key("n")
-            s.key("Down")
-            s.key("Return")
-            harness.wait_for(lambda: ed.title().endswith(" - 새 파일 (15 x 15)"), "a new 15 x 15 file")
+            ed.new_15_by_15_file()
             geo = ed.geometry(15)
             for k in (6, 7, 8):
                 s.drag([geo.block_centre(0, k), geo.block_centre(14, k)])
@@ -598,12 +605,7 @@ class FromNothing(unittest.TestCase):
 
             ed.name_first_picture("십자")
             ed.key("ctrl+s")
-            dialog = harness.wait_for(lambda: next((w for w in s.windows() if w["class"] == "#32770"), None),
-                                      "the Save As dialog")
-            x, y, w, h = dialog["client"]
-            s.xdotool("mousemove", x + w // 2, y + h // 2)
-            s.xdotool("type", "own\\level15.dat")
-            s.key("Return")
+            ed.name_the_file("own\\level15.dat")
             saved = s.wait_file(os.path.join("own", "level15.dat"), what="the saved file")
             self.assertEqual(records(saved, 15), [("십자".encode("cp949"), PLUS_15)])
             check = subprocess.run([LEVEL_TOOL, "check", os.path.join(own, "level15.dat")], stdout=subprocess.PIPE,
@@ -613,12 +615,7 @@ class FromNothing(unittest.TestCase):
             s.xdotool("mousemove", *ed.centre(BOARD))
             s.key("alt+F4")
             self.assertIsNotNone(s.wait_exit(), "the editor ends")
-            with open(s.path("game.log"), "w") as log:
-                s.game = subprocess.Popen([s.build.wine, "bombagram2.exe"], cwd=own, env=s.env, stdout=log,
-                                          stderr=subprocess.STDOUT)
-            game = s.wait_window(harness.TITLE, timeout=30)
-            game_geo = Geometry(15, game["client"][:2])
-            harness.wait_for(lambda: harness.board_is_fresh(s.screenshot(), game_geo), "the game's fresh board", 20)
+            game_geo = start_game_in(s, own, 15)
             self.assertEqual(clue_strips(s.screenshot(), game_geo), shown, "the game deals the plus")
 
 
