@@ -53,9 +53,9 @@ runs = len(re.findall(r"^fuzzing ", fuzz, re.M)); found = len(re.findall(r"found
 passed += runs - found; failed += found
 e2e = open(os.path.join(logs, "e2e.log"), errors="replace").read()
 # The end-to-end runner's own reading of unittest's summary lines.
-spec = importlib.util.spec_from_file_location("e2e_runner", os.path.join(sys.argv[2], "run-e2e-tests.py"))
-runner = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(runner)
+runner_file = importlib.util.spec_from_file_location("e2e_runner", os.path.join(sys.argv[2], "run-e2e-tests.py"))
+runner = importlib.util.module_from_spec(runner_file)
+runner_file.loader.exec_module(runner)
 ran, n_bad, skipped = runner.counts(e2e)
 passed += ran - n_bad - skipped; failed += n_bad
 print(passed, failed, skipped)
