@@ -1,6 +1,7 @@
 """The main window: its client size for each board size, its place on the
 screen (also on a screen smaller than the window), the menu's check marks,
 and the orderly end through the menu and through closing the window."""
+import subprocess
 import unittest
 
 import boardview as bv
@@ -103,6 +104,59 @@ class SmallScreenTest(unittest.TestCase):
             # Wine keeps a window within the screen and its frame; the small
             # board still gets its exact client area.
             self.assertEqual(w["client"][2:], bv.CLIENT[10])
+
+
+def pictures_under(session):
+    """Starts the game without level files, as a desktop shows it: the client
+    area of its "file open error" box, then, the box answered, the Game menu
+    opened from the keyboard. Each is the screen's picture of the window or
+    menu, located by the probe, with the rectangle it was cut from."""
+    session.start(wait_title=None)
+    box = session.wait_window("error", timeout=30)
+    x, y, w, h = box["client"]
+    # Drawn once its text shows: Wine's message text is black.
+    shot = session.wait_screen(lambda img: any(bv.BLACK in row for row in img.region(x, y, w, h)), "the box's text")
+    pictures = [(box["client"], shot.region(x, y, w, h))]
+    session.xdotool("mousemove", x + w // 2, y + h // 2)
+    session.key("Return")
+    session.wait_gone("error")
+    session.wait_window(harness.TITLE)
+    session.wait_ready()
+    session.key("alt+g")
+    left, top, right, bottom = session.wait_menu()[0]["rect"]
+    # Given a moment to draw: a menu is drawn at once or not at all.
+    shot = session.wait_screen(lambda img: any(bv.BLACK in row for row in img.region(left, top, right - left,
+                                                                                       bottom - top)),
+                               "black text in the menu", timeout=5)
+    pictures.append(((left, top, right - left, bottom - top), shot.region(left, top, right - left, bottom - top)))
+    return pictures
+
+
+def framed(session):
+    """True when the window manager has framed the game's window."""
+    found = subprocess.run(["xdotool", "search", "--name", "^%s$" % harness.TITLE], env=session.env,
+                           stdout=subprocess.PIPE, text=True).stdout.split()
+    extents = subprocess.run(["xprop", "-id", found[0], "_NET_FRAME_EXTENTS"], env=session.env,
+                             stdout=subprocess.PIPE, text=True).stdout if found else ""
+    return "=" in extents
+
+
+class WindowManagerTest(unittest.TestCase):
+    """The game on a desktop with a window manager (openbox), as players run
+    it: a message box and the Game menu show what they show on a bare
+    display, pixel for pixel, where the window manager puts them."""
+
+    def test_a_message_box_and_the_menu_paint_under_a_window_manager(self):
+        with harness.Session() as s:
+            bare = pictures_under(s)
+        with harness.Session(window_manager=True) as s:
+            managed = pictures_under(s)
+            self.assertTrue(framed(s), "openbox frames the game's window")
+        for (where, picture), (_, seen), what in zip(bare, managed, ("the error box", "the Game menu")):
+            black = sum(row.count(bv.BLACK) for row in seen)
+            self.assertLess(black, sum(row.count(bv.BLACK) for row in picture) + 1,
+                            "%s at %s is no blacker than on a bare display" % (what, where))
+            self.assertEqual(seen, picture, "%s under openbox" % what)
 
 
 class EndTest(unittest.TestCase):
