@@ -106,17 +106,28 @@ class SmallScreenTest(unittest.TestCase):
             self.assertEqual(w["client"][2:], bv.CLIENT[10])
 
 
-def pictures_under(session):
-    """Starts the game without level files, as a desktop shows it: the client
-    area of its "file open error" box, then, the box answered, the Game menu
-    opened from the keyboard. Each is the screen's picture of the window or
-    menu, located by the probe, with the rectangle it was cut from."""
+def pictures_under(session, like=(None, None)):
+    """Starts the game without level files: the client area of its "file
+    open error" box, then, the box answered, the Game menu opened from the
+    keyboard, each as the screen shows it where the probe finds it, with
+    that rectangle. Each picture is taken once it is drawn: once it looks
+    as like (pictures from another session) says, or, waiting up to 10 s
+    for that, as it stays; else once black text shows in it."""
+    def picture(rect, alike):
+        x, y, w, h = rect
+
+        def drawn(img):
+            seen = img.region(x, y, w, h)
+            return seen == alike if alike else any(bv.BLACK in row for row in seen)
+        try:
+            img = session.wait_screen(drawn, "the picture at %s drawn" % (rect,))
+        except harness.WaitTimeout:
+            img = session.screenshot()
+        return rect, img.region(x, y, w, h)
+
     session.start(wait_title=None)
-    box = session.wait_window("error", timeout=30)
-    x, y, w, h = box["client"]
-    # Drawn once its text shows: Wine's message text is black.
-    shot = session.wait_screen(lambda img: any(bv.BLACK in row for row in img.region(x, y, w, h)), "the box's text")
-    pictures = [(box["client"], shot.region(x, y, w, h))]
+    box = picture(session.wait_window("error", timeout=30)["client"], like[0])
+    x, y, w, h = box[0]
     session.xdotool("mousemove", x + w // 2, y + h // 2)
     session.key("Return")
     session.wait_gone("error")
@@ -124,12 +135,7 @@ def pictures_under(session):
     session.wait_ready()
     session.key("alt+g")
     left, top, right, bottom = session.wait_menu()[0]["rect"]
-    # Given a moment to draw: a menu is drawn at once or not at all.
-    shot = session.wait_screen(lambda img: any(bv.BLACK in row for row in img.region(left, top, right - left,
-                                                                                       bottom - top)),
-                               "black text in the menu", timeout=5)
-    pictures.append(((left, top, right - left, bottom - top), shot.region(left, top, right - left, bottom - top)))
-    return pictures
+    return box, picture((left, top, right - left, bottom - top), like[1])
 
 
 def framed(session):
@@ -150,7 +156,7 @@ class WindowManagerTest(unittest.TestCase):
         with harness.Session() as s:
             bare = pictures_under(s)
         with harness.Session(window_manager=True) as s:
-            managed = pictures_under(s)
+            managed = pictures_under(s, [picture for _, picture in bare])
             self.assertTrue(framed(s), "openbox frames the game's window")
         for (where, picture), (_, seen), what in zip(bare, managed, ("the error box", "the Game menu")):
             black = sum(row.count(bv.BLACK) for row in seen)
