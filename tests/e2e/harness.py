@@ -301,7 +301,11 @@ class Session:
                 f.write('pcm.!default { type file slave.pcm "null" file "%s" format "raw" }\n' % sound_file)
         self._wait_for_display()
         if window_manager:
-            self._start_window_manager()
+            try:
+                self._start_window_manager()
+            except WaitTimeout:
+                self.close()
+                raise
 
     @staticmethod
     def _free_display():
@@ -315,13 +319,17 @@ class Session:
         wait_for(lambda: os.path.exists("/tmp/.X11-unix/X%d" % self.display), "Xvfb to start", 5, 0.05)
 
     def _start_window_manager(self):
-        self.window_manager = subprocess.Popen(["openbox"], env=self.env, stdout=subprocess.DEVNULL,
-                                               stderr=subprocess.DEVNULL)
+        def start():
+            self.window_manager = subprocess.Popen(["openbox"], env=self.env, stdout=subprocess.DEVNULL,
+                                                   stderr=subprocess.DEVNULL)
 
         def managing():
+            if self.window_manager.poll() is not None:
+                start()  # it ended before it managed the display: seen once on a busy machine
             shown = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
                                    stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
             return "window id" in shown.stdout
+        start()
         wait_for(managing, "openbox to manage the display", 10)
 
     # --- files -------------------------------------------------------------
