@@ -286,6 +286,7 @@ class Session:
         the keyboard goes to the active window, not the one under the pointer."""
         self.build = build
         self.window_manager = None
+        self.others = []
         self.display = display or self._free_display()
         self.folder = tempfile.mkdtemp(prefix="bombagram2-e2e-")
         self.home = os.path.join(self.folder, "home")
@@ -361,6 +362,13 @@ class Session:
         if wait_title:
             return self.wait_window(wait_title, timeout)
         return None
+
+    def launch(self, exe, *args):
+        """Starts another program from the session's folder beside the game
+        (ended with the session)."""
+        shutil.copy(exe, self.folder)
+        self.others.append(subprocess.Popen([self.build.wine, os.path.basename(exe)] + list(args), cwd=self.folder,
+                                            env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
 
     def wait_window(self, title, timeout=20):
         """The window titled so, once it shows; fails when the game ends first."""
@@ -582,6 +590,10 @@ class Session:
         if self.game is not None:
             self.game.wait()
         subprocess.run(["wineserver", "-k"], env=self.env, stderr=subprocess.DEVNULL)
+        for other in self.others:
+            if other.poll() is None:
+                other.kill()
+            other.wait()
         if self.window_manager is not None:
             self.window_manager.terminate()
             self.window_manager.wait(5)

@@ -2,7 +2,6 @@
 screen (also on a screen smaller than the window), the menu's check marks,
 and the orderly end through the menu and through closing the window."""
 import os
-import shutil
 import subprocess
 import unittest
 
@@ -152,9 +151,7 @@ def editor_file_menu(session):
     """Starts the level editor beside the game and opens its File menu from
     the keyboard; the menu's rectangle."""
     session.copy_shipped_levels()
-    shutil.copy(EDITOR_EXE, session.folder)
-    subprocess.Popen([session.build.wine, os.path.basename(EDITOR_EXE), "level10.dat"], cwd=session.folder,
-                     env=session.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    session.launch(EDITOR_EXE, "level10.dat")
     editor = harness.wait_for(lambda: next((w for w in session.windows() if w["title"].startswith(EDITOR_TITLE)),
                                            None), "the editor's window", 30)
     x, y, w, h = editor["client"]
