@@ -24,9 +24,10 @@ waits:
   window under it.
 
 A Session made with window_manager=True runs openbox on its display instead,
-as a player's desktop does: there client coordinates are not screen
-coordinates, so a test locates windows through the probe, never through
-geometry.py's bare-display layout.
+as a player's desktop does: windows get its frames, it places them, and keys
+go to the active window; a test there locates each window through the probe
+(screen coordinates as Wine knows them), never through a bare display's
+layout.
 """
 import os
 import re
@@ -281,9 +282,8 @@ class Session:
 
     def __init__(self, display=None, sound_file=None, width=1024, height=768, build=PLAYED, window_manager=False):
         """window_manager: openbox runs on the display, as on a player's
-        desktop. Wine then manages the windows: they get the window manager's
-        frames, so client coordinates are no longer screen coordinates, and
-        the keyboard goes to the active window, not the one under the pointer."""
+        desktop, and the game runs in a prefix whose windows Wine lets it
+        manage (see the module's notes)."""
         self.build = build
         self.window_manager = None
         self.others = []
