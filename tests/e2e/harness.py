@@ -22,6 +22,12 @@ waits:
   until the board shows it.
 - Without a window manager the keyboard follows the pointer: keys reach the
   window under it.
+
+A Session made with window_manager=True runs openbox on its display instead,
+as a player's desktop does: windows get its frames, it places them, and keys
+go to the active window; a test there locates each window through the probe
+(screen coordinates as Wine knows them), never through a bare display's
+layout.
 """
 import os
 import re
@@ -136,16 +142,17 @@ def level_file(pictures, size=10):
     return bytes(data)
 
 
-def e2e_prefix(build=PLAYED):
+def e2e_prefix(build=PLAYED, managed=False):
     """The Wine prefix the tests run in: a copy of the project's prefix in
     which Wine manages no window. A bare X display has no window manager,
     and for a managed window Wine waits two seconds for one after every
     hide (see the module's notes); the copy spares the tests that wait and
     leaves the project's prefix as a desktop wants it. Made again when the
-    project's prefix is newer."""
+    project's prefix is newer. A session under a window manager takes a
+    managed copy instead: Wine's settings left as a player's prefix has them."""
     base = build.prefix
     # Test runs side by side each have a slot, and a copy of their own.
-    copy = base.rstrip("/") + "-e2e" + os.environ.get("E2E_SLOT", "")
+    copy = base.rstrip("/") + ("-e2e-managed" if managed else "-e2e") + os.environ.get("E2E_SLOT", "")
     ready = os.path.join(base, ".bombagram2-ready")
     marker = os.path.join(copy, ".bombagram2-e2e-ready")
     if os.path.exists(marker) and (not os.path.exists(ready) or os.path.getmtime(marker) >= os.path.getmtime(ready)):
@@ -154,9 +161,11 @@ def e2e_prefix(build=PLAYED):
     shutil.rmtree(building, ignore_errors=True)
     subprocess.run(["cp", "-a", base, building], check=True)
     env = wine_env({"WINEPREFIX": building, "DISPLAY": ""}, build)
-    subprocess.run([build.wine, "reg", "add", "HKCU\\Software\\Wine\\X11 Driver", "/v", "Managed", "/t", "REG_SZ",
-                    "/d", "N", "/f"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
-    subprocess.run(["wineserver", "-w"], env=env, check=True)
+    if not managed:
+        subprocess.run([build.wine, "reg", "add", "HKCU\\Software\\Wine\\X11 Driver", "/v", "Managed", "/t",
+                        "REG_SZ", "/d", "N", "/f"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                       check=True)
+        subprocess.run(["wineserver", "-w"], env=env, check=True)
     open(os.path.join(building, ".bombagram2-e2e-ready"), "w").close()
     shutil.rmtree(copy, ignore_errors=True)
     os.rename(building, copy)
@@ -271,8 +280,13 @@ def board_is_fresh(img, geo):
 class Session:
     """One virtual display and one folder the game is started from."""
 
-    def __init__(self, display=None, sound_file=None, width=1024, height=768, build=PLAYED):
+    def __init__(self, display=None, sound_file=None, width=1024, height=768, build=PLAYED, window_manager=False):
+        """window_manager: openbox runs on the display, as on a player's
+        desktop, and the game runs in a prefix whose windows Wine lets it
+        manage (see the module's notes)."""
         self.build = build
+        self.window_manager = None
+        self.others = []
         self.display = display or self._free_display()
         self.folder = tempfile.mkdtemp(prefix="bombagram2-e2e-")
         self.home = os.path.join(self.folder, "home")
@@ -281,12 +295,18 @@ class Session:
         self.xvfb = subprocess.Popen(
             ["Xvfb", ":%d" % self.display, "-screen", "0", "%dx%dx24" % (width, height), "-nolisten", "tcp"],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.env = wine_env({"DISPLAY": ":%d" % self.display, "HOME": self.home, "WINEPREFIX": e2e_prefix(build)},
-                            build)
+        self.env = wine_env({"DISPLAY": ":%d" % self.display, "HOME": self.home,
+                             "WINEPREFIX": e2e_prefix(build, managed=window_manager)}, build)
         if sound_file:
             with open(os.path.join(self.home, ".asoundrc"), "w") as f:
                 f.write('pcm.!default { type file slave.pcm "null" file "%s" format "raw" }\n' % sound_file)
         self._wait_for_display()
+        if window_manager:
+            try:
+                self._start_window_manager()
+            except WaitTimeout:
+                self.close()
+                raise
 
     @staticmethod
     def _free_display():
@@ -298,6 +318,20 @@ class Session:
 
     def _wait_for_display(self):
         wait_for(lambda: os.path.exists("/tmp/.X11-unix/X%d" % self.display), "Xvfb to start", 5, 0.05)
+
+    def _start_window_manager(self):
+        def start():
+            self.window_manager = subprocess.Popen(["openbox"], env=self.env, stdout=subprocess.DEVNULL,
+                                                   stderr=subprocess.DEVNULL)
+
+        def managing():
+            if self.window_manager.poll() is not None:
+                start()  # it ended before it managed the display: seen once on a busy machine
+            shown = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
+                                   stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+            return "window id" in shown.stdout
+        start()
+        wait_for(managing, "openbox to manage the display", 10)
 
     # --- files -------------------------------------------------------------
     def path(self, name):
@@ -328,6 +362,13 @@ class Session:
         if wait_title:
             return self.wait_window(wait_title, timeout)
         return None
+
+    def launch(self, exe, *args):
+        """Starts another program from the session's folder beside the game
+        (ended with the session)."""
+        shutil.copy(exe, self.folder)
+        self.others.append(subprocess.Popen([self.build.wine, os.path.basename(exe)] + list(args), cwd=self.folder,
+                                            env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
 
     def wait_window(self, title, timeout=20):
         """The window titled so, once it shows; fails when the game ends first."""
@@ -549,6 +590,13 @@ class Session:
         if self.game is not None:
             self.game.wait()
         subprocess.run(["wineserver", "-k"], env=self.env, stderr=subprocess.DEVNULL)
+        for other in self.others:
+            if other.poll() is None:
+                other.kill()
+            other.wait()
+        if self.window_manager is not None:
+            self.window_manager.terminate()
+            self.window_manager.wait(5)
         if self.xvfb.poll() is None:
             self.xvfb.terminate()
             self.xvfb.wait(5)

@@ -1,10 +1,15 @@
 """The main window: its client size for each board size, its place on the
 screen (also on a screen smaller than the window), the menu's check marks,
 and the orderly end through the menu and through closing the window."""
+import os
+import subprocess
 import unittest
 
 import boardview as bv
 import harness
+
+EDITOR_EXE = os.path.join(harness.WIN_BUILD, "bombagram2-editor.exe")
+EDITOR_TITLE = "Bombagram 2 레벨 편집기 - "
 
 BOMBS = {(c, 0) for c in range(10)}
 
@@ -103,6 +108,87 @@ class SmallScreenTest(unittest.TestCase):
             # Wine keeps a window within the screen and its frame; the small
             # board still gets its exact client area.
             self.assertEqual(w["client"][2:], bv.CLIENT[10])
+
+
+def pictures_under(session, like=(None, None, None)):
+    """Starts the game without level files: the client area of its "file
+    open error" box, then, the box answered, the Game menu opened from the
+    keyboard, then the level editor's File menu, each as the screen shows
+    it where the probe finds it, with that rectangle. Each picture is taken
+    once it is drawn: once it looks as like (pictures from another session)
+    says, or, waiting up to 10 s for that, as it stays; else once black
+    text shows in it."""
+    def picture(rect, alike):
+        x, y, w, h = rect
+
+        def drawn(img):
+            seen = img.region(x, y, w, h)
+            return seen == alike if alike else any(bv.BLACK in row for row in seen)
+        try:
+            img = session.wait_screen(drawn, "the picture at %s drawn" % (rect,))
+        except harness.WaitTimeout:
+            img = session.screenshot()
+        return rect, img.region(x, y, w, h)
+
+    session.start(wait_title=None)
+    box = picture(session.wait_window("error", timeout=30)["client"], like[0])
+    x, y, w, h = box[0]
+    session.xdotool("mousemove", x + w // 2, y + h // 2)
+    session.key("Return")
+    session.wait_gone("error")
+    session.wait_window(harness.TITLE)
+    session.wait_ready()
+    session.key("alt+g")
+    left, top, right, bottom = session.wait_menu()[0]["rect"]
+    game_menu = picture((left, top, right - left, bottom - top), like[1])
+    session.key("Escape")
+    session.key("Escape")
+    harness.wait_for(lambda: not session.menus(), "the Game menu to close")
+    return box, game_menu, picture(editor_file_menu(session), like[2])
+
+
+def editor_file_menu(session):
+    """Starts the level editor beside the game and opens its File menu from
+    the keyboard; the menu's rectangle."""
+    session.copy_shipped_levels()
+    session.launch(EDITOR_EXE, "level10.dat")
+    editor = harness.wait_for(lambda: next((w for w in session.windows() if w["title"].startswith(EDITOR_TITLE)),
+                                           None), "the editor's window", 30)
+    x, y, w, h = editor["client"]
+    session.xdotool("mousemove", x + w // 2, y + h // 2)
+    # Alt+F again (a few seconds on) while the editor is still starting.
+    left, top, right, bottom = harness.wait_for(session.menus, "the editor's File menu", 20,
+                                                act=lambda: session.key("alt+f"), act_every=5)[0]["rect"]
+    return left, top, right - left, bottom - top
+
+
+def framed(session):
+    """True when the window manager has framed the game's window."""
+    found = subprocess.run(["xdotool", "search", "--name", "^%s$" % harness.TITLE], env=session.env,
+                           stdout=subprocess.PIPE, text=True).stdout.split()
+    extents = subprocess.run(["xprop", "-id", found[0], "_NET_FRAME_EXTENTS"], env=session.env,
+                             stdout=subprocess.PIPE, text=True).stdout if found else ""
+    return "=" in extents
+
+
+class WindowManagerTest(unittest.TestCase):
+    """The game on a desktop with a window manager (openbox), as players run
+    it: a message box, the Game menu and the level editor's File menu show
+    what they show on a bare display, pixel for pixel, where the window
+    manager puts them."""
+
+    def test_a_message_box_and_the_menus_paint_under_a_window_manager(self):
+        with harness.Session() as s:
+            bare = pictures_under(s)
+        with harness.Session(window_manager=True) as s:
+            managed = pictures_under(s, [picture for _, picture in bare])
+            self.assertTrue(framed(s), "openbox frames the game's window")
+        shown = ("the error box", "the Game menu", "the editor's File menu")
+        for (where, picture), (_, seen), what in zip(bare, managed, shown):
+            black = sum(row.count(bv.BLACK) for row in seen)
+            self.assertLess(black, sum(row.count(bv.BLACK) for row in picture) + 1,
+                            "%s at %s is no blacker than on a bare display" % (what, where))
+            self.assertEqual(seen, picture, "%s under openbox" % what)
 
 
 class EndTest(unittest.TestCase):
