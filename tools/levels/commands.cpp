@@ -4,10 +4,10 @@
 #include <cstdlib>
 #include <limits>
 
-#include "benchmark.h"
 #include "boardtext.h"
 #include "gradetable.h"
 #include "files.h"
+#include "levelbench.h"
 #include "levelcheck.h"
 #include "levelfile.h"
 #include "levelset.h"
