@@ -131,44 +131,52 @@ size_t sequenceLength(unsigned char lead)
     return lead >= 0xC0 ? 2 : 1;
 }
 
-void undoStep(EditDocument* document, const EditChange& change)
+// The two ways through the steps: undo takes a change back, redo makes it again.
+const bool stepBack = false;
+const bool stepForward = true;
+
+// The picture a change leaves behind going that way.
+const Level& pictureAfterStep(const EditChange& change, bool forward) { return forward ? change.after : change.before; }
+
+// Takes a change back or makes it again: going back, an insert is a removal
+// and a removal an insert, and a move goes the way it came.
+void applyStep(EditDocument* document, const EditChange& change, bool forward)
 {
     switch (change.kind) {
     case changePicture:
-        document->pictures[change.index] = change.before;
+        document->pictures[change.index] = pictureAfterStep(change, forward);
         document->selected = change.index;
         ++document->edits;
         break;
     case changeInsert:
-        removeAt(document, change.index);
+    case changeRemove: {
+        bool addsPicture = (change.kind == changeInsert) == forward;
+        if (addsPicture)
+            insertAt(document, change.index, pictureAfterStep(change, forward));
+        else
+            removeAt(document, change.index);
         break;
-    case changeRemove:
-        insertAt(document, change.index, change.before);
-        break;
+    }
     case changeMove:
-        moveFromTo(document, change.otherIndex, change.index);
+        moveFromTo(document, forward ? change.index : change.otherIndex, forward ? change.otherIndex : change.index);
         break;
     }
 }
 
-void redoStep(EditDocument* document, const EditChange& change)
+// Moves the last change of one list through the document onto the other:
+// from the undo steps back, from the redo steps forward.
+bool takeStep(EditDocument* document, bool forward)
 {
-    switch (change.kind) {
-    case changePicture:
-        document->pictures[change.index] = change.after;
-        document->selected = change.index;
-        ++document->edits;
-        break;
-    case changeInsert:
-        insertAt(document, change.index, change.after);
-        break;
-    case changeRemove:
-        removeAt(document, change.index);
-        break;
-    case changeMove:
-        moveFromTo(document, change.index, change.otherIndex);
-        break;
-    }
+    endEditStroke(document);
+    std::deque<EditChange>& from = forward ? document->redoSteps : document->undoSteps;
+    std::deque<EditChange>& to = forward ? document->undoSteps : document->redoSteps;
+    if (from.empty())
+        return false;
+    EditChange change = from.back();
+    from.pop_back();
+    applyStep(document, change, forward);
+    to.push_back(change);
+    return true;
 }
 
 }  // namespace
@@ -367,29 +375,9 @@ bool canUndo(const EditDocument& document) { return !document.undoSteps.empty() 
 
 bool canRedo(const EditDocument& document) { return !document.redoSteps.empty(); }
 
-bool undoChange(EditDocument* document)
-{
-    endEditStroke(document);
-    if (document->undoSteps.empty())
-        return false;
-    EditChange change = document->undoSteps.back();
-    document->undoSteps.pop_back();
-    undoStep(document, change);
-    document->redoSteps.push_back(change);
-    return true;
-}
+bool undoChange(EditDocument* document) { return takeStep(document, stepBack); }
 
-bool redoChange(EditDocument* document)
-{
-    endEditStroke(document);
-    if (document->redoSteps.empty())
-        return false;
-    EditChange change = document->redoSteps.back();
-    document->redoSteps.pop_back();
-    redoStep(document, change);
-    document->undoSteps.push_back(change);
-    return true;
-}
+bool redoChange(EditDocument* document) { return takeStep(document, stepForward); }
 
 std::string nameProblemText(const std::string& utf8)
 {

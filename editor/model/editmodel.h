@@ -58,7 +58,7 @@ struct EditDocument {
     int selected = -1;            // -1 only when there are no pictures
     std::string path;             // the file it was opened from or saved to; "" for a new one
     std::deque<EditChange> undoSteps;  // the oldest first
-    std::vector<EditChange> redoSteps;
+    std::deque<EditChange> redoSteps;  // the next to redo last
     int nextSerial = 1;
     // The state before the oldest undo step: 0 as opened, else the serial of
     // the last step dropped past mostUndoSteps.

@@ -4,10 +4,10 @@
 #include <cstdlib>
 #include <limits>
 
-#include "benchmark.h"
 #include "boardtext.h"
 #include "gradetable.h"
 #include "files.h"
+#include "levelbench.h"
 #include "levelcheck.h"
 #include "levelfile.h"
 #include "levelset.h"
@@ -286,14 +286,25 @@ std::vector<std::string> namedPaths(const std::vector<std::string>& args)
     return paths;
 }
 
-// The levels of every path, in order.
-bool loadAll(const std::vector<std::string>& paths, std::vector<LevelSet>* sets, std::string* problem)
+// The sets named after the command, beside their paths.
+struct NamedSets {
+    std::vector<std::string> paths;
+    std::vector<LevelSet> sets;
+};
+
+// The levels of every named path, in order; false, with the problem told to
+// err, when one cannot be read.
+bool loadNamedSets(const std::vector<std::string>& args, NamedSets* named, std::ostream& err)
 {
-    for (const std::string& path : paths) {
+    named->paths = namedPaths(args);
+    for (const std::string& path : named->paths) {
         LevelSet set;
-        if (!loadLevels(path, &set, problem))
+        std::string problem;
+        if (!loadLevels(path, &set, &problem)) {
+            refuse(err, problem);
             return false;
-        sets->push_back(set);
+        }
+        named->sets.push_back(set);
     }
     return true;
 }
@@ -361,16 +372,14 @@ bool namesASet(const std::vector<std::string>& args, const std::vector<std::stri
 // them together.
 int check(const std::vector<std::string>& args, const Options& options, std::ostream& out, std::ostream& err)
 {
-    std::vector<std::string> paths = namedPaths(args);
-    std::vector<LevelSet> sets;
-    std::string problem;
-    if (!loadAll(paths, &sets, &problem))
-        return refuse(err, problem);
+    NamedSets named;
+    if (!loadNamedSets(args, &named, err))
+        return exitFailed;
     bool allPass = true;
-    for (size_t i = 0; i < sets.size(); ++i)
-        allPass = checkOneSet(paths[i], sets[i], options, out, err) && allPass;
-    if (namesASet(args, paths))
-        allPass = checkWholeSet(sets, out) && allPass;
+    for (size_t i = 0; i < named.sets.size(); ++i)
+        allPass = checkOneSet(named.paths[i], named.sets[i], options, out, err) && allPass;
+    if (namesASet(args, named.paths))
+        allPass = checkWholeSet(named.sets, out) && allPass;
     return allPass ? exitFine : exitFailed;
 }
 
@@ -461,15 +470,13 @@ int exportNon(const std::vector<std::string>& args, const Options& options, std:
 
 int grades(const std::vector<std::string>& args, const Options& options, std::ostream& out, std::ostream& err)
 {
-    std::vector<std::string> paths = namedPaths(args);
-    std::vector<LevelSet> sets;
-    std::string problem;
-    if (!loadAll(paths, &sets, &problem))
-        return refuse(err, problem);
+    NamedSets named;
+    if (!loadNamedSets(args, &named, err))
+        return exitFailed;
     bool allPass = true;
-    for (size_t i = 0; i < sets.size(); ++i) {
-        std::vector<LevelVerdict> verdicts = judgeLevels(sets[i].levels, options.searchSeconds);
-        out << (i ? "\n" : "") << gradeTable(paths[i], sets[i], verdicts);
+    for (size_t i = 0; i < named.sets.size(); ++i) {
+        std::vector<LevelVerdict> verdicts = judgeLevels(named.sets[i].levels, options.searchSeconds);
+        out << (i ? "\n" : "") << gradeTable(named.paths[i], named.sets[i], verdicts);
         for (const LevelVerdict& verdict : verdicts)
             allPass = allPass && verdict.passes;
     }
@@ -478,15 +485,13 @@ int grades(const std::vector<std::string>& args, const Options& options, std::os
 
 int figures(const std::vector<std::string>& args, const Options& options, std::ostream& out, std::ostream& err)
 {
-    std::vector<std::string> paths = namedPaths(args);
-    std::vector<LevelSet> sets;
-    std::string problem;
-    if (!loadAll(paths, &sets, &problem))
-        return refuse(err, problem);
+    NamedSets named;
+    if (!loadNamedSets(args, &named, err))
+        return exitFailed;
     std::vector<std::vector<LevelVerdict>> verdicts;
-    for (const LevelSet& set : sets)
+    for (const LevelSet& set : named.sets)
         verdicts.push_back(judgeLevels(set.levels, options.searchSeconds));
-    out << figuresReport(paths, sets, verdicts);
+    out << figuresReport(named.paths, named.sets, verdicts);
     return exitFine;
 }
 
@@ -498,11 +503,10 @@ int bench(const std::vector<std::string>& args, const Options& options, std::ost
             return usage(err, "bench --random takes no files or folders");
         levels = randomBoards(options.randomBoards, 20);
     }
-    std::vector<LevelSet> sets;
-    std::string problem;
-    if (!loadAll(namedPaths(args), &sets, &problem))
-        return refuse(err, problem);
-    for (const LevelSet& set : sets)
+    NamedSets named;
+    if (!loadNamedSets(args, &named, err))
+        return exitFailed;
+    for (const LevelSet& set : named.sets)
         levels.insert(levels.end(), set.levels.begin(), set.levels.end());
     if (levels.empty())
         return usage(err, "bench takes files or folders, or --random COUNT");

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "nonfile.h"
+#include "runtool.h"
 #include "scratch.h"
 #include "sourcefile.h"
 

@@ -10,6 +10,7 @@
 
 #include "files.h"
 #include "nonfile.h"
+#include "runtool.h"
 #include "scratch.h"
 #include "sourcefile.h"
 

@@ -3,17 +3,8 @@
 #include <string>
 #include <vector>
 
-#ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
-#else
-#include <iconv.h>
-#endif
-
 #include "level.h"
+#include "systemheaders.h"
 
 namespace {
 

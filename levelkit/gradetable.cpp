@@ -132,7 +132,7 @@ std::string figuresReport(const std::vector<std::string>& paths, const std::vect
     GradeBounds given = thirdsOfWork(works);
     bool same = given.mostEasy == inUse.mostEasy && given.mostMiddle == inUse.mostMiddle;
     std::string verdict =
-        same ? " (the same)\n" : " (they differ: set mostEasyWork and mostMiddleWork in tools/levels/levelcheck.h)\n";
+        same ? " (the same)\n" : " (they differ: set mostEasyWork and mostMiddleWork in levelkit/levelcheck.h)\n";
     return report + "bounds by thirds of the " + std::to_string(works.size()) +
            " passing levels: " + boundsText(given) + verdict;
 }

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "benchmark.h"
+#include "levelbench.h"
 #include "levelset.h"
 #include "linesolver.h"
 #include "pictureverdict.h"

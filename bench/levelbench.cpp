@@ -1,4 +1,4 @@
-#include "benchmark.h"
+#include "levelbench.h"
 
 #include <algorithm>
 #include <chrono>

@@ -7,8 +7,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "commands.h"
-
 namespace fs = std::filesystem;
 
 std::string scratchFolder(const std::string& test)
@@ -62,18 +60,6 @@ Level levelOf(const std::string& name, const std::vector<std::string>& rows)
     level.size = static_cast<int>(rows.size());
     boardOf(rows, level.picture);
     return level;
-}
-
-int runTool(const std::vector<std::string>& args, std::string* out, std::string* err)
-{
-    std::ostringstream outText;
-    std::ostringstream errText;
-    int code = runLevelsTool(args, outText, errText);
-    if (out)
-        *out = outText.str();
-    if (err)
-        *err = errText.str();
-    return code;
 }
 
 std::vector<std::string> chairRows()

@@ -1,5 +1,6 @@
 #pragma once
-// Scratch folders and small helpers shared by the level tool's tests.
+// Scratch folders and small helpers shared by the tests of the level library,
+// the level tool and the level editor.
 #include <string>
 #include <vector>
 
@@ -17,8 +18,6 @@ std::vector<std::string> folderListing(const std::string& folder);
 void boardOf(const std::vector<std::string>& rows, int (*picture)[gridRoom]);
 // A level from rows of '#' and '.'.
 Level levelOf(const std::string& name, const std::vector<std::string>& rows);
-// Runs the tool in-process; out and err collect what it prints.
-int runTool(const std::vector<std::string>& args, std::string* out = nullptr, std::string* err = nullptr);
 
 // A chair: a 10 x 10 picture that passes the check.
 std::vector<std::string> chairRows();
