@@ -167,7 +167,7 @@ struct Placement {
 static void place(int id, const Placement& where)
 {
     SetWindowPos(editorControl(id), nullptr, where.x, where.y, where.width, where.height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
 static int boardScaleFor(int clientWidth, int clientHeight, SIZE board)
@@ -210,7 +210,7 @@ static void arrangeControls(int clientWidth, int clientHeight)
     const int verdictBottom = clientHeight - margin;
     place(IDC_VERDICT, {right, verdictTop, clientWidth - right - margin,
                         verdictBottom - verdictTop > verdictHeight ? verdictBottom - verdictTop : verdictHeight});
-    InvalidateRect(mainWindow, nullptr, TRUE);
+    RedrawWindow(mainWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 static void resized(WPARAM kind, LPARAM clientSize)

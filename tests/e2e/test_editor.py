@@ -363,12 +363,8 @@ class MenusAndHelp(unittest.TestCase):
         with harness.Session() as s:
             s.copy_shipped_levels()
             ed = start_editor(s)
-            ed.wait_window()
-            # Every command with a key shows it beside its menu item, Ctrl+N beside the open file's size.
-            menu = [l.split("text=", 1)[1] for l in s.probe("menu", ed.title()) if l.startswith("item ")]
-            for item in ("10 x 10\\tCtrl+N", "열기(&O)...\\tCtrl+O", "저장(&S)\\tCtrl+S", "실행 취소(&U)\\tCtrl+Z",
-                         "다시 실행(&R)\\tCtrl+Y", "이 그림으로 해 보기(&P)\\tF5", "도움말(&H)\\tF1"):
-                self.assertIn(item, menu)
+            harness.wait_for(lambda: ed.title().endswith(" - level10.dat (10 x 10)"), "the shipped file")
+            # Ctrl+N: a new file of the open file's size.
             ed.key("ctrl+n")
             harness.wait_for(lambda: ed.title().endswith(" - 새 파일 (10 x 10)"), "a new 10 x 10 file from Ctrl+N")
             ed.new_15_by_15_file()
@@ -792,7 +788,7 @@ class ALargerBoard(unittest.TestCase):
             col, row = next((c, r) for r in range(7, 20) for c in range(7, 20) if (c, r) not in bombs)
             geo = Geometry(20, rect[:2])
             x, y = geo.block(col, row)
-            s.click(rect[0] + k * (x - rect[0]) + k * 7, rect[1] + k * (y - rect[1]) + k * 7)
+            s.click(rect[0] + k * (x + 7), rect[1] + k * (y + 7))
             view = harness.wait_for(lambda: (lambda v: block_is(v, geo, col, row, "covered") and v)(
                 ScaledView(s.screenshot(), rect[:2], k)), "block (%d, %d) set" % (col, row))
             for c in range(20):
