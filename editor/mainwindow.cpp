@@ -236,8 +236,8 @@ static void limitWindowSize(HWND window, MINMAXINFO* limits)
     limits->ptMinTrackSize.y = frame.bottom - frame.top;
 }
 
-// The board window takes the size of the picture's board, the verdict
-// stands right below it.
+// A picture of another size: the board takes its size and scale anew, and
+// Ctrl+N moves to that size in the menu.
 static void fitBoard(int size)
 {
     if (size == shownSize)
