@@ -149,16 +149,18 @@ static void pressFocusedButton()
         SendMessageA(focus, BM_CLICK, 0, 0);
 }
 
+// Only keys going down: the characters they make, Korean ones in two bytes,
+// and Alt with a menu's letter go their usual way.
 bool editorKeyMessage(MSG* message)
 {
-    return mainWindow && IsDialogMessageA(mainWindow, message);
+    return mainWindow && message->message == WM_KEYDOWN && IsDialogMessageA(mainWindow, message);
 }
 
 // ---- Layout: the window may be resized and maximised ----
 // The board takes the largest whole scale of the game's board that fits
 // beside the left column at its narrowest; the left column then takes the
-// width left over (up to twice its narrowest), the list and the suggestions
-// the height. The verdict stands right below the board.
+// width left over as the window widens (up to twice its narrowest), the list
+// and the suggestions the height. The verdict stands right below the board.
 
 struct Placement {
     int x, y, width, height;
@@ -200,7 +202,11 @@ static void arrangeControls(int clientWidth, int clientHeight)
     const SIZE board = boardWindowSize(shownSize);
     const int scale = boardScaleFor(clientWidth, clientHeight, board);
     const int boardWidth = board.cx * scale, boardHeight = board.cy * scale;
+    // The column grows only as the window does, so that the board keeps its
+    // place whatever the picture's size.
+    const int wider = clientWidth - clientWidthNeeded();
     int column = clientWidth - margin - columnGap - boardWidth - margin;
+    column = column > columnWidth + wider ? columnWidth + wider : column;
     column = column < columnWidth ? columnWidth : column > 2 * columnWidth ? 2 * columnWidth : column;
     const int extraHeight = clientHeight - clientHeightNeeded();
     placeLeftColumn(column, extraHeight > 0 ? extraHeight : 0);
