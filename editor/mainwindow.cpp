@@ -111,9 +111,13 @@ static void showNewFileKey()
     const int sizes[] = {10, 15, 20};
     const int commands[] = {IDM_NEW10, IDM_NEW15, IDM_NEW20};
     for (int i = 0; i < 3; ++i) {
-        const std::string label = std::to_string(sizes[i]) + " x " + std::to_string(sizes[i]) +
-                                  (sizes[i] == shownSize ? "\tCtrl+N" : "");
-        ModifyMenuA(GetMenu(mainWindow), commands[i], MF_BYCOMMAND | MF_STRING, commands[i], label.c_str());
+        std::string label = std::to_string(sizes[i]) + " x " + std::to_string(sizes[i]) +
+                            (sizes[i] == shownSize ? "\tCtrl+N" : "");
+        MENUITEMINFOA item = {};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_STRING;  // the text alone: the item stays as it was
+        item.dwTypeData = &label[0];
+        SetMenuItemInfoA(GetMenu(mainWindow), commands[i], FALSE, &item);
     }
 }
 
