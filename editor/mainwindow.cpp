@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include <cstring>
 #include <string>
 
 #include "ansitext.h"
@@ -270,9 +271,35 @@ void showTitle()
 
 // The check restarts before the board is drawn: the verdict of the picture
 // as it was is gone before the picture as it is shows.
+// ---- When the check starts anew ----
+// The blocks of the picture the running check judges. A stroke's button
+// going up changes no block its last step had not changed already: that
+// check goes on, and its verdict comes the sooner.
+static int indexChecked = -1;
+static int blocksChecked[gridRoom][gridRoom];
+
+static void rememberChecked()
+{
+    const Level* picture = selectedPicture(document);
+    indexChecked = picture ? document.selected : -1;
+    if (picture)
+        std::memcpy(blocksChecked, picture->picture, sizeof blocksChecked);
+}
+
+static void checkChangedBlocks()
+{
+    const Level* picture = selectedPicture(document);
+    if (picture && document.selected == indexChecked &&
+        std::memcmp(blocksChecked, picture->picture, sizeof blocksChecked) == 0)
+        return;
+    restartCheck();
+    rememberChecked();
+}
+
 void documentChanged()
 {
     restartCheck();
+    rememberChecked();
     fitBoard(document.size);
     showPictureList();
     showSelectedName();
@@ -282,7 +309,7 @@ void documentChanged()
 
 void blocksChanged()
 {
-    restartCheck();
+    checkChangedBlocks();
     repaintEditorBoard();
     showListLine(document.selected);
     showTitle();
