@@ -12,10 +12,18 @@
 //   benchprobe action <title> <count> x,y
 //       prints the mean milliseconds of a right click at the client point,
 //       handled with its block repaint.
+//   benchprobe editor x,y [x,y ...]
+//       in the level editor's window: for picture k of its list, selects it
+//       and draws on the board point given k-th (a free block) two strokes,
+//       the left button's and then the right one's, which leave the picture
+//       as it was. Prints the milliseconds from the second button going up
+//       until the window shows the verdict, and until it shows the
+//       suggestions (the label above them changes from "checking").
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -126,6 +134,66 @@ int timeClicks(char** argv, const char* name, bool withPaint)
     return 0;
 }
 
+const char editorClass[] = "Bombagram2Editor";
+const int editorList = 100, editorBoard = 120, editorVerdict = 130, editorSuggestionLabel = 140;
+const double editorPatienceMs = 20000;
+
+// "검사 중" (checking) in the editor's code page, CP949: the verdict and the
+// suggestions label say it while the check runs.
+const char checkingText[] = "\xB0\xCB\xBB\xE7 \xC1\xDF";
+
+bool checking(HWND control)
+{
+    char text[4096] = "";
+    GetWindowTextA(control, text, sizeof text);
+    return std::strstr(text, checkingText) != nullptr;
+}
+
+// Milliseconds from start until the control no longer says "checking"; -1 when it always does.
+double untilChecked(HWND control, const LARGE_INTEGER& start)
+{
+    while (millisecondsSince(start) < editorPatienceMs) {
+        if (!checking(control))
+            return millisecondsSince(start);
+        Sleep(2);
+    }
+    return -1;
+}
+
+void selectPicture(HWND window, int index)
+{
+    HWND list = GetDlgItem(window, editorList);
+    SendMessageA(list, LB_SETCURSEL, index, 0);
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(editorList, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+}
+
+int timeEditor(int argc, char** argv)
+{
+    HWND window = FindWindowA(editorClass, nullptr);
+    if (!window)
+        return 1;
+    HWND board = GetDlgItem(window, editorBoard);
+    HWND verdict = GetDlgItem(window, editorVerdict);
+    HWND label = GetDlgItem(window, editorSuggestionLabel);
+    for (int k = 0; k + 2 < argc; ++k) {
+        POINT p = parsePoint(argv[k + 2]);
+        const LPARAM where = MAKELPARAM(p.x, p.y);
+        LARGE_INTEGER start;
+        QueryPerformanceCounter(&start);
+        selectPicture(window, k);
+        untilChecked(label, start);  // the selected picture's own check first
+        SendMessageA(board, WM_LBUTTONDOWN, MK_LBUTTON, where);
+        SendMessageA(board, WM_LBUTTONUP, 0, where);
+        SendMessageA(board, WM_RBUTTONDOWN, MK_RBUTTON, where);
+        QueryPerformanceCounter(&start);
+        SendMessageA(board, WM_RBUTTONUP, 0, where);
+        const double verdictMs = untilChecked(verdict, start);
+        const double suggestionsMs = untilChecked(label, start);
+        std::printf("picture=%d verdict_ms=%.1f suggestions_ms=%.1f\n", k + 1, verdictMs, suggestionsMs);
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -139,6 +207,8 @@ int main(int argc, char** argv)
         return timeClicks(argv, "changed", true);
     if (argc >= 5 && std::string_view(argv[1]) == "action")
         return timeClicks(argv, "action", false);
+    if (argc >= 3 && std::string_view(argv[1]) == "editor")
+        return timeEditor(argc, argv);
     std::printf("error usage\n");
     return 1;
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include <cstring>
 #include <vector>
 
 // Paths stay in the ANSI code page from the dialogs to the file calls.
@@ -91,13 +92,25 @@ void newFile(int size)
     documentChanged();
 }
 
-// The common dialog for a file to open or save; "" when cancelled.
+// The folder of the open file; the program's for a new one.
+static std::string documentFolder()
+{
+    char full[MAX_PATH] = "";
+    const std::string& path = editorDocument().path;
+    const DWORD length = path.empty() ? 0 : GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+    const std::string absolute(full, length > 0 && length < sizeof full ? length : 0);
+    const size_t slash = absolute.find_last_of("\\/");
+    return slash == std::string::npos ? programFolder() : absolute.substr(0, slash + 1);
+}
+
+// The common dialog for a file to open or save, in the open file's folder;
+// "" when cancelled.
 static std::string askForPath(bool saving, const char* filter, const char* extension, const std::string& start)
 {
     char path[MAX_PATH] = "";
     if (start.size() < sizeof path)
         start.copy(path, start.size());
-    const std::string folder = programFolder();
+    const std::string folder = documentFolder();
     OPENFILENAMEA dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = editorWindow();
@@ -178,9 +191,30 @@ void importWithDialog()
         tell(ansiFromUtf8(problem), MB_ICONERROR);
 }
 
+// The picture's name as a file name: the characters a file name cannot
+// hold become "_"; "그림" for a name of nothing else.
+static std::string fileNameOfPicture()
+{
+    const Level* picture = selectedPicture(editorDocument());
+    std::string name = picture ? ansiFromUtf8(picture->name) : "";
+    bool meaningful = false;
+    for (size_t i = 0; i < name.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(name[i]);
+        if (c >= 0x80 && i + 1 < name.size()) {  // a CP949 character: both bytes stay
+            ++i;
+            meaningful = true;
+        } else if (c < 0x20 || std::strchr("\\/:*?\"<>|", c)) {
+            name[i] = '_';
+        } else {
+            meaningful = meaningful || (c != ' ' && c != '.');
+        }
+    }
+    return (meaningful ? name : std::string("그림")) + ".non";
+}
+
 void exportWithDialog()
 {
-    std::string path = askForPath(true, pictureFilter, "non", "");
+    std::string path = askForPath(true, pictureFilter, "non", fileNameOfPicture());
     if (path.empty())
         return;
     std::string problem = exportPicture(editorDocument(), path);

@@ -11,6 +11,7 @@
 #define IDM_IMPORT 206
 #define IDM_EXPORT 207
 #define IDM_EXIT 208
+#define IDM_NEWSAME 209
 #define IDM_UNDO 210
 #define IDM_REDO 211
 #define IDM_ADD 212

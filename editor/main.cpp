@@ -35,7 +35,7 @@ static int runMessageLoop(HWND window, HACCEL keys)
 {
     MSG message = {};
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (TranslateAcceleratorA(window, keys, &message))
+        if (TranslateAcceleratorA(window, keys, &message) || editorKeyMessage(&message))
             continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);

@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include <cstring>
 #include <string>
 
 #include "ansitext.h"
@@ -11,6 +12,7 @@
 #include "nameedit.h"
 #include "picturelist.h"
 #include "playtest.h"
+#include "suggestionbox.h"
 #include "verdicts.h"
 
 const char editorClassName[] = "Bombagram2Editor";
@@ -25,9 +27,13 @@ const int listHeight = 230;
 const int buttonHeight = 24;
 const int rowGap = 8;
 const int nameTop = margin + listHeight + rowGap + buttonHeight + rowGap;
-const int suggestionsTop = nameTop + 22 + rowGap + 18;
+const int nameLabelWidth = 36;
+const int nameHeight = 22;
+const int labelHeight = 18;
+const int suggestionsTop = nameTop + nameHeight + labelHeight + rowGap + labelHeight;
 const int suggestionsHeight = 170;
-const int boardLeft = margin + columnWidth + 10;
+const int columnGap = 10;
+const int boardLeft = margin + columnWidth + columnGap;
 const int verdictHeight = 84;
 const int largestBoard = 20;
 
@@ -81,32 +87,175 @@ static void makeControls()
                             WS_BORDER | WS_TABSTOP, IDC_PICTURELIST, margin, margin, columnWidth, listHeight);
     SendMessageA(list, LB_SETTABSTOPS, 3, reinterpret_cast<LPARAM>(tabStops));
     makeListButtons();
-    makeControl("STATIC", "이름:", SS_LEFT, IDC_NAMELABEL, margin, nameTop + 3, 34, 16);
-    HWND name = makeControl("EDIT", "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, IDC_NAME, margin + 36, nameTop, 120,
-                            22, WS_EX_CLIENTEDGE);
+    makeControl("STATIC", "이름:", SS_LEFT, IDC_NAMELABEL, margin, nameTop + 3, nameLabelWidth - 2, 16);
+    HWND name = makeControl("EDIT", "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, IDC_NAME, margin + nameLabelWidth,
+                            nameTop, columnWidth - nameLabelWidth, nameHeight, WS_EX_CLIENTEDGE);
     holdNameBox(name);
-    makeControl("STATIC", "", SS_LEFT, IDC_NAMELEFT, margin + 160, nameTop + 3, columnWidth - 160, 16);
+    makeControl("STATIC", "", SS_LEFT, IDC_NAMELEFT, margin + nameLabelWidth, nameTop + nameHeight + 2,
+                columnWidth - nameLabelWidth, 16);
     makeControl("STATIC", "", SS_LEFT, IDC_SUGGESTLABEL, margin, suggestionsTop - 18, columnWidth, 16);
-    makeControl("LISTBOX", "", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_HSCROLL | WS_BORDER | WS_TABSTOP,
-                IDC_SUGGESTIONS, margin, suggestionsTop, columnWidth, suggestionsHeight);
+    HWND suggestions = makeControl("LISTBOX", "", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_HSCROLL |
+                                   WS_BORDER | WS_TABSTOP, IDC_SUGGESTIONS, margin, suggestionsTop, columnWidth,
+                                   suggestionsHeight);
+    holdSuggestionBox(suggestions);
     SIZE board = boardWindowSize(10);
-    makeControl(boardClassName, "", 0, IDC_BOARD_WINDOW, boardLeft, margin, board.cx, board.cy);
+    makeControl(boardClassName, "", WS_TABSTOP, IDC_BOARD_WINDOW, boardLeft, margin, board.cx, board.cy);
     makeControl("STATIC", "", SS_LEFT, IDC_VERDICT, boardLeft, margin + board.cy + rowGap,
                 boardWindowSize(largestBoard).cx, verdictHeight);
 }
 
-// The board window takes the size of the picture's board, the verdict
-// stands right below it.
+// ---- Keys and focus ----
+// Ctrl+N makes a new file of the open file's size: the menu shows the key
+// beside that size.
+static void showNewFileKey()
+{
+    const int sizes[] = {10, 15, 20};
+    const int commands[] = {IDM_NEW10, IDM_NEW15, IDM_NEW20};
+    for (int i = 0; i < 3; ++i) {
+        std::string label = std::to_string(sizes[i]) + " x " + std::to_string(sizes[i]) +
+                            (sizes[i] == shownSize ? "\tCtrl+N" : "");
+        MENUITEMINFOA item = {};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_STRING;  // the text alone: the item stays as it was
+        item.dwTypeData = &label[0];
+        SetMenuItemInfoA(GetMenu(mainWindow), commands[i], FALSE, &item);
+    }
+}
+
+// As in a dialog, the control that had the focus gets it back when the
+// window is active again; at first the picture list has it.
+static HWND focusKept = nullptr;
+
+static void activated(WPARAM state)
+{
+    if (LOWORD(state) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        focusKept = focus && IsChild(mainWindow, focus) ? focus : focusKept;
+        return;
+    }
+    if (HIWORD(state))  // minimised
+        return;
+    SetFocus(focusKept && IsWindow(focusKept) ? focusKept : editorControl(IDC_PICTURELIST));
+}
+
+// Tab goes from the list to its buttons, the name, the board and the suggestions.
+static void orderTabStops()
+{
+    SetWindowPos(editorControl(IDC_BOARD_WINDOW), editorControl(IDC_NAME), 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+// Enter on a focused button presses it, as in a dialog.
+static void pressFocusedButton()
+{
+    HWND focus = GetFocus();
+    char kind[16] = "";
+    if (focus && IsChild(mainWindow, focus) && GetClassNameA(focus, kind, sizeof kind) && lstrcmpiA(kind, "Button") == 0)
+        SendMessageA(focus, BM_CLICK, 0, 0);
+}
+
+// Only keys going down: the characters they make, Korean ones in two bytes,
+// and Alt with a menu's letter go their usual way.
+bool editorKeyMessage(MSG* message)
+{
+    return mainWindow && message->message == WM_KEYDOWN && IsDialogMessageA(mainWindow, message);
+}
+
+// ---- Layout: the window may be resized and maximised ----
+// The board takes the largest whole scale of the game's board that fits
+// beside the left column at its narrowest; the left column then takes the
+// width left over as the window widens (up to twice its narrowest), the list
+// and the suggestions the height. The verdict stands right below the board.
+
+struct Placement {
+    int x, y, width, height;
+};
+
+static void place(int id, const Placement& where)
+{
+    SetWindowPos(editorControl(id), nullptr, where.x, where.y, where.width, where.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+}
+
+static int boardScaleFor(int clientWidth, int clientHeight, SIZE board)
+{
+    const int roomWidth = clientWidth - boardLeft - margin;
+    const int roomHeight = clientHeight - margin - rowGap - verdictHeight - margin;
+    const int across = roomWidth / board.cx, down = roomHeight / board.cy;
+    const int scale = across < down ? across : down;
+    return scale > 1 ? scale : 1;
+}
+
+static void placeLeftColumn(int width, int extraHeight)
+{
+    const int lower = extraHeight * 2 / 3;  // the list grows by this, and all under it moves down
+    const int list = listHeight + lower;
+    place(IDC_PICTURELIST, {margin, margin, width, list});
+    const int commands[] = {IDM_ADD, IDM_DUPLICATE, IDM_DELETE, IDM_MOVEUP, IDM_MOVEDOWN};
+    const int buttonWidth = (width - 4 * 2) / 5;
+    for (int i = 0; i < 5; ++i)
+        place(commands[i], {margin + i * (buttonWidth + 2), margin + list + rowGap, buttonWidth, buttonHeight});
+    place(IDC_NAMELABEL, {margin, nameTop + lower + 3, nameLabelWidth - 2, 16});
+    place(IDC_NAME, {margin + nameLabelWidth, nameTop + lower, width - nameLabelWidth, nameHeight});
+    place(IDC_NAMELEFT, {margin + nameLabelWidth, nameTop + lower + nameHeight + 2, width - nameLabelWidth, 16});
+    place(IDC_SUGGESTLABEL, {margin, suggestionsTop + lower - labelHeight, width, 16});
+    place(IDC_SUGGESTIONS, {margin, suggestionsTop + lower, width, suggestionsHeight + extraHeight - lower});
+}
+
+static void arrangeControls(int clientWidth, int clientHeight)
+{
+    const SIZE board = boardWindowSize(shownSize);
+    const int scale = boardScaleFor(clientWidth, clientHeight, board);
+    const int boardWidth = board.cx * scale, boardHeight = board.cy * scale;
+    // The column grows only as the window does, so that the board keeps its
+    // place whatever the picture's size.
+    const int wider = clientWidth - clientWidthNeeded();
+    int column = clientWidth - margin - columnGap - boardWidth - margin;
+    column = column > columnWidth + wider ? columnWidth + wider : column;
+    column = column < columnWidth ? columnWidth : column > 2 * columnWidth ? 2 * columnWidth : column;
+    const int extraHeight = clientHeight - clientHeightNeeded();
+    placeLeftColumn(column, extraHeight > 0 ? extraHeight : 0);
+    const int right = margin + column + columnGap;
+    place(IDC_BOARD_WINDOW, {right, margin, boardWidth, boardHeight});
+    const int verdictTop = margin + boardHeight + rowGap;
+    const int verdictBottom = clientHeight - margin;
+    place(IDC_VERDICT, {right, verdictTop, clientWidth - right - margin,
+                        verdictBottom - verdictTop > verdictHeight ? verdictBottom - verdictTop : verdictHeight});
+    RedrawWindow(mainWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+static void resized(WPARAM kind, LPARAM clientSize)
+{
+    if (kind != SIZE_MINIMIZED)
+        arrangeControls(LOWORD(clientSize), HIWORD(clientSize));
+}
+
+static void arrangeForClient()
+{
+    RECT client;
+    GetClientRect(mainWindow, &client);
+    arrangeControls(client.right, client.bottom);
+}
+
+// The window is never smaller than what shows a 20 x 20 board and the left
+// column at their narrowest.
+static void limitWindowSize(HWND window, MINMAXINFO* limits)
+{
+    RECT frame = {0, 0, clientWidthNeeded(), clientHeightNeeded()};
+    AdjustWindowRect(&frame, static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)), TRUE);
+    limits->ptMinTrackSize.x = frame.right - frame.left;
+    limits->ptMinTrackSize.y = frame.bottom - frame.top;
+}
+
+// A picture of another size: the board takes its size and scale anew, and
+// Ctrl+N moves to that size in the menu.
 static void fitBoard(int size)
 {
     if (size == shownSize)
         return;
     shownSize = size;
-    SIZE board = boardWindowSize(size);
-    SetWindowPos(editorControl(IDC_BOARD_WINDOW), nullptr, boardLeft, margin, board.cx, board.cy, SWP_NOZORDER);
-    SetWindowPos(editorControl(IDC_VERDICT), nullptr, boardLeft, margin + board.cy + rowGap,
-                 boardWindowSize(largestBoard).cx, verdictHeight, SWP_NOZORDER);
-    InvalidateRect(mainWindow, nullptr, TRUE);
+    showNewFileKey();
+    arrangeForClient();
 }
 
 void showTitle()
@@ -122,9 +271,35 @@ void showTitle()
 
 // The check restarts before the board is drawn: the verdict of the picture
 // as it was is gone before the picture as it is shows.
+// ---- When the check starts anew ----
+// The blocks of the picture the running check judges. A stroke's button
+// going up changes no block its last step had not changed already: that
+// check goes on, and its verdict comes the sooner.
+static int indexChecked = -1;
+static int blocksChecked[gridRoom][gridRoom];
+
+static void rememberChecked()
+{
+    const Level* picture = selectedPicture(document);
+    indexChecked = picture ? document.selected : -1;
+    if (picture)
+        std::memcpy(blocksChecked, picture->picture, sizeof blocksChecked);
+}
+
+static void checkChangedBlocks()
+{
+    const Level* picture = selectedPicture(document);
+    if (picture && document.selected == indexChecked &&
+        std::memcmp(blocksChecked, picture->picture, sizeof blocksChecked) == 0)
+        return;
+    restartCheck();
+    rememberChecked();
+}
+
 void documentChanged()
 {
     restartCheck();
+    rememberChecked();
     fitBoard(document.size);
     showPictureList();
     showSelectedName();
@@ -134,7 +309,7 @@ void documentChanged()
 
 void blocksChanged()
 {
-    restartCheck();
+    checkChangedBlocks();
     repaintEditorBoard();
     showListLine(document.selected);
     showTitle();
@@ -166,6 +341,7 @@ static void commandFromMenu(int command)
     case IDM_NEW10: newFile(10); break;
     case IDM_NEW15: newFile(15); break;
     case IDM_NEW20: newFile(20); break;
+    case IDM_NEWSAME: newFile(document.size); break;
     case IDM_OPEN: openWithDialog(); break;
     case IDM_SAVE: saveFile(); break;
     case IDM_SAVEAS: saveFileAs(); break;
@@ -181,6 +357,7 @@ static void commandFromMenu(int command)
     case IDM_MOVEDOWN: applyToDocument(movePictureDown); break;
     case IDM_PLAY: playSelectedPicture(); break;
     case IDM_HELP: showHelpPage(mainWindow); break;
+    case IDOK: pressFocusedButton(); break;
     }
 }
 
@@ -192,8 +369,6 @@ static void commandFromControl(int id, int notification)
         commitName();
     else if (id == IDC_PICTURELIST && notification == LBN_SELCHANGE)
         pickListLine();
-    else if (id == IDC_SUGGESTIONS && notification == LBN_SELCHANGE)
-        applyChosenSuggestion();
 }
 
 // The controls that notify; the buttons send their menu commands.
@@ -230,7 +405,7 @@ static LRESULT staticColours(HWND window, HDC dc)
 static LRESULT CALLBACK editorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_CREATE: mainWindow = window; makeControls(); return 0;
+    case WM_CREATE: mainWindow = window; makeControls(); orderTabStops(); return 0;
     case WM_COMMAND: command(wParam, lParam); return 0;
     case WM_CTLCOLORSTATIC: return staticColours(window, reinterpret_cast<HDC>(wParam));
     case verdictMessage: takeVerdict(lParam); return 0;
@@ -238,6 +413,9 @@ static LRESULT CALLBACK editorProc(HWND window, UINT message, WPARAM wParam, LPA
     case listVerdictMessage: takeListVerdict(lParam); return 0;
     case checkDoneMessage: takeCheckDone(lParam); return 0;
     case WM_CLOSE: closeEditor(); return 0;
+    case WM_SIZE: resized(wParam, lParam); return 0;
+    case WM_GETMINMAXINFO: limitWindowSize(window, reinterpret_cast<MINMAXINFO*>(lParam)); return 0;
+    case WM_ACTIVATE: activated(wParam); return 0;
     case WM_DESTROY: windowGone(); return 0;
     default: return DefWindowProcA(window, message, wParam, lParam);
     }
@@ -259,7 +437,7 @@ void registerEditorClass(HINSTANCE programInstance)
 
 HWND createEditorWindow(HINSTANCE programInstance)
 {
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
     RECT frame = {0, 0, clientWidthNeeded(), clientHeightNeeded()};
     AdjustWindowRect(&frame, style, TRUE);
     return CreateWindowExA(0, editorClassName, editorTitle, style, CW_USEDEFAULT, CW_USEDEFAULT,

@@ -81,10 +81,17 @@ void commitName()
     nameChanged();
 }
 
+// Enter names the picture; Tab still moves on to the next control.
+static LRESULT enterKeyCode(LPARAM message)
+{
+    const MSG* key = reinterpret_cast<const MSG*>(message);
+    return key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN ? DLGC_WANTMESSAGE : 0;
+}
+
 static LRESULT CALLBACK nameBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_GETDLGCODE: return DLGC_WANTALLKEYS;
+    case WM_GETDLGCODE: return enterKeyCode(lParam) | CallWindowProcW(plainEditProc, box, message, wParam, lParam);
     case WM_CHAR:
         if (wParam == '\r' || wParam == '\n')
             return 0;  // Enter names the picture; no beep

@@ -31,5 +31,5 @@ void takeSuggestions(LPARAM answer);
 void takeListVerdict(LPARAM answer);
 void takeCheckDone(LPARAM run);
 
-// A click on a line of the suggestions list applies that suggestion.
+// Applies the suggestion selected in the suggestions list (Enter or a click, suggestionbox.h).
 void applyChosenSuggestion();

@@ -10,8 +10,14 @@ that changed it) and of one block action with its repaint.
 Each width of the build that the machine runs is measured in the same run,
 side by side: the 32-bit game and the 64-bit build where 32-bit programs
 run, the 64-bit build alone where they do not.
+
+Then the level editor, in its window: the time from the end of a stroke
+until the verdict shows, for every shipped picture, and until the
+suggestions show, for random 20 x 20 pictures (where line logic stops).
+`scripts/bench.py editor` measures the editor alone.
 """
 import os
+import random
 import shutil
 import statistics
 import subprocess
@@ -137,6 +143,97 @@ def measure(build):
     return f
 
 
+EDITOR_EXE = "bombagram2-editor.exe"
+RANDOM_PICTURES = 12
+
+
+def free_block_points(data, size):
+    """For each picture of a level file, the client point of its board's
+    first free block (the editor's board is the game's board at 1x)."""
+    geo = geometry.Geometry(size)
+    points = []
+    for _, bombs in level_records(data, size):
+        col, row = next((c, r) for r in range(size) for c in range(size) if (c, r) not in bombs)
+        points.append("%d,%d" % geo.block_centre(col, row))
+    return points
+
+
+def level_records(data, size):
+    """(name bytes, bomb set) of each record of a level file."""
+    length = 20 + (size * size + 7) // 8
+    out = []
+    for i in range(data[2]):
+        bits = data[3 + i * length + 20: 3 + (i + 1) * length]
+        out.append((data[3 + i * length: 3 + i * length + 20],
+                    {(k % size, k // size) for k in range(size * size) if bits[k // 8] & (0x80 >> (k % 8))}))
+    return out
+
+
+def random_level_file(count, size=20, seed=20261209):
+    """Pictures of about half bombs, the same on every run: line logic stops on nearly all of them."""
+    draw = random.Random(seed)
+    pictures = [("r%d" % i, {(c, r) for c in range(size) for r in range(size) if draw.random() < 0.5})
+                for i in range(count)]
+    return harness.level_file(pictures, size)
+
+
+def editor_times(build, data, size):
+    """(verdict ms, suggestions ms) after the last stroke, for each picture of
+    the file; and the editor's processor time per picture (its selection,
+    check, two strokes and their checks), which tells how much of the wait
+    was other programs' on a busy machine."""
+    with harness.Session(build=build) as s:
+        for name in (EDITOR_EXE, "benchprobe.exe"):
+            shutil.copy(os.path.join(build.folder, name), s.folder)
+        s.write("bench%d.dat" % size, data)
+        s.game = subprocess.Popen([build.wine, EDITOR_EXE, "bench%d.dat" % size], cwd=s.folder, env=s.env,
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        harness.wait_for(lambda: any(w["class"] == "Bombagram2Editor" for w in s.windows()), "the editor", 30)
+        out = s.path("bench.out")
+        ticks = process_ticks(s, EDITOR_EXE)
+        with open(out, "w") as f:
+            subprocess.run([build.wine, "benchprobe.exe", "editor"] + free_block_points(data, size), cwd=s.folder,
+                           env=s.env, stdout=f, stderr=subprocess.DEVNULL, timeout=900)
+        ticks = process_ticks(s, EDITOR_EXE) - ticks
+        with open(out) as f:
+            rounds = [dict(kv.split("=") for kv in line.split()) for line in f if line.startswith("picture=")]
+    processor_ms = 1000.0 * ticks / os.sysconf("SC_CLK_TCK") / max(len(rounds), 1)
+    return [(float(r["verdict_ms"]), float(r["suggestions_ms"])) for r in rounds], processor_ms
+
+
+def figures_line(what, times, target):
+    times = sorted(t for t in times if t >= 0)
+    if not times:
+        return "%-52s none" % what
+    over = sum(1 for t in times if t > target)
+    return "%-52s %3d: median %6.0f ms, 90th %6.0f ms, max %6.0f ms; %d over %d ms" % (
+        what, len(times), median(times), times[len(times) * 9 // 10], times[-1], over, target)
+
+
+def measure_editor(build):
+    """The editor's figures, as printed lines."""
+    lines = []
+    processor = "    the editor's processor time a picture (selected, checked, two strokes checked): %.0f ms"
+    for size in (10, 15, 20):
+        with open(os.path.join(harness.GEN_DIR, "level%d.dat" % size), "rb") as f:
+            times, processor_ms = editor_times(build, f.read(), size)
+        lines.append(figures_line("verdict after a stroke, shipped %d x %d" % (size, size),
+                                  [v for v, _ in times], 100))
+        lines.append(processor % processor_ms)
+    times, processor_ms = editor_times(build, random_level_file(RANDOM_PICTURES), 20)
+    lines.append(figures_line("verdict after a stroke, random 20 x 20", [v for v, _ in times], 100))
+    lines.append(figures_line("suggestions after a stroke, random 20 x 20", [t for _, t in times], 2000))
+    lines.append(processor % processor_ms)
+    return lines
+
+
+def print_editor(builds):
+    for build in builds:
+        print("Level editor %s-bit, in its window (from the last button going up):" % build.width)
+        for line in measure_editor(build):
+            print("  " + line)
+
+
 def median(values):
     return statistics.median(values) if values else float("nan")
 
@@ -181,7 +278,9 @@ def main():
     builds = harness.runnable_builds()
     print(os.environ.get("WIDTH_REASON", "the %s-bit build" % harness.WIDTH)
           + ("; the 64-bit build beside it" if len(builds) == 2 else ""))
-    print_table([(build.width, measure(build)) for build in builds])
+    if sys.argv[1:] != ["editor"]:
+        print_table([(build.width, measure(build)) for build in builds])
+    print_editor(builds)
     return 0
 
 

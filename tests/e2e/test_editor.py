@@ -26,6 +26,7 @@ SCREENSHOTS = os.path.join(harness.BUILD, "screenshots")  # docs/screenshots kee
 # Control identifiers of the editor's window (editor/editorids.h).
 PICTURE_LIST, NAME_BOX, BYTES_LEFT, BOARD, VERDICT, SUGGESTIONS = 100, 111, 112, 120, 130, 141
 ADD_BUTTON, DUPLICATE_BUTTON, DELETE_BUTTON, UP_BUTTON, DOWN_BUTTON = 212, 213, 214, 215, 216
+HELP_TEXT = 300  # the help page's text box
 
 # The picture drawn: the left half full of bombs, and two bombs on a diagonal
 # that the swapped diagonal matches clue for clue, so line logic stops on the
@@ -34,6 +35,7 @@ HALF = {(c, r) for c in range(5) for r in range(10)}
 SWAPPABLE = [(6, 6), (7, 7)]
 SQUARE = [(6, 6), (7, 6), (6, 7), (7, 7)]
 UNDECIDED_MARK = (255, 0, 255)
+CURSOR_MARK = (0, 160, 0)  # the keyboard's cursor block
 DIFFERING_MARK = (255, 128, 0)
 
 
@@ -65,19 +67,20 @@ def mark_at(img, geo, col, row, inset=2):
     return colour if colour in (UNDECIDED_MARK, DIFFERING_MARK) else None
 
 
-def in_mark(i, j):
-    """Whether pixel (i, j) of a block lies on one of the two mark frames."""
+def in_mark(i, j, cursor=False):
+    """Whether pixel (i, j) of a block lies on one of the two mark frames
+    (or on the keyboard's cursor frame, when asked)."""
     def on_frame(inset):
         inside = inset <= i <= 14 - inset and inset <= j <= 14 - inset
         core = inset + 2 <= i <= 12 - inset and inset + 2 <= j <= 12 - inset
         return inside and not core
-    return on_frame(2) or on_frame(5)
+    return on_frame(2) or on_frame(5) or (cursor and on_frame(0))
 
 
-def block_is(img, geo, col, row, sprite):
+def block_is(img, geo, col, row, sprite, cursor=False):
     """The block shows the sprite wherever no mark may be drawn over it."""
     shown, expected = bv.block_picture(img, geo, col, row), bv.expected_block(col, row, sprite)
-    return all(shown[j][i] == expected[j][i] for j in range(15) for i in range(15) if not in_mark(i, j))
+    return all(shown[j][i] == expected[j][i] for j in range(15) for i in range(15) if not in_mark(i, j, cursor))
 
 
 def clue_strips(img, geo):
@@ -178,6 +181,16 @@ class Editor:
         """A key for the window under the pointer: the pointer goes to the board first."""
         self.s.xdotool("mousemove", *self.centre(BOARD))
         self.s.key(name)
+
+    def focused(self):
+        """The identifier of the control with the keyboard focus, or None."""
+        return next((i for i, c in self.controls().items() if c["focus"] == "1"), None)
+
+    def edit_state(self, title, control):
+        """(selection start, end, first line shown; for a one-line box the first character shown)."""
+        line = next(l for l in self.s.probe("edit", title, str(control)) if l.startswith("edit "))
+        fields = dict(kv.split("=") for kv in line.split()[1:])
+        return int(fields["start"]), int(fields["end"]), int(fields["first"])
 
 
 def start_game_in(s, folder, size):
@@ -350,7 +363,10 @@ class MenusAndHelp(unittest.TestCase):
         with harness.Session() as s:
             s.copy_shipped_levels()
             ed = start_editor(s)
-            ed.wait_window()
+            harness.wait_for(lambda: ed.title().endswith(" - level10.dat (10 x 10)"), "the shipped file")
+            # Ctrl+N: a new file of the open file's size.
+            ed.key("ctrl+n")
+            harness.wait_for(lambda: ed.title().endswith(" - 새 파일 (10 x 10)"), "a new 10 x 10 file from Ctrl+N")
             ed.new_15_by_15_file()
             left, top, right, bottom = ed.controls()[BOARD]["rect"]
             self.assertEqual((right - left, bottom - top), (68 + 225 + 24, 88 + 225 + 24))
@@ -361,11 +377,14 @@ class MenusAndHelp(unittest.TestCase):
             self.assertTrue(all(block_is(img, geo, c, r, "broken") for c in range(15) for r in range(15)))
             ed.verdict_after(lambda t: "빈 그림" in t, "the empty picture's verdict")
 
+            # The help opens at its top, nothing selected (it opened at its end, all selected).
             ed.key("F1")
             help_title = "레벨 편집기 도움말"
             s.wait_window(help_title)
             texts = [c["text"] for c in s.controls(help_title)[1]]
             self.assertIn("확인", texts)
+            start, end, first = ed.edit_state(help_title, HELP_TEXT)
+            self.assertEqual((start, end, first), (start, start, 0), "selection and first line of the help")
             s.key("Escape")
             harness.wait_for(lambda: help_title not in s.titles(), "the help page to close")
 
@@ -494,6 +513,57 @@ class EditingAFile(unittest.TestCase):
         self.assertGreater(before, 0)
         self.assertEqual(strokes_undone(10), before)
 
+    def test_the_keyboard_goes_round_the_window_draws_and_chooses_a_suggestion(self):
+        ed, s = self.ed, self.s
+        geo = ed.geometry()
+        left, top, _, _ = ed.controls()[PICTURE_LIST]["rect"]
+        s.click(left + 20, top + 8)
+        harness.wait_for(lambda: ed.focused() == PICTURE_LIST, "the list focused")
+        # Tab goes round: the list, its buttons, the name, the board, the suggestions.
+        order = [ADD_BUTTON, DUPLICATE_BUTTON, DELETE_BUTTON, UP_BUTTON, DOWN_BUTTON, NAME_BOX, BOARD]
+        for control in order:
+            s.key("Tab")
+            harness.wait_for(lambda: ed.focused() == control, "the focus on control %d after Tab" % control)
+            if control == NAME_BOX:  # a whole name of 19 wide letters shows, from its first
+                s.xdotool("type", "W" * 19)
+                harness.wait_for(lambda: ed.edit_state(ed.title(), NAME_BOX)[1] == 19, "the name typed")
+                self.assertEqual(ed.edit_state(ed.title(), NAME_BOX)[2], 0, "the first letter shown")
+        self.assertEqual(names(ed)[0], "W" * 19, "the name taken on leaving the box")
+
+        # On the board the arrows move a green cursor block; Space and Enter turn its block.
+        for name in ["Right"] * 6 + ["Down"] * 6 + ["space", "Right", "Down", "Return"]:
+            s.key(name)
+        drawn = HALF | set(SWAPPABLE)
+        img = s.wait_screen(lambda i: all(block_is(i, geo, c, r, "covered" if (c, r) in drawn else "broken",
+                                                   cursor=(c, r) == (7, 7))
+                                          for c in range(10) for r in range(10)), "the blocks the keys set")
+        x, y = geo.block(7, 7)
+        self.assertEqual({img.pixel(*geo.screen(x + i, y + j)) for i in range(15) for j in (0, 1)}, {CURSOR_MARK})
+
+        # In the suggestions the arrows only choose; Enter applies.
+        s.key("Tab")
+        harness.wait_for(lambda: ed.focused() == SUGGESTIONS, "the focus on the suggestions")
+        harness.wait_for(lambda: len(ed.lines(SUGGESTIONS)) > 2, "the suggestions")
+        s.key("Down")
+        s.key("Down")
+        harness.wait_for(lambda: "1" in [l["selected"] for l in ed.lines(SUGGESTIONS)][1:],
+                         "a suggestion after the first chosen")
+        self.assertIn("선으로 풀다 멈춤", ed.text(VERDICT))
+        self.assertTrue(self.board_shows(geo, drawn)(), "the picture as drawn")
+        s.key("Return")
+        ed.verdict_after(lambda t: t.startswith("선으로 풀림"), "the chosen suggestion applied")
+        img = s.screenshot()
+        self.assertEqual(sum(block_is(img, geo, c, r, "covered") != ((c, r) in drawn)
+                             for c in range(10) for r in range(10)), 1)
+
+    def board_shows(self, geo, bombs):
+        """The board shows the bombs (the keyboard's cursor may frame one block)."""
+        def shown():
+            img = self.s.screenshot()
+            return all(block_is(img, geo, c, r, "covered" if (c, r) in bombs else "broken", cursor=True)
+                       for c in range(10) for r in range(10))
+        return shown
+
     def test_play_without_the_game_beside_the_editor_says_so(self):
         self.ed.key("F5")
         self.s.wait_window(EDITOR_TITLE)
@@ -559,6 +629,32 @@ class ImportAndExport(unittest.TestCase):
             game_geo = start_game_in(s, own, 10)
             self.assertEqual(clue_strips(s.screenshot(), game_geo), shown)
 
+    def test_file_dialogs_open_in_the_files_folder_and_export_offers_the_pictures_name(self):
+        with harness.Session() as s:
+            own = s.path("내 그림")
+            os.makedirs(own)
+            with open(os.path.join(own, "level10.dat"), "wb") as f:
+                f.write(harness.level_file([("십자: 큰", CROSS)]))
+            with open(os.path.join(own, "other.dat"), "wb") as f:
+                f.write(harness.level_file([("Other", HALF)]))
+            ed = start_editor(s, "내 그림\\level10.dat")
+            harness.wait_for(lambda: names(ed) == ["십자: 큰"], "the file in its folder opened")
+            # Export offers the picture's name, made a file name, in the file's folder.
+            s.xdotool("mousemove", *ed.centre(BOARD))
+            s.key("alt+f")
+            s.wait_menu()
+            s.key("e")
+            harness.wait_for(lambda: any(w["class"] == "#32770" for w in s.windows()), "the export dialog")
+            s.key("Return")
+            exported = s.wait_file(os.path.join("내 그림", "십자_ 큰.non"), what="the picture exported by its name")
+            self.assertIn(b"width 10", exported)
+            harness.wait_for(lambda: not any(w["class"] == "#32770" for w in s.windows()), "the dialog to close")
+            # Open starts there too: a bare name opens the file beside the open one.
+            ed.wait_ready()
+            ed.key("ctrl+o")
+            ed.name_the_file("other.dat")
+            harness.wait_for(lambda: ed.title().endswith(" - other.dat (10 x 10)"), "the file beside it opened")
+
     def test_a_non_puzzle_imported_and_exported_as_a_source(self):
         with harness.Session() as s:
             s.copy_shipped_levels()
@@ -617,6 +713,89 @@ class FromNothing(unittest.TestCase):
             self.assertIsNotNone(s.wait_exit(), "the editor ends")
             game_geo = start_game_in(s, own, 15)
             self.assertEqual(clue_strips(s.screenshot(), game_geo), shown, "the game deals the plus")
+
+
+def board_rows(img, rect):
+    """The pixel rows of a screen rectangle (left, top, right, bottom), as bytes."""
+    left, top, right, bottom = rect
+    return [img.pixels[3 * (y * img.width + left): 3 * (y * img.width + right)] for y in range(top, bottom)]
+
+
+def scaled_rows(rows, k):
+    """Rows of pixels with every pixel made a k x k square."""
+    out = []
+    for row in rows:
+        wide = b"".join(row[i: i + 3] * k for i in range(0, len(row), 3))
+        out.extend([wide] * k)
+    return out
+
+
+class RowsView:
+    """Pixel rows (bytes) read as a picture."""
+
+    def __init__(self, rows):
+        self.rows = rows
+
+    def pixel(self, x, y):
+        return tuple(self.rows[y][3 * x: 3 * x + 3])
+
+
+class ScaledView:
+    """A screenshot of a board drawn k times the game's size, read as the
+    game's pixels: each is the top-left one of its k x k square."""
+
+    def __init__(self, img, origin, k):
+        self.img, self.origin, self.k = img, origin, k
+
+    def pixel(self, x, y):
+        ox, oy = self.origin
+        return self.img.pixel(ox + (x - ox) * self.k, oy + (y - oy) * self.k)
+
+
+@unittest.skipUnless(os.path.exists(EDITOR_EXE), "the editor is not built")
+class ALargerBoard(unittest.TestCase):
+    def test_a_maximised_editor_shows_the_game_pixels_scaled_and_draws_where_clicked(self):
+        with harness.Session(width=1280, height=1024) as s:
+            s.copy_shipped_levels()
+            ed = start_editor(s, "level20.dat")
+            harness.wait_for(lambda: ed.title().endswith(" - level20.dat (20 x 20)"), "the 20 x 20 file")
+            ed.verdict_after(lambda t: t.startswith("선으로 풀림"), "the first picture's verdict")
+            small = ed.controls()
+            one = board_rows(s.screenshot(), small[BOARD]["rect"])
+            width, height = len(one[0]) // 3, len(one)
+
+            # A double click on the title bar maximises the window.
+            left, top = ed.wait_window()["rect"][:2]
+            s.xdotool("mousemove", left + 60, top + 8, "click", "--repeat", "2", "1")
+
+            def scale():
+                b = ed.controls()[BOARD]["rect"]
+                k = (b[2] - b[0]) // width
+                return k if k > 1 and (b[2] - b[0], b[3] - b[1]) == (k * width, k * height) else None
+            k = harness.wait_for(scale, "the board in a whole larger scale", timeout=20)
+            large = ed.controls()
+            rect = large[BOARD]["rect"]
+            s.wait_screen(lambda i: board_rows(i, rect) == scaled_rows(one, k), "the game's pixels, %d times" % k)
+            for control in (PICTURE_LIST, NAME_BOX, SUGGESTIONS):
+                (l0, t0, r0, b0), (l1, t1, r1, b1) = small[control]["rect"], large[control]["rect"]
+                self.assertGreater(r1 - l1, r0 - l0, "control %d wider" % control)
+            self.assertGreater(large[PICTURE_LIST]["rect"][3], small[PICTURE_LIST]["rect"][3], "a taller list")
+            os.makedirs(SCREENSHOTS, exist_ok=True)
+            s.save_png(os.path.join(SCREENSHOTS, "editor-maximised.png"))
+
+            # A click on the scaled board sets the block under it, and no other.
+            bombs = records(s.read("level20.dat"), 20)[0][1]
+            col, row = next((c, r) for r in range(7, 20) for c in range(7, 20) if (c, r) not in bombs)
+            geo = Geometry(20, rect[:2])
+            x, y = geo.block(col, row)
+            s.click(rect[0] + k * (x + 7), rect[1] + k * (y + 7))
+            view = harness.wait_for(lambda: (lambda v: block_is(v, geo, col, row, "covered") and v)(
+                ScaledView(s.screenshot(), rect[:2], k)), "block (%d, %d) set" % (col, row))
+            for c in range(20):
+                for r in range(20):
+                    if (c, r) != (col, row):
+                        self.assertEqual(bv.block_picture(view, geo, c, r),
+                                         bv.block_picture(RowsView(one), Geometry(20), c, r), "block (%d, %d)" % (c, r))
 
 
 @unittest.skipUnless(os.path.exists(EDITOR_EXE), "the editor is not built")

@@ -12,10 +12,15 @@
 //   probe answers <title>         whether that window's thread takes a sent message within 5 s,
 //                                 and whether keys go to a window of that thread
 //   probe items <title>           the lines of every list box of that window, and which is selected
+//   probe edit <title> <id>       the selection and the first line shown of that window's edit box
+//
+// A control's focus=1 marks the control that has the keyboard focus of its
+// window's thread.
 #include <windows.h>
 #include <winternl.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -123,7 +128,16 @@ HWND topLevel(const char* utf8Title)
     return search.found;
 }
 
-BOOL CALLBACK printChild(HWND child, LPARAM)
+// The control with the keyboard focus of the window's thread (GetFocus
+// answers only for the probe's own thread).
+HWND focusOf(HWND window)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+BOOL CALLBACK printChild(HWND child, LPARAM focus)
 {
     RECT r;
     GetWindowRect(child, &r);
@@ -134,7 +148,7 @@ BOOL CALLBACK printChild(HWND child, LPARAM)
     std::printf("control id=%d class=%s rect=%ld,%ld,%ld,%ld visible=%d enabled=%d checked=%d style=0x%08lx focus=%d text=%s\n",
                 GetDlgCtrlID(child), className(child).c_str(), r.left, r.top, r.right, r.bottom,
                 IsWindowVisible(child) ? 1 : 0, IsWindowEnabled(child) ? 1 : 0, checked,
-                (unsigned long)style, GetFocus() == child ? 1 : 0, windowText(child).c_str());
+                (unsigned long)style, reinterpret_cast<HWND>(focus) == child ? 1 : 0, windowText(child).c_str());
     return TRUE;
 }
 
@@ -257,7 +271,7 @@ int main(int argc, char** argv)
         return fail("no-window");
     if (command == "controls") {
         printWindow(window);
-        EnumChildWindows(window, printChild, 0);
+        EnumChildWindows(window, printChild, reinterpret_cast<LPARAM>(focusOf(window)));
         return 0;
     }
     if (command == "gdi") {
@@ -286,6 +300,14 @@ int main(int argc, char** argv)
     }
     if (command == "items") {
         EnumChildWindows(window, printListItems, 0);
+        return 0;
+    }
+    if (command == "edit" && argc > 3) {
+        HWND box = GetDlgItem(window, std::atoi(argv[3]));
+        // From the answer, not through pointers: they would point into the probe.
+        const DWORD selection = static_cast<DWORD>(SendMessageA(box, EM_GETSEL, 0, 0));
+        std::printf("edit start=%u end=%u first=%ld lines=%ld\n", LOWORD(selection), HIWORD(selection),
+                    (long)SendMessageA(box, EM_GETFIRSTVISIBLELINE, 0, 0), (long)SendMessageA(box, EM_GETLINECOUNT, 0, 0));
         return 0;
     }
     if (command == "menu") {
