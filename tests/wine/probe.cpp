@@ -12,10 +12,13 @@
 //   probe answers <title>         whether that window's thread takes a sent message within 5 s,
 //                                 and whether keys go to a window of that thread
 //   probe items <title>           the lines of every list box of that window, and which is selected
+//   probe move <hwnd> <x> <y>     moves the top-left corner of the window of that number (as the
+//                                 windows listing gives it) to the screen point
 #include <windows.h>
 #include <winternl.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -248,6 +251,13 @@ int main(int argc, char** argv)
         RECT clip;
         GetClipCursor(&clip);
         std::printf("clip %ld,%ld,%ld,%ld\n", clip.left, clip.top, clip.right, clip.bottom);
+        return 0;
+    }
+    if (command == "move" && argc >= 5) {
+        HWND moving = reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoul(argv[2], nullptr, 10)));
+        BOOL moved = SetWindowPos(moving, nullptr, std::atoi(argv[3]), std::atoi(argv[4]), 0, 0,
+                                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        std::printf("move %d\n", moved ? 1 : 0);
         return 0;
     }
     if (argc < 3)
