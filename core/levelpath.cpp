@@ -1,30 +1,16 @@
-// The path of a level file, built afresh from the current directory for
-// every reading.
+// The name of a level file. It is given relative to the current directory:
+// the folder's full path never passes through the ANSI code page, which
+// cannot spell every folder name (an "é" became an "e", another folder), and
+// no folder is too deep for a buffer of the game's.
 #include "levelpath.h"
 
 #include <cstdio>
 
-#include "outward.h"
-
-#ifdef _WIN32
-const char pathSeparator = '\\';
-#else
-const char pathSeparator = '/';
-#endif
-
 bool levelFilePath(int size, char* path, int room)
 {
-    char directory[levelPathRoom];
     if (room <= 0)
         return false;
-    path[0] = 0;
-    int length = currentDirectory(directory, levelPathRoom);
-    if (length <= 0 || length >= levelPathRoom)
-        return false;
-    directory[length] = 0;
-    if (room > levelPathRoom)
-        room = levelPathRoom;  // the path never grows past the platform's buffer
-    int written = std::snprintf(path, room, "%s%clevel%d.dat", directory, pathSeparator, size);
+    int written = std::snprintf(path, room, "level%d.dat", size);
     if (written < 0 || written >= room) {
         path[0] = 0;
         return false;

@@ -1,9 +1,9 @@
 #pragma once
 // Where the level file of a board size lives: in the current directory.
 
-const int levelPathRoom = 200;  // the current directory and the file name, with the zero
+const int levelPathRoom = 16;  // "level20.dat" and its zero, with room to spare
 
-// The path of the level file for a size: current directory, separator,
-// "level" + size + ".dat". False when it does not fit levelPathRoom or the
-// directory cannot be had; path is then empty.
+// The name of the level file for a size, "level" + size + ".dat", relative
+// to the current directory. False when it does not fit room; path is then
+// empty.
 bool levelFilePath(int size, char* path, int room);

@@ -1,6 +1,6 @@
 #pragma once
 // What the game asks of the program around it: drawing, sound, the cursor,
-// dialogs, the records, the clock and the current directory. The Windows
+// dialogs, the records and the clock. The Windows
 // program supplies these (ui/, sound/, records/); the unit tests supply
 // recorders. No rule lives behind them.
 
@@ -44,8 +44,5 @@ int readLevelBytes(int size, long offset, unsigned char* into, int bytes);
 bool isAnsiCharacter(const char* bytes, int count);
 // The level reader's only message to the player (caption "error", OK only).
 void showErrorBox(const char* text);
-// The current directory into buffer (size bytes with the zero); returns its
-// length, or 0 when it does not fit or cannot be had.
-int currentDirectory(char* buffer, int size);
 // Calendar time in whole seconds since 1970, for the board generator.
 unsigned clockSeconds();

@@ -36,12 +36,6 @@ bool joinPath(const char* directory, const char* name, char* buffer, int size, b
     return true;
 }
 
-bool joinRecordsPath(const char* directory, char* buffer, int size, bool (*isLeadByte)(unsigned char))
-{
-    int room = size < recordsPathBytes ? size : recordsPathBytes;
-    return joinPath(directory, recordsFileName, buffer, room, isLeadByte);
-}
-
 int recordSlot(int size)
 {
     switch (playableSize(size)) {
@@ -86,6 +80,11 @@ int storedSeconds(const char* text)
     while (isBlank(*p))
         ++p;
     return *p == '\0' ? static_cast<int>(value) : noRecordSeconds;
+}
+
+bool beatsStoredTime(const char* timeText, const char* storedText)
+{
+    return storedSeconds(timeText) < storedSeconds(storedText);
 }
 
 int fittingBytes(const char* text, int maxBytes, bool (*isLeadByte)(unsigned char))

@@ -64,11 +64,15 @@ void startNewFile()
     documentChanged();
 }
 
+// Without a file named, the player's level10.dat of the folder the editor is
+// started in (the player's own folder under the package's launcher, the
+// editor's when it is started from there), named relative to it as the game
+// names its level files: no full path passes through the ANSI code page.
 void openStartingFile(const char* commandLine)
 {
     std::string path = pathOnCommandLine(commandLine);
-    if (path.empty() && fileExists(programFolder() + "level10.dat"))
-        path = programFolder() + "level10.dat";
+    if (path.empty() && fileExists("level10.dat"))
+        path = "level10.dat";
     if (!path.empty())
         openFile(path);
 }

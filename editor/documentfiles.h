@@ -9,7 +9,7 @@ std::string programFolder();
 
 // A new 10 x 10 file, which the window shows before anything is opened.
 void startNewFile();
-// The file named on the command line, else level10.dat beside the editor;
+// The file named on the command line, else level10.dat of the current folder;
 // the new file stays when there is none or nothing could be read.
 void openStartingFile(const char* commandLine);
 void newFile(int size);

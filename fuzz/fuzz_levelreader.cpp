@@ -36,7 +36,6 @@ void runRecordsDialog() {}
 void runWinDialog() {}
 void runLossDialog() {}
 void showErrorBox(const char*) {}
-int currentDirectory(char*, int) { return 0; }
 unsigned clockSeconds() { return 1; }
 
 // Characters shaped as a double-byte code page's: bytes below 0x80 alone, a

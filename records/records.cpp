@@ -20,53 +20,31 @@ bool ansiLeadByte(unsigned char c)
     return IsDBCSLeadByte(c) != 0;
 }
 
-bool recordsPath(char* buffer, int size)
+static int readNumber(const char* key, int fallback)
 {
-    char directory[recordsPathBytes];
-    if (currentDirectory(directory, sizeof directory) == 0)
-        return false;  // no directory, or one longer than the buffer
-    return joinRecordsPath(directory, buffer, size, ansiLeadByte);
+    return static_cast<int>(GetPrivateProfileIntA(recordsSectionName, key, fallback, recordsFilePath));
 }
 
-static int readNumber(const char* path, const char* key, int fallback)
-{
-    if (path == nullptr)
-        return fallback;
-    return static_cast<int>(GetPrivateProfileIntA(recordsSectionName, key, fallback, path));
-}
-
-static void readText(const char* path, const char* key, char* out)
+static void readText(const char* key, char* out)
 {
     // Zeroed first: a value cut inside a double-byte character leaves the
     // byte before the terminator unwritten.
     char raw[recordTextBytes] = {};
-    if (path != nullptr)
-        GetPrivateProfileStringA(recordsSectionName, key, noName, raw, sizeof raw, path);
-    else
-        std::strcpy(raw, noName);
+    GetPrivateProfileStringA(recordsSectionName, key, noName, raw, sizeof raw, recordsFilePath);
     copyFitting(out, recordTextBytes, raw, ansiLeadByte);  // no half character at a cut
 }
 
-static int readSeconds(const char* path, const char* key)
+static int readSeconds(const char* key)
 {
     char raw[recordTextBytes] = "";
-    if (path != nullptr)
-        GetPrivateProfileStringA(recordsSectionName, key, "", raw, sizeof raw, path);
+    GetPrivateProfileStringA(recordsSectionName, key, "", raw, sizeof raw, recordsFilePath);
     return storedSeconds(raw);
-}
-
-// The path for one group of accesses, or null when the game plays without records.
-static const char* pathOrNull(char* buffer)
-{
-    return recordsPath(buffer, recordsPathBytes) ? buffer : nullptr;
 }
 
 void loadSettings(int* size)
 {
-    char buffer[recordsPathBytes];
-    const char* path = pathOrNull(buffer);
-    game.randomMode = readNumber(path, "Random", 0);
-    *size = playableSize(readNumber(path, "Size", 10));
+    game.randomMode = readNumber("Random", 0);
+    *size = playableSize(readNumber("Size", 10));
 }
 
 static void writeNumber(RecordsWrite& write, const char* key, int value)
@@ -87,28 +65,25 @@ void saveSettings()
 
 int readBestTime(int size)
 {
-    char buffer[recordsPathBytes];
     char key[recordKeyBytes];
     recordKey(key, "Score", recordSlot(size));
-    return readSeconds(pathOrNull(buffer), key);
+    return readSeconds(key);
 }
 
 void readRecordTable(RecordRow rows[3])
 {
-    char buffer[recordsPathBytes];
-    const char* path = pathOrNull(buffer);
     char key[recordKeyBytes];
     for (int slot = 1; slot <= 3; ++slot) {
         recordKey(key, "Name", slot);
-        readText(path, key, rows[slot - 1].name);
+        readText(key, rows[slot - 1].name);
     }
     for (int slot = 1; slot <= 3; ++slot) {
         recordKey(key, "Score", slot);
-        rows[slot - 1].seconds = readSeconds(path, key);
+        rows[slot - 1].seconds = readSeconds(key);
     }
     for (int slot = 1; slot <= 3; ++slot) {
         recordKey(key, "LName", slot);
-        readText(path, key, rows[slot - 1].levelName);
+        readText(key, rows[slot - 1].levelName);
     }
 }
 
@@ -130,11 +105,23 @@ static void writeFitting(RecordsWrite& write, const char* stem, int slot, const 
     writeRecordsKey(write, key, value);
 }
 
+// The time is stored only when it still beats the file's at this moment,
+// read under the write's lock: another copy of the game in the folder may
+// have stored a faster or equal one since this win was judged. The table
+// shown next then holds that copy's record.
 void storeRecord(int size, const char* name, const char* timeText, const char* level)
 {
     int slot = recordSlot(size);
+    char key[recordKeyBytes];
+    char stored[recordTextBytes] = "";
+    recordKey(key, "Score", slot);
     RecordsWrite write;
     beginRecordsWrite(write, recordsSectionName);
+    readRecordsKey(write, key, stored, sizeof stored);
+    if (!beatsStoredTime(timeText, stored)) {
+        dropRecordsWrite(write);
+        return;
+    }
     writeFitting(write, "Name", slot, name);
     writeFitting(write, "Score", slot, timeText);
     writeFitting(write, "LName", slot, level);

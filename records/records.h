@@ -1,7 +1,8 @@
 #pragma once
 // The records and settings file "Kabloom2.dat" of the current directory,
-// section "Bombagram2", read and written key by key. Nothing is cached: each
-// operation builds the path afresh, so a dialog shows what the file holds.
+// section "Bombagram2", read and written key by key. Nothing is cached, so a
+// dialog shows what the file holds. A file that cannot be had (a folder too
+// deep for the platform) gives the defaults, and its writes are dropped.
 
 #include "recordvalues.h"
 
@@ -15,9 +16,6 @@ struct RecordRow {
 
 // Whether a byte begins a double-byte character in the system's code page.
 bool ansiLeadByte(unsigned char c);
-// The path of the file into buffer (size bytes); false when it does not fit,
-// and then the game plays without records: reads give defaults, writes are skipped.
-bool recordsPath(char* buffer, int size);
 void loadSettings(int* size);  // sets randomMode, gives the stored size
 void saveSettings();
 // readBestTime(size) is declared in outward.h.

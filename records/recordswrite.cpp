@@ -11,7 +11,20 @@
 
 namespace {
 
-const char copySuffix[] = ".new";
+// Held by one write at a time among the copies of the game in the folder.
+// Opened for this process alone, it goes away when its handle closes, also
+// when the process ends without closing it; one left by a machine that went
+// down is simply opened again.
+const char lockPath[] = ".\\Kabloom2.lck";  // no longer than the file's name, as the copy's
+const char copyPrefix[] = "Kab";
+// A write takes milliseconds, a few hundred for a file of megabytes. A copy
+// that holds the lock far longer has stopped: the write then goes ahead
+// without it rather than being lost.
+const DWORD lockWaitMilliseconds = 5000;
+const DWORD pollMilliseconds = 10;
+// A reader in the other copy may hold the file for a moment, which keeps
+// Windows from replacing it.
+const int replaceTries = 50;
 // A records file the game writes is a few hundred bytes; a far larger one is
 // left as it is rather than read into memory twice.
 const DWORD largestRecordsFile = 4 * 1024 * 1024;
@@ -54,26 +67,43 @@ bool fileBytes(const char* file, DWORD* bytes)
     return true;
 }
 
-// The copy is made afresh and exclusively: a copy left by a write that was
-// cut off goes first (if it is a link, only the link goes).
+HANDLE takeWriteLock()
+{
+    for (DWORD waited = 0;; waited += pollMilliseconds) {
+        HANDLE lock = CreateFileA(lockPath, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+        if (lock != INVALID_HANDLE_VALUE || GetLastError() != ERROR_SHARING_VIOLATION || waited >= lockWaitMilliseconds)
+            return lock;
+        Sleep(pollMilliseconds);
+    }
+}
+
+void releaseWriteLock(RecordsWrite& write)
+{
+    if (write.lock != INVALID_HANDLE_VALUE)
+        CloseHandle(write.lock);
+    write.lock = INVALID_HANDLE_VALUE;
+}
+
+// The copy gets a name of its own, which the platform makes as a new empty
+// file, never one left over or a link: two writers never share a copy. The
+// name ("Kab" and four digits, ".tmp") is no longer than the file's, so the
+// copy can be made wherever the file can.
 bool makeCopy(RecordsWrite& write)
 {
     DWORD bytes = 0;
     if (!fileBytes(write.path, &bytes))
         return false;
-    DeleteFileA(write.copy);
-    write.copyMade = true;  // from here on a failure removes what was made of the copy
-    if (GetFileAttributesA(write.path) != INVALID_FILE_ATTRIBUTES) {
-        if (CopyFileA(write.path, write.copy, TRUE))
-            return true;
+    if (!GetTempFileNameA(".", copyPrefix, 0, write.copy)) {
         write.copyError = GetLastError();
         return false;
     }
-    HANDLE file = CreateFileA(write.copy, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    CloseHandle(file);
-    return true;
+    write.copyMade = true;  // from here on a failure removes what was made of the copy
+    if (GetFileAttributesA(write.path) == INVALID_FILE_ATTRIBUTES)
+        return true;  // no file yet: the empty copy is its beginning
+    if (CopyFileA(write.path, write.copy, FALSE))
+        return true;
+    write.copyError = GetLastError();
+    return false;
 }
 
 // A folder the player may not create files in (the copy refused as no
@@ -159,7 +189,14 @@ bool flushedToDisk(const char* file)
 // file a link points to is never written.
 bool replaceFileByCopy(const RecordsWrite& write)
 {
-    return MoveFileExA(write.copy, write.path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    for (int tries = 1;; ++tries) {
+        if (MoveFileExA(write.copy, write.path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        DWORD error = GetLastError();
+        if ((error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) || tries == replaceTries)
+            return false;
+        Sleep(pollMilliseconds);
+    }
 }
 
 void discardCopy(RecordsWrite& write)
@@ -176,17 +213,14 @@ void discardCopy(RecordsWrite& write)
 void beginRecordsWrite(RecordsWrite& write, const char* section)
 {
     write.section = section;
+    write.path = recordsFilePath;
     write.copyMade = false;
     write.copyError = 0;
     write.inPlace = false;
     write.keys.clear();
     write.values.clear();
-    write.usable = recordsPath(write.path, recordsPathBytes);
-    if (!write.usable)
-        return;  // no path: the game plays without records
-    size_t length = std::strlen(write.path);
-    std::memcpy(write.copy, write.path, length);
-    std::memcpy(write.copy + length, copySuffix, sizeof copySuffix);
+    write.copy[0] = '\0';
+    write.lock = takeWriteLock();
     write.usable = writableOrAbsent(write.path) && makeCopy(write);
     if (!write.usable && mayWriteInPlace(write)) {
         discardCopy(write);
@@ -197,6 +231,14 @@ void beginRecordsWrite(RecordsWrite& write, const char* section)
         forgetCached(write.copy);
         write.usable = readSnapshot(write.copy, write.before);
     }
+}
+
+void readRecordsKey(const RecordsWrite& write, const char* key, char* out, int room)
+{
+    out[0] = '\0';
+    if (write.usable)
+        GetPrivateProfileStringA(write.section, key, "", out, static_cast<DWORD>(room),
+                                 write.inPlace ? write.path : write.copy);
 }
 
 void writeRecordsKey(RecordsWrite& write, const char* key, const char* value)
@@ -213,6 +255,7 @@ void finishRecordsWrite(RecordsWrite& write)
 {
     if (write.inPlace) {
         forgetCached(write.path);
+        releaseWriteLock(write);
         return;
     }
     if (write.usable) {
@@ -224,4 +267,11 @@ void finishRecordsWrite(RecordsWrite& write)
         forgetCached(write.path);
     }
     discardCopy(write);
+    releaseWriteLock(write);
+}
+
+void dropRecordsWrite(RecordsWrite& write)
+{
+    discardCopy(write);
+    releaseWriteLock(write);
 }

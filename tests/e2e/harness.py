@@ -444,6 +444,10 @@ class Session:
     def titles(self):
         return [w["title"] for w in self.windows()]
 
+    def windows_titled(self, title):
+        """Every window titled so: two copies of the game show two of each."""
+        return [w for w in self.windows() if w["title"] == title]
+
     def menus(self):
         """The open popup menus."""
         return [w for w in self.windows() if w["class"] == "#32768"]

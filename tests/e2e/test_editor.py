@@ -7,8 +7,9 @@ the game; the list's commands with undo, strokes kept to their line, Korean
 and refused names, the question before unsaved changes go, the GDI objects
 of many paints; a new file saved under its own name and dealt by the game
 started in its folder; a 15 x 15 picture from nothing, named in Korean,
-saved as level15.dat and played; a .non puzzle imported and exported; and a damaged
-file opened with a message and left as it was."""
+saved as level15.dat and played; a .non puzzle imported and exported; a damaged
+file opened with a message and left as it was; and the editor's own file and
+play in a folder whose name the code page cannot spell."""
 import os
 import shutil
 import subprocess
@@ -572,6 +573,31 @@ class EditingAFile(unittest.TestCase):
         self.s.key("Return")
         self.ed.wait_ready()
         self.assertNotIn(harness.TITLE, self.s.titles())
+
+
+@unittest.skipUnless(os.path.exists(EDITOR_EXE), "the editor is not built")
+class FolderOfAnyName(unittest.TestCase):
+    def test_in_cafe_the_editor_opens_and_plays_from_its_own_folder(self):
+        """"é" is no CP949 character: through the code page "Café" was spelt
+        "Cafe", the folder beside it, whose level10.dat the editor opened and
+        where it did not find the game to play."""
+        with harness.Session() as s:
+            for name, picture in (("Cafe", "Twin"), ("Café", "Tiny")):
+                os.makedirs(s.path(name))
+                s.write(os.path.join(name, "level10.dat"), harness.level_file([(picture, [(0, 0), (9, 9)])]))
+            folder = s.path("Café")
+            for program in (EDITOR_EXE, harness.GAME_EXE):
+                shutil.copy(program, folder)
+            with open(s.path("wine.log"), "w") as log:
+                s.game = subprocess.Popen([s.build.wine, os.path.basename(EDITOR_EXE)], cwd=folder, env=s.env,
+                                          stdout=log, stderr=subprocess.STDOUT)
+            ed = Editor(s)
+            lines = harness.wait_for(lambda: ed.lines(PICTURE_LIST), "the picture list")
+            self.assertTrue(lines[0]["text"].startswith("1\tTiny\t"), lines[0]["text"])
+            ed.key("F5")
+            game = s.wait_window(harness.TITLE, timeout=30)
+            geo = Geometry(10, game["client"][:2])
+            harness.wait_for(lambda: harness.board_is_fresh(s.screenshot(), geo), "the game's fresh board", 20)
 
 
 # A .non puzzle without a goal: its clues alone make a cross two blocks thick.

@@ -1,6 +1,7 @@
 """The records and settings file "Kabloom2.dat" as the game leaves it under
 Wine: nothing before the first write, Size and Random only on an orderly exit,
-hand-edited values shown sanely, and a long current directory."""
+hand-edited values shown sanely, and the folder the game is started in, named
+in any characters and however deep, the only one it reads and writes."""
 import os
 import shutil
 import subprocess
@@ -9,9 +10,8 @@ import unittest
 
 import harness
 from harness import Session
-from recordsfile import (LOSS, NO_NAME, RECORDS, RECORDS_FILE, act_on, exit_from_menu,
-                         keys_of, level_file, open_records_from_menu, records_text,
-                         window_titles)
+from recordsfile import (BEST, ERROR_CAPTION, LOSS, NO_NAME, RECORDS, RECORDS_FILE, act_on, exit_from_menu,
+                         keys_of, level_file, open_records_from_menu, records_text, window_titles)
 
 TINY = [(0, 0), (3, 2), (9, 9)]
 
@@ -158,19 +158,32 @@ class LevelNameOfNoCharacters(unittest.TestCase):
             self.assertEqual(exit_from_menu(s), 0)
 
 
-def start_in_directory_of_length(s, length):
-    """Starts the game in a new folder whose Windows path ("Z:" + the Unix
-    path) has length characters; returns the folder."""
+def directory_of_length(s, length, part="d"):
+    """A new folder whose Windows path ("Z:" + the Unix path) has length
+    characters, made of folders named with part repeated."""
     folder = s.folder
     while len("Z:" + folder) < length - 60:
-        folder = os.path.join(folder, "d" * 50)
-    folder = os.path.join(folder, "e" * (length - len("Z:" + folder) - 1))
+        folder = os.path.join(folder, part * (50 // len(part)))
+    last = length - len("Z:" + folder) - 1
+    folder = os.path.join(folder, (part * last)[:last])
     os.makedirs(folder)
-    shutil.copy(harness.GAME_EXE, folder)
+    assert len("Z:" + folder) == length, folder
+    return folder
+
+
+def start_in(s, folder):
     with open(os.path.join(s.folder, "wine.log"), "w") as log:
         s.game = subprocess.Popen([harness.WINE, harness.GAME_EXE], cwd=folder, env=s.env,
                                   stdout=log, stderr=subprocess.STDOUT)
-    # The level reader's own buffer is shorter: it may report its file first.
+
+
+def start_in_directory_of_length(s, length):
+    """Starts the game in a new folder whose Windows path has length
+    characters; returns the folder."""
+    folder = directory_of_length(s, length)
+    shutil.copy(harness.GAME_EXE, folder)
+    start_in(s, folder)
+    # A path past the platform's limit leaves the level files out of reach.
     def started():
         titles = window_titles(s)
         if "error" in titles:
@@ -180,15 +193,83 @@ def start_in_directory_of_length(s, length):
     return folder
 
 
+def play_tiny_in(test, s, folder, name):
+    """Starts the game in folder, which holds a level file of TINY alone,
+    wins it and stores a best time under name; gives the BEST dialog's texts.
+    Fails when the level reader shows its error, or when the board dealt is
+    not TINY (a level file read from another folder)."""
+    with open(os.path.join(folder, "level10.dat"), "wb") as f:
+        f.write(level_file([("Tiny", TINY)]))
+    start_in(s, folder)
+
+    def board_or_error():
+        titles = window_titles(s)
+        if ERROR_CAPTION in titles:
+            return ERROR_CAPTION
+        return "Bombagram2" in titles and s.fresh_geometry(10)
+    seen = harness.wait_for(board_or_error, "a fresh board or the level reader's error", timeout=30)
+    test.assertNotEqual(seen, ERROR_CAPTION, "the level reader found no level file in its folder")
+    act_on(s, TINY, button=3)
+    s.wait_window(BEST, timeout=10)
+    texts = s.control_texts(BEST)
+    s.xdotool("type", name)
+    s.key("Return")
+    s.wait_window(RECORDS)
+    s.key("Return")
+    s.wait_gone(RECORDS)
+    return texts
+
+
+def records_in(folder):
+    with open(os.path.join(folder, RECORDS_FILE), "rb") as f:
+        return dict(keys_of(f.read()))
+
+
+class FolderNames(unittest.TestCase):
+    def test_a_folder_the_code_page_cannot_spell_is_the_only_one_used(self):
+        """"é" is no CP949 character: through the code page "Café" was
+        spelt "Cafe", the folder beside it, whose level and best time the
+        game took. A folder of Korean words, a space and an emoji has no
+        spelling there at all."""
+        beside = records_text("Size=10", "Random=0", "Name1=Kim", "Score1=500", "LName1=Twin")
+        for folder_name in ("Café", "게임 폴더 🎮"):
+            with self.subTest(folder=folder_name), Session() as s:
+                neighbour = s.path("Cafe")
+                os.makedirs(neighbour)
+                for name, data in (("level10.dat", level_file([("Twin", [(5, 5)])])), (RECORDS_FILE, beside)):
+                    with open(os.path.join(neighbour, name), "wb") as f:
+                        f.write(data)
+                folder = s.path(folder_name)
+                os.makedirs(folder)
+                texts = play_tiny_in(self, s, folder, "Mina")
+                self.assertEqual(texts[1000], "Tiny")
+                self.assertEqual(records_in(folder), {"Name1": "Mina", "Score1": texts[1001], "LName1": "Tiny"})
+                self.assertEqual(exit_from_menu(s), 0)
+                self.assertEqual(records_in(folder)["Size"], "10")
+                with open(os.path.join(neighbour, RECORDS_FILE), "rb") as f:
+                    self.assertEqual(f.read(), beside, "the folder beside was written")
+                self.assertEqual(sorted(os.listdir(neighbour)), [RECORDS_FILE, "level10.dat"])
+
+
 def files_named(top, name):
     return [os.path.join(d, name) for d, _, files in os.walk(top) if name in files]
 
 
 class LongDirectory(unittest.TestCase):
-    # Wine refuses a working directory of more than 258 characters, so the
-    # 300 bytes always hold the path; the too-long case is covered by the
-    # native tests of the path. Paths past 260 characters cannot be written
-    # under Wine: the game then plays without records.
+    # Wine refuses a working directory of more than 258 characters. A file
+    # path past 260 characters cannot be opened under Wine: the game then
+    # plays without records.
+    def test_a_deep_folder_finds_its_levels_and_keeps_a_best_time(self):
+        """A player's deep Documents folder: 230 characters of Windows path,
+        in Latin letters, or in Korean ones, two bytes each in the code page."""
+        for part in ("d", "가나다"):
+            with self.subTest(part=part), Session() as s:
+                folder = directory_of_length(s, 230, part)
+                texts = play_tiny_in(self, s, folder, "Deep")
+                self.assertEqual(records_in(folder), {"Name1": "Deep", "Score1": texts[1001], "LName1": "Tiny"})
+                self.assertEqual(files_named(s.folder, RECORDS_FILE), [os.path.join(folder, RECORDS_FILE)])
+                self.assertEqual(exit_from_menu(s), 0)
+
     def test_a_long_directory_keeps_its_records_there(self):
         with Session() as s:
             folder = start_in_directory_of_length(s, 240)  # the path is 253 characters

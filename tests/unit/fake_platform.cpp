@@ -133,13 +133,4 @@ bool isAnsiCharacter(const char* bytes, int count)
 
 void showErrorBox(const char* text) { record(std::string("showErrorBox ") + text); }
 
-int currentDirectory(char* buffer, int size)
-{
-    int length = static_cast<int>(fake.directory.size());
-    if (!fake.directoryAvailable || length + 1 > size)
-        return 0;
-    std::memcpy(buffer, fake.directory.c_str(), length + 1);
-    return length;
-}
-
 unsigned clockSeconds() { return fake.clock; }

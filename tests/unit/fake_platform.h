@@ -1,7 +1,6 @@
 #pragma once
 // A recorder of every outward operation of the game core, with scripted
-// answers: the best time, the dialogs' behaviour, the clock and the current
-// directory.
+// answers: the best time, the dialogs' behaviour and the clock.
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -15,8 +14,6 @@ struct FakePlatform {
     std::vector<int> stateInDialog;  // gameState while each dialog ran
     int bestTime = 9999;
     unsigned clock = 1;
-    std::string directory;           // what currentDirectory reports
-    bool directoryAvailable = true;
     // The level files by board size; a size without an entry cannot be opened.
     std::map<int, std::vector<std::uint8_t>> levelFiles;
     bool levelReadFails = false;     // the file opens, but every read fails

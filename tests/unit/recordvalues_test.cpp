@@ -62,6 +62,18 @@ TEST(StoredSeconds, AnythingButAPlainNumberMeansNoRecord)
     EXPECT_EQ(storedSeconds(nullptr), noRecordSeconds);
 }
 
+// At the moment of storing, the file may hold what another copy of the game
+// stored since the win was judged: only a strictly faster time replaces it.
+TEST(StoredSeconds, ANewTimeIsStoredOnlyWhileItStillBeatsTheFile)
+{
+    EXPECT_TRUE(beatsStoredTime("4", "5"));
+    EXPECT_FALSE(beatsStoredTime("4", "4")) << "an equal time keeps the holder";
+    EXPECT_FALSE(beatsStoredTime("4", "0")) << "the other copy's faster time stays";
+    for (const char* noRecord : {"", "999", "-5", "abc"})
+        EXPECT_TRUE(beatsStoredTime("998", noRecord)) << "'" << noRecord << "'";
+    EXPECT_FALSE(beatsStoredTime("999", ""));
+}
+
 TEST(TextCuts, AsciiIsCutAtTheBudget)
 {
     std::string name(40, 'A');
@@ -123,54 +135,11 @@ TEST(Thumbnail, CellsCoverSixtyPixelsAtEverySize)
     EXPECT_EQ(thumbCell(7), 6);
 }
 
-TEST(RecordsPath, TheFileNameFollowsTheDirectory)
+TEST(JoinPath, ARootDirectoryGetsNoSecondBackslash)
 {
-    char path[recordsPathBytes];
-    ASSERT_TRUE(joinRecordsPath("C:\\Games\\Bomb", path, sizeof path, cp949Lead));
-    EXPECT_STREQ(path, "C:\\Games\\Bomb\\Kabloom2.dat");
-}
-
-TEST(RecordsPath, ARootDirectoryGetsNoSecondBackslash)
-{
-    char path[recordsPathBytes];
-    ASSERT_TRUE(joinRecordsPath("C:\\", path, sizeof path, cp949Lead));
-    EXPECT_STREQ(path, "C:\\Kabloom2.dat");
-}
-
-// "\Kabloom2.dat" is 13 bytes: with its zero, a directory of 286 bytes is the
-// longest that fits in 300.
-TEST(RecordsPath, TheLongestFittingDirectoryUsesEveryByte)
-{
-    std::string directory = "C:\\" + std::string(283, 'd');
-    ASSERT_EQ(directory.size(), 286u);
-    char path[recordsPathBytes + 8];
-    std::memset(path, '#', sizeof path);
-    ASSERT_TRUE(joinRecordsPath(directory.c_str(), path, recordsPathBytes, cp949Lead));
-    EXPECT_EQ(std::strlen(path), 299u);
-    EXPECT_EQ(std::string(path), directory + "\\Kabloom2.dat");
-    EXPECT_EQ(path[recordsPathBytes], '#') << "nothing is written past the buffer";
-}
-
-TEST(RecordsPath, ADirectoryTooLongForTheBufferGivesNoPath)
-{
-    char path[recordsPathBytes + 8];
-    for (int length : {287, 299, 400}) {
-        std::string directory = "C:\\" + std::string(length - 3, 'd');
-        std::memset(path, '#', sizeof path);
-        EXPECT_FALSE(joinRecordsPath(directory.c_str(), path, recordsPathBytes, cp949Lead)) << length;
-        EXPECT_EQ(path[0], '#') << "the buffer is left alone for " << length;
-    }
-}
-
-TEST(RecordsPath, ASmallerBufferIsRespected)
-{
-    char path[16];
-    std::memset(path, '#', sizeof path);
-    EXPECT_FALSE(joinRecordsPath("C:\\ab", path, 16, cp949Lead)) << "C:\\ab\\Kabloom2.dat needs 19 bytes";
-    EXPECT_EQ(path[0], '#');
-    EXPECT_TRUE(joinRecordsPath("C:", path, 16, cp949Lead));
-    EXPECT_STREQ(path, "C:\\Kabloom2.dat");
-    EXPECT_FALSE(joinRecordsPath("C:", path, 0, cp949Lead));
+    char path[40];
+    ASSERT_TRUE(joinPath("C:\\", "comctl32.dll", path, sizeof path, cp949Lead));
+    EXPECT_STREQ(path, "C:\\comctl32.dll");
 }
 
 // Shift-JIS, where the second byte of a character may be 0x5C, the byte of
@@ -180,19 +149,19 @@ static bool shiftJisLead(unsigned char c)
     return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
-TEST(RecordsPath, ASecondByteThatLooksLikeABackslashStaysWithItsCharacter)
+TEST(JoinPath, ASecondByteThatLooksLikeABackslashStaysWithItsCharacter)
 {
-    char path[recordsPathBytes];
-    ASSERT_TRUE(joinRecordsPath("C:\\\x95\x5C", path, sizeof path, shiftJisLead));
+    char path[40];
+    ASSERT_TRUE(joinPath("C:\\\x95\x5C", recordsFileName, path, sizeof path, shiftJisLead));
     EXPECT_STREQ(path, "C:\\\x95\x5C\\Kabloom2.dat");
-    ASSERT_TRUE(joinRecordsPath("C:\\\x95\x5C\\", path, sizeof path, shiftJisLead));
+    ASSERT_TRUE(joinPath("C:\\\x95\x5C\\", recordsFileName, path, sizeof path, shiftJisLead));
     EXPECT_STREQ(path, "C:\\\x95\x5C\\Kabloom2.dat") << "a real closing backslash after it still goes";
     // Read byte by byte, the same directory would lose half of its last character.
     EXPECT_EQ(lengthWithoutClosingBackslash("C:\\\x95\x5C", shiftJisLead), 5);
     EXPECT_EQ(lengthWithoutClosingBackslash("C:\\\x95\x5C", cp949Lead), 5);
 }
 
-TEST(RecordsPath, ClosingBackslashesOfKoreanDirectories)
+TEST(JoinPath, ClosingBackslashesOfKoreanDirectories)
 {
     // "\xB0\xA1" is one CP949 character; a lone lead byte at the end is taken as it stands.
     EXPECT_EQ(lengthWithoutClosingBackslash("C:\\\xB0\xA1\\", cp949Lead), 5);

@@ -13,6 +13,8 @@
 //                                 and whether keys go to a window of that thread
 //   probe items <title>           the lines of every list box of that window, and which is selected
 //   probe edit <title> <id>       the selection and the first line shown of that window's edit box
+//   probe move <hwnd> <x> <y>     moves the top-left corner of the window of that number (as the
+//                                 windows listing gives it) to the screen point
 //
 // A control's focus=1 marks the control that has the keyboard focus of its
 // window's thread.
@@ -262,6 +264,13 @@ int main(int argc, char** argv)
         RECT clip;
         GetClipCursor(&clip);
         std::printf("clip %ld,%ld,%ld,%ld\n", clip.left, clip.top, clip.right, clip.bottom);
+        return 0;
+    }
+    if (command == "move" && argc >= 5) {
+        HWND moving = reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::strtoul(argv[2], nullptr, 10)));
+        BOOL moved = SetWindowPos(moving, nullptr, std::atoi(argv[3]), std::atoi(argv[4]), 0, 0,
+                                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        std::printf("move %d\n", moved ? 1 : 0);
         return 0;
     }
     if (argc < 3)
