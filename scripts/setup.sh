@@ -9,7 +9,7 @@ source "$here/scripts/env.sh"
 # the one this machine runs is also played and tested (scripts/env.sh).
 packages=(g++ cmake make libgtest-dev clang libclang-rt-14-dev python3
           g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb xdotool imagemagick
-          locales fonts-nanum fonts-liberation zip lintian)
+          locales fonts-nanum fonts-liberation zip lintian debootstrap)
 # wine32 is an i386 package: only where 32-bit programs run.
 if [ "$GAME_WIDTH" = 32 ]; then packages+=(wine32); fi
 
