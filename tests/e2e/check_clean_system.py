@@ -13,6 +13,7 @@ on a package built from the current build:
     [BOMBAGRAM2_DEB=path/to.deb] python3 -m unittest -v check_clean_system
 """
 import os
+import re
 import shutil
 import subprocess
 import time
@@ -27,7 +28,7 @@ MIRROR = "http://deb.debian.org/debian"
 # A base system older than this is made again, with the mirror's updates.
 BASE_DAYS = 7
 PLAYER_UID = 1000
-EDITOR_TITLE = "Bombagram 2 레벨 편집기 - level10.dat"
+EDITOR_TITLE = "Bombagram 2 레벨 편집기 - level10.dat (10 x 10)"
 # The desktop session's environment of a player on a clean system.
 PLAYER_ENV = ["HOME=/home/player", "USER=player", "LOGNAME=player", "SHELL=/bin/bash", "LANG=C.UTF-8",
               "PATH=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games"]
@@ -90,7 +91,9 @@ class CleanSystem:
         shutil.copy(deb.BUILT["deb"], os.path.join(cls.root, "tmp"))
         began = time.time()
         apt = ["DEBIAN_FRONTEND=noninteractive", "PATH=/usr/sbin:/usr/bin:/sbin:/bin"]
-        in_root(cls.root, ["apt-get", "install", "-y", "-q", "/tmp/" + os.path.basename(deb.BUILT["deb"])], env=apt)
+        # Without a disk sync after every file: the same install, in less time.
+        in_root(cls.root, ["apt-get", "install", "-y", "-q", "-o", "Dpkg::Options::=--force-unsafe-io",
+                           "/tmp/" + os.path.basename(deb.BUILT["deb"])], env=apt)
         print("\n%s: apt install in %.0f s" % (cls.release, time.time() - began))
         in_root(cls.root, ["useradd", "-m", "-u", str(PLAYER_UID), "-s", "/bin/bash", "player"], env=apt)
         cls.home = os.path.join(cls.root, "home/player")
@@ -134,9 +137,11 @@ class CleanSystem:
     def window(self, title, timeout):
         """The X window of that title (the whole window, Wine's frame
         included) as x, y, width, height, once it shows."""
+        pattern = "^%s$" % re.sub(r"([][.()*+?{}|^$\\])", r"\\\1", title)
+
         def shown():
             self.assertIsNone(self.launcher.poll(), "the launcher ended: %s" % self.launcher_output())
-            found = subprocess.run(["xdotool", "search", "--name", "^%s$" % title], env=self.s.env,
+            found = subprocess.run(["xdotool", "search", "--name", pattern], env=self.s.env,
                                    stdout=subprocess.PIPE, text=True).stdout.split()
             for wid in found:
                 shape = dict(line.split("=", 1) for line in subprocess.run(
