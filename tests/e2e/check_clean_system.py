@@ -85,7 +85,7 @@ class CleanSystem:
     @classmethod
     def setUpClass(cls):
         base = base_system(cls.release)
-        cls.root = base + "-player"
+        cls.root = "%s-player-%d" % (base, os.getpid())
         shutil.rmtree(cls.root, ignore_errors=True)
         run(["cp", "-a", base, cls.root])
         shutil.copy(deb.BUILT["deb"], os.path.join(cls.root, "tmp"))
