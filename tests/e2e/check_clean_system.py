@@ -12,6 +12,7 @@ on a package built from the current build:
     source scripts/env.sh; cd tests/e2e
     [BOMBAGRAM2_DEB=path/to.deb] python3 -m unittest -v check_clean_system
 """
+import glob
 import os
 import re
 import shutil
@@ -85,8 +86,11 @@ class CleanSystem:
     @classmethod
     def setUpClass(cls):
         base = base_system(cls.release)
+        # What a run that was stopped left behind goes first.
+        for left in glob.glob(base + "-player-*"):
+            if not os.path.exists("/proc/" + left.rsplit("-", 1)[1]):
+                shutil.rmtree(left, ignore_errors=True)
         cls.root = "%s-player-%d" % (base, os.getpid())
-        shutil.rmtree(cls.root, ignore_errors=True)
         run(["cp", "-a", base, cls.root])
         shutil.copy(deb.BUILT["deb"], os.path.join(cls.root, "tmp"))
         began = time.time()
