@@ -145,8 +145,9 @@ class CleanSystem:
 
         def shown():
             self.assertIsNone(self.launcher.poll(), "the launcher ended: %s" % self.launcher_output())
+            # Wine's passing windows may go while xdotool looks at them.
             found = subprocess.run(["xdotool", "search", "--name", pattern], env=self.s.env,
-                                   stdout=subprocess.PIPE, text=True).stdout.split()
+                                   stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True).stdout.split()
             for wid in found:
                 shape = dict(line.split("=", 1) for line in subprocess.run(
                     ["xdotool", "getwindowgeometry", "--shell", wid], env=self.s.env, stdout=subprocess.PIPE,
