@@ -51,3 +51,12 @@ rm -f "$BUILD_ROOT"/bombagram2_*_all.deb
 deb_file="$(bash scripts/build-deb.sh "$BUILD_ROOT")"
 echo "package: $deb_file"
 dpkg-deb --info "$deb_file" | sed -n 's/^ \(Version\|Depends\): /  \1: /p'
+# Every package is tried on clean Debian 12 and 13 systems as a new player
+# meets it: installed with apt, the game and the editor started by an
+# ordinary user (tests/e2e/check_clean_system.py; root makes the systems).
+echo "package: trying $deb_file on clean Debian 12 and 13 systems"
+root=(); [ "$(id -u)" = 0 ] || root=(sudo -n --preserve-env=BUILD_ROOT)
+if ! (cd tests/e2e && "${root[@]}" env BOMBAGRAM2_DEB="$deb_file" python3 -m unittest check_clean_system); then
+  echo "package: $deb_file does not play on a clean system" >&2
+  exit 1
+fi

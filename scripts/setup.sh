@@ -9,8 +9,9 @@ source "$here/scripts/env.sh"
 # the one this machine runs is also played and tested (scripts/env.sh).
 packages=(g++ cmake make libgtest-dev clang libclang-rt-14-dev python3
           g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 xvfb xdotool imagemagick
-          locales fonts-nanum fonts-liberation zip lintian openbox x11-utils)
-# openbox: one end-to-end test plays under a window manager, as on a desktop.
+          locales fonts-nanum fonts-liberation zip lintian openbox x11-utils debootstrap)
+# openbox: one end-to-end test plays under a window manager, as on a desktop;
+# debootstrap: the package command tries each package on clean Debian systems.
 # wine32 is an i386 package: only where 32-bit programs run.
 if [ "$GAME_WIDTH" = 32 ]; then packages+=(wine32); fi
 
