@@ -25,6 +25,7 @@ SCREENSHOTS = os.path.join(harness.BUILD, "screenshots")  # docs/screenshots kee
 
 # Control identifiers of the editor's window (editor/editorids.h).
 PICTURE_LIST, NAME_BOX, BYTES_LEFT, BOARD, VERDICT, SUGGESTIONS = 100, 111, 112, 120, 130, 141
+SUGGESTIONS_LABEL = 140
 ADD_BUTTON, DUPLICATE_BUTTON, DELETE_BUTTON, UP_BUTTON, DOWN_BUTTON = 212, 213, 214, 215, 216
 
 # The picture drawn: the left half full of bombs, and two bombs on a diagonal
@@ -174,10 +175,12 @@ class Editor:
         self.s.xdotool("type", path)
         self.s.key("Return")
 
-    def wide_text(self, control):
-        """A control's text read wide: "café" stays "café" (the probe's
-        ANSI read would give "cafe")."""
-        line = next((l for l in self.s.probe("text", self.title(), str(control)) if l.startswith("text ")), "text ")
+    def wide_text(self, control, title=None):
+        """A control's text asked of it and read wide: "café" stays "café",
+        and an edit box answers (the probe's window texts give an edit box's
+        caption, which it does not keep)."""
+        lines = self.s.probe("text", title or self.title(), str(control))
+        line = next((l for l in lines if l.startswith("text ")), "text ")
         return line[len("text "):]
 
     def paste_name(self, text):
@@ -201,7 +204,7 @@ class Editor:
         self.s.key("shift+Home")
         self.s.key("Delete")
         self.s.xdotool("type", "--delay", "50", text)
-        harness.wait_for(lambda: self.text(NAME_BOX) == text, "%s typed into the name box" % text)
+        harness.wait_for(lambda: self.wide_text(NAME_BOX) == text, "%s typed into the name box" % text)
 
     def asked(self):
         """The texts of the editor's question or message box, once it shows."""
@@ -376,6 +379,35 @@ class DrawingALevel(unittest.TestCase):
         harness.wait_for(lambda: harness.board_is_fresh(s.screenshot(), game_geo), "the game's fresh board", 20)
         img = s.screenshot()
         self.assertEqual(clue_strips(img, game_geo), clue_strips(img, geo))
+
+
+    def test_a_failing_picture_is_played_on_a_yes_and_one_game_at_a_time(self):
+        ed, s = self.ed, self.s
+        harness.wait_for(lambda: ed.lines(PICTURE_LIST), "the picture list")
+        # An empty picture needs no suggestion line logic could give, yet it fails.
+        ed.click(ADD_BUTTON)
+        ed.verdict_after(lambda t: "빈 그림" in t, "the empty picture's verdict")
+        harness.wait_for(lambda: ed.text(SUGGESTIONS_LABEL).startswith("제안: 없음"), "no suggestion for it")
+        ed.key("F5")
+        told = ed.asked()
+        self.assertIn("검사를 통과하지 못합니다: 폭탄이 0%", told)
+        s.key("n")
+        ed.wait_ready()
+        self.assertNotIn(harness.TITLE, s.titles())
+
+        # A passing picture plays; a second F5 replaces the game, which deals
+        # a whole board of every size.
+        ed.pick_line(0)
+        harness.wait_for(lambda: ed.text(SUGGESTIONS_LABEL) == "제안: 필요 없음", "no suggestion needed")
+        for _ in range(2):
+            ed.key("F5")
+            s.wait_window(harness.TITLE, timeout=30)
+        harness.wait_for(lambda: len(s.own_pids("bombagram2.exe")) == 1 and s.titles().count(harness.TITLE) == 1,
+                         "one game")
+        x, y, w, h = s.client_origin()
+        s.xdotool("mousemove", x + w // 2, y + 10)
+        for key, size in (("F5", 20), ("F4", 15)):
+            s.fresh_board(key, size)
 
 
 @unittest.skipUnless(os.path.exists(EDITOR_EXE), "the editor is not built")
@@ -785,7 +817,8 @@ class FromNothing(unittest.TestCase):
             ed.key("ctrl+s")
             dialog = harness.wait_for(lambda: next((w for w in s.windows() if w["class"] == "#32770"), None),
                                       "the Save As dialog")
-            self.assertIn("level15.dat", [c["text"] for c in s.controls(dialog["title"])[1]])
+            boxes = [c["id"] for c in s.controls(dialog["title"])[1] if c["class"] == "Edit"]
+            self.assertIn("level15.dat", [ed.wide_text(box, dialog["title"]) for box in boxes])
             s.key("Return")
             saved = s.wait_file("level15.dat", what="the file under its own name")
             self.assertEqual(records(saved, 15), [("그림 1".encode("cp949"), PLUS_15)])

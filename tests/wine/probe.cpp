@@ -239,10 +239,12 @@ BOOL CALLBACK printListItems(HWND child, LPARAM)
     return TRUE;
 }
 
+// Asked of the control itself: GetWindowText of another process's window
+// gives its caption, which an edit box does not keep.
 void printWideText(HWND control)
 {
     wchar_t wide[1024] = L"";
-    GetWindowTextW(control, wide, 1024);
+    SendMessageW(control, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(wide));
     char utf8[4096] = "";
     WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8, sizeof utf8, nullptr, nullptr);
     std::printf("text %s\n", escaped(utf8).c_str());
