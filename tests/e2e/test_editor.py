@@ -8,7 +8,11 @@ and refused names, the question before unsaved changes go, the GDI objects
 of many paints; a new file saved under its own name and dealt by the game
 started in its folder; a 15 x 15 picture from nothing, named in Korean,
 saved as level15.dat and played; a .non puzzle imported and exported; and a damaged
-file opened with a message and left as it was."""
+file opened with a message and left as it was. Nothing typed or drawn is lost
+unasked: a typed name through every way of closing, names the game cannot
+show refused and kept, long names leaving the list's columns in sight, two
+editors on one file, a level-file name of another size, a failing picture
+play-tested."""
 import os
 import shutil
 import subprocess
