@@ -349,3 +349,25 @@ int judgeClues(const BoardClues& clues, double secondsAllowed, int (*known)[grid
         pictureOfText(found[1], clues.size, other);
     return severalPictures;
 }
+
+bool findPicture(const BoardClues& clues, double secondsAllowed, int (*picture)[gridRoom])
+{
+    Knowledge start;
+    clearKnowledge(clues.size, start.known);
+    int result = solveByLines(clues, start.known);
+    if (result == linesContradict)
+        return false;
+    if (result == solvedByLines) {
+        for (int col = 0; col < clues.size; ++col) {
+            for (int row = 0; row < clues.size; ++row)
+                picture[col][row] = start.known[col][row] == blockBomb ? 1 : 0;
+        }
+        return true;
+    }
+    std::vector<std::string> found;
+    searchFrom(clues, start, 1, secondsAllowed, nullptr, nullptr, &found);
+    if (found.empty())
+        return false;
+    pictureOfText(found[0], clues.size, picture);
+    return true;
+}

@@ -33,3 +33,9 @@ SolutionCount countSolutions(const BoardClues& clues, int limit, double secondsA
 int judgeClues(const BoardClues& clues, double secondsAllowed, int (*known)[gridRoom],
                const int (*picture)[gridRoom] = nullptr, const std::atomic<bool>* cancel = nullptr,
                int (*other)[gridRoom] = nullptr);
+
+// One picture that fits the clues, into picture[col][row]: the one line
+// logic finds, else the first the search meets. False when none fits or
+// none was met in time. The level editor draws a puzzle that has no single
+// answer this way, so that it can be mended.
+bool findPicture(const BoardClues& clues, double secondsAllowed, int (*picture)[gridRoom]);

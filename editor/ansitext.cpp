@@ -41,3 +41,17 @@ std::string windowAnsiText(void* window)
     GetWindowTextA(handle, text.data(), length + 1);
     return std::string(text.data());
 }
+
+std::string windowUtf8Text(void* window)
+{
+    HWND handle = static_cast<HWND>(window);
+    int length = GetWindowTextLengthW(handle);
+    std::vector<wchar_t> text(length + 2);
+    GetWindowTextW(handle, text.data(), length + 1);
+    return narrowTo(CP_UTF8, std::wstring(text.data()));
+}
+
+void setWindowUtf8Text(void* window, const std::string& utf8)
+{
+    SetWindowTextW(static_cast<HWND>(window), wideFrom(CP_UTF8, utf8).c_str());
+}

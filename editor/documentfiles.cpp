@@ -10,6 +10,9 @@
 
 #include "ansitext.h"
 #include "editorwindow.h"
+#include "nameedit.h"
+#include "savechecks.h"
+#include "savequestions.h"
 
 const char editorCaption[] = "Bombagram 2 레벨 편집기";
 const char levelFilter[] = "레벨 파일 (*.dat)\0*.dat\0모든 파일 (*.*)\0*.*\0";
@@ -77,8 +80,23 @@ void openStartingFile(const char* commandLine)
         openFile(path);
 }
 
+// A name typed but refused goes only with the player's yes.
+static bool mayLeaveRefusedName()
+{
+    const std::string name = refusedName();
+    if (name.empty())
+        return true;
+    const std::string text = "이름 상자의 \"" + ansiFromUtf8(name) +
+                             "\"은(는) 그림의 이름이 되지 못했습니다 (옆에 까닭이 있습니다).\r\n이 이름을 버릴까요?";
+    return tell(text, MB_OKCANCEL | MB_ICONWARNING | MB_DEFBUTTON2) == IDOK;
+}
+
+// A name still being typed counts as a change: it is given to the picture first.
 bool mayLeaveChanges()
 {
+    commitName();
+    if (!mayLeaveRefusedName())
+        return false;
     if (!changedSinceSaved(editorDocument()))
         return true;
     switch (tell("바뀐 내용을 저장할까요?", MB_YESNOCANCEL | MB_ICONQUESTION)) {
@@ -161,7 +179,13 @@ static bool mayWriteFailures()
 
 static bool saveTo(const std::string& ansiPath)
 {
-    if (!mayWriteFailures())
+    switch (askAboutChangeOnDisk(ansiPath)) {
+    case saveOverChange: break;
+    case saveElsewhere: return saveFileAs();
+    case reloadChanged: openFile(ansiPath); return false;
+    default: return false;
+    }
+    if (!mayUseNameOfOtherSize(ansiPath) || !mayWriteFailures())
         return false;
     SaveReport report = saveLevelFile(changeDocument(), ansiPath);
     showTitle();
@@ -178,7 +202,7 @@ bool saveFile()
 
 bool saveFileAs()
 {
-    const std::string suggested = "level" + std::to_string(editorDocument().size) + ".dat";
+    const std::string suggested = levelFileNameFor(editorDocument().size);
     std::string path = askForPath(true, levelFilter, "dat", suggested);
     return !path.empty() && saveTo(path);
 }
@@ -188,11 +212,11 @@ void importWithDialog()
     std::string path = askForPath(false, pictureFilter, "non", "");
     if (path.empty())
         return;
-    std::string problem = importPicture(changeDocument(), path);
-    if (problem.empty())
+    ImportReport report = importPicture(changeDocument(), path);
+    if (report.imported)
         documentChanged();
-    else
-        tell(ansiFromUtf8(problem), MB_ICONERROR);
+    if (!report.message.empty())
+        tell(ansiFromUtf8(report.message), report.imported ? MB_ICONWARNING : MB_ICONERROR);
 }
 
 // The picture's name as a file name: the characters a file name cannot

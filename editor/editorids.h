@@ -34,3 +34,9 @@
 
 // The help page's text box
 #define IDC_HELPTEXT 300
+
+// The question when the file changed on disk since it was opened or saved
+#define IDC_DISKCHANGETEXT 310
+#define IDC_OVERWRITE 311
+#define IDC_SAVEELSEWHERE 312
+#define IDC_RELOAD 313

@@ -81,11 +81,9 @@ static void makeListButtons()
 static void makeControls()
 {
     controlFont = CreateFontA(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "굴림");
-    // In dialog units of the system font: number, name, grade, verdict.
-    const INT tabStops[] = {12, 80, 122};
-    HWND list = makeControl("LISTBOX", "", LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL |
-                            WS_BORDER | WS_TABSTOP, IDC_PICTURELIST, margin, margin, columnWidth, listHeight);
-    SendMessageA(list, LB_SETTABSTOPS, 3, reinterpret_cast<LPARAM>(tabStops));
+    HWND list = makeControl("LISTBOX", "", LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT |
+                            WS_VSCROLL | WS_BORDER | WS_TABSTOP, IDC_PICTURELIST, margin, margin, columnWidth, listHeight);
+    fitListLines(list);
     makeListButtons();
     makeControl("STATIC", "이름:", SS_LEFT, IDC_NAMELABEL, margin, nameTop + 3, nameLabelWidth - 2, 16);
     HWND name = makeControl("EDIT", "", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, IDC_NAME, margin + nameLabelWidth,
@@ -329,10 +327,21 @@ static void applyToDocument(bool (*operation)(EditDocument*))
         MessageBeep(MB_ICONWARNING);
 }
 
+// Every way of closing (the menu, Alt+F4, the title bar's close button)
+// gives a typed name to its picture and asks about unsaved changes.
 static void closeEditor()
 {
     if (mayLeaveChanges())
         DestroyWindow(mainWindow);
+}
+
+// Logging off asks as closing does; the player's no keeps the session.
+static LRESULT sessionMayEnd() { return mayLeaveChanges() ? TRUE : FALSE; }
+
+static void sessionEnds(bool ending)
+{
+    if (ending)
+        stopChecks();
 }
 
 static void commandFromMenu(int command)
@@ -416,6 +425,9 @@ static LRESULT CALLBACK editorProc(HWND window, UINT message, WPARAM wParam, LPA
     case WM_SIZE: resized(wParam, lParam); return 0;
     case WM_GETMINMAXINFO: limitWindowSize(window, reinterpret_cast<MINMAXINFO*>(lParam)); return 0;
     case WM_ACTIVATE: activated(wParam); return 0;
+    case WM_QUERYENDSESSION: return sessionMayEnd();
+    case WM_ENDSESSION: sessionEnds(wParam != 0); return 0;
+    case WM_DRAWITEM: drawListLine(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
     case WM_DESTROY: windowGone(); return 0;
     default: return DefWindowProcA(window, message, wParam, lParam);
     }

@@ -7,17 +7,19 @@
 #include "editorwindow.h"
 
 static WNDPROC plainEditProc = nullptr;
-static std::string acceptedText;  // the box's last text within the rules, ANSI
+static std::string acceptedText;  // the box's last text within the rules, UTF-8
 static bool settingText = false;  // the box's text is being set, not typed
 
 static HWND nameBox() { return editorControl(IDC_NAME); }
 
-static void setBoxText(const std::string& ansi)
+// The box is read and set wide: a character CP949 lacks stays what it is
+// until the rules refuse it, instead of turning into a look-alike.
+static void setBoxText(const std::string& utf8)
 {
     settingText = true;
-    SetWindowTextA(nameBox(), ansi.c_str());
+    setWindowUtf8Text(nameBox(), utf8);
     settingText = false;
-    acceptedText = ansi;
+    acceptedText = utf8;
 }
 
 static void showBytesLeft(const std::string& utf8)
@@ -35,7 +37,7 @@ void showSelectedName()
 {
     const Level* picture = selectedPicture(editorDocument());
     const std::string name = picture ? picture->name : "";
-    setBoxText(ansiFromUtf8(name));
+    setBoxText(name);
     showBytesLeft(name);
 }
 
@@ -51,34 +53,43 @@ void nameTyped()
 {
     if (settingText)
         return;
-    const std::string typed = windowAnsiText(nameBox());
-    const std::string utf8 = utf8FromAnsi(typed);
-    if (nameBytesLeft(utf8) < 0 || holdsControlByte(typed)) {
+    const std::string typed = windowUtf8Text(nameBox());
+    if (nameBytesLeft(typed) < 0 || holdsControlByte(typed)) {
         MessageBeep(MB_ICONWARNING);
         setBoxText(acceptedText);
-        const LPARAM caret = static_cast<LPARAM>(acceptedText.size());
-        SendMessageA(nameBox(), EM_SETSEL, caret, caret);
+        const LPARAM caret = GetWindowTextLengthW(nameBox());
+        SendMessageW(nameBox(), EM_SETSEL, caret, caret);
         return;
     }
     acceptedText = typed;
-    showBytesLeft(utf8);
+    showBytesLeft(typed);
 }
 
+// A refused name stays in the box, to be mended, and the picture keeps its
+// own; the box says why.
 void commitName()
 {
     const Level* picture = selectedPicture(editorDocument());
     if (!picture)
         return;
-    const std::string utf8 = utf8FromAnsi(windowAnsiText(nameBox()));
-    if (utf8 == picture->name)
+    const std::string typed = windowUtf8Text(nameBox());
+    if (typed == picture->name)
         return;
-    const std::string problem = renamePicture(changeDocument(), utf8);
+    const std::string problem = renamePicture(changeDocument(), typed);
     if (!problem.empty()) {
-        setBoxText(ansiFromUtf8(picture->name));
         showNameProblem(problem);
         return;
     }
     nameChanged();
+}
+
+std::string refusedName()
+{
+    const Level* picture = selectedPicture(editorDocument());
+    const std::string typed = windowUtf8Text(nameBox());
+    if (!picture || typed == picture->name || typed.find_first_not_of(' ') == std::string::npos)
+        return std::string();
+    return typed;
 }
 
 // Enter names the picture; Tab still moves on to the next control.

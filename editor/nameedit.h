@@ -6,11 +6,17 @@
 // pressed, as one undoable change.
 #include <windows.h>
 
+#include <string>
+
 // Makes the box take Enter (the window is no dialog).
 void holdNameBox(HWND box);
 // The selected picture's name into the box.
 void showSelectedName();
 // The box's text changed: refused when too long or holding a control byte.
 void nameTyped();
-// Gives the typed name to the picture, unless it is already its name.
+// Gives the typed name to the picture, unless it is already its name; a
+// name the rules refuse stays in the box, with why beside it.
 void commitName();
+// The name the box holds that the picture could not take (UTF-8); "" when
+// the box holds the picture's name or nothing but blanks.
+std::string refusedName();

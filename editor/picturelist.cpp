@@ -37,6 +37,80 @@ static std::string lineText(int index)
     return text + (verdict.passes ? gradeWord(verdict.steps, editorDocument().size) : "-") + "\t" + (verdict.passes ? "통과" : "실패");
 }
 
+void fitListLines(HWND list)
+{
+    HDC dc = GetDC(list);
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(list, WM_GETFONT, 0, 0)));
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(list, dc);
+    SendMessageA(list, LB_SETITEMHEIGHT, 0, metrics.tmHeight + 2);
+}
+
+static int textWidth(HDC dc, const char* text)
+{
+    SIZE extent = {0, 0};
+    GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &extent);
+    return extent.cx;
+}
+
+// The right edges of the columns (number, name, grade, verdict) on a line
+// as wide as width: the number, grade and verdict as wide as their widest
+// words, the name whatever is left.
+static void columnEdges(HDC dc, int width, int* edges)
+{
+    const int gap = 6;
+    const int verdict = textWidth(dc, "검사 중") + gap;
+    const int grade = textWidth(dc, "어려움") + gap;
+    edges[0] = textWidth(dc, "127") + gap;
+    edges[3] = width;
+    edges[2] = width - verdict;
+    edges[1] = edges[2] - grade;
+}
+
+static std::vector<std::string> lineParts(const std::string& text)
+{
+    std::vector<std::string> parts(1);
+    for (char c : text) {
+        if (c == '\t')
+            parts.emplace_back();
+        else
+            parts.back() += c;
+    }
+    return parts;
+}
+
+void drawListLine(const DRAWITEMSTRUCT* item)
+{
+    if (item->itemID == static_cast<UINT>(-1))
+        return;
+    HDC dc = item->hDC;
+    RECT line = item->rcItem;
+    const bool selected = (item->itemState & ODS_SELECTED) != 0;
+    FillRect(dc, &line, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    const COLORREF oldColour = SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    const int oldMode = SetBkMode(dc, TRANSPARENT);
+    const LRESULT length = SendMessageA(item->hwndItem, LB_GETTEXTLEN, item->itemID, 0);
+    std::vector<char> text(length > 0 ? length + 1 : 1);
+    if (length > 0)
+        SendMessageA(item->hwndItem, LB_GETTEXT, item->itemID, reinterpret_cast<LPARAM>(text.data()));
+    const std::vector<std::string> parts = lineParts(text.data());
+    int edges[4];
+    columnEdges(dc, line.right - line.left, edges);
+    int left = 0;
+    for (size_t i = 0; i < parts.size() && i < 4; ++i) {
+        RECT column = {line.left + left + 2, line.top, line.left + edges[i] - 2, line.bottom};
+        DrawTextA(dc, parts[i].c_str(), static_cast<int>(parts[i].size()), &column,
+                  DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+        left = edges[i];
+    }
+    SetBkMode(dc, oldMode);
+    SetTextColor(dc, oldColour);
+    if (item->itemState & ODS_FOCUS)
+        DrawFocusRect(dc, &line);
+}
+
 void showListLines(const std::vector<int>& indexes)
 {
     const int count = static_cast<int>(editorDocument().pictures.size());

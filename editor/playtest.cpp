@@ -3,8 +3,10 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "ansitext.h"
+#include "documentfiles.h"
 #include "editorwindow.h"
 #include "files.h"
 #include "levelfile.h"
@@ -59,15 +61,81 @@ static bool writeSettings(const std::string& folder, int size)
            WritePrivateProfileStringA(recordsSectionName, "Random", "0", path.c_str());
 }
 
-// Only the picture's size has a level file there: a file left by an earlier
-// play of another size goes.
-static bool writeLevelFile(const std::string& folder, const Level& picture, std::string* problem)
+// A picture every board size can deal when nothing better is at hand: the
+// blocks above the diagonal, which line logic solves from the full first row.
+static Level stairsPicture(int size)
 {
-    for (int size : boardSizes)
-        DeleteFileA((folder + "\\level" + std::to_string(size) + ".dat").c_str());
+    Level picture;
+    picture.size = size;
+    picture.name = "계단";
+    for (int col = 0; col < size; ++col)
+        for (int row = 0; row < size; ++row)
+            picture.picture[col][row] = col + row < size ? 1 : 0;
+    return picture;
+}
+
+// The bytes of the level file of another size: the one beside the game
+// when the game reads it right, else the stairs.
+static std::string otherSizeBytes(int size)
+{
+    const std::string name = "level" + std::to_string(size) + ".dat";
     std::string bytes;
-    return levelFileBytes({picture}, &bytes, problem) &&
-           writeFileAtomically(folder + "\\level" + std::to_string(picture.size) + ".dat", bytes, problem);
+    std::string problem;
+    LevelFileContent content;
+    if (readWholeFile(programFolder() + name, &bytes, &problem) && parseLevelFile(bytes, name, &content, &problem)) {
+        bool whole = true;
+        for (const Level& picture : content.levels)
+            whole = whole && picture.flaw.empty();
+        if (whole)
+            return bytes;
+    }
+    levelFileBytes({stairsPicture(size)}, &bytes, &problem);
+    return bytes;
+}
+
+// The picture's size gets its level file; every other size one the game
+// reads right too, so that a key that reaches the game (F3, F4 ...) deals a
+// whole board and no "file open error".
+static bool writeLevelFiles(const std::string& folder, const Level& picture, std::string* problem)
+{
+    std::string bytes;
+    if (!levelFileBytes({picture}, &bytes, problem) ||
+        !writeFileAtomically(folder + "\\level" + std::to_string(picture.size) + ".dat", bytes, problem))
+        return false;
+    for (int size : boardSizes) {
+        if (size != picture.size &&
+            !writeFileAtomically(folder + "\\level" + std::to_string(size) + ".dat", otherSizeBytes(size), problem))
+            return false;
+    }
+    return true;
+}
+
+// The game of the last play-test, while it may still run.
+static HANDLE gamePlaying = nullptr;
+
+// One play-test game at a time: a new one replaces the one before.
+static void endEarlierGame()
+{
+    if (!gamePlaying)
+        return;
+    if (WaitForSingleObject(gamePlaying, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(gamePlaying, 0);
+        WaitForSingleObject(gamePlaying, 5000);
+    }
+    CloseHandle(gamePlaying);
+    gamePlaying = nullptr;
+}
+
+// A failing picture is played only when the player says so, told why it fails.
+static bool mayPlayFailing(const Level& picture)
+{
+    std::vector<PictureFailure> failures = failingPictures({picture});
+    if (failures.empty())
+        return true;
+    const std::string text = "이 그림은 검사를 통과하지 못합니다: " + ansiFromUtf8(failures[0].reason) +
+                             "\r\n\r\n게임에서는 풀 수 없거나, 답이 여럿이거나, 너무 쉽게 끝납니다. 그래도 해 볼까요?";
+    return MessageBoxA(editorWindow(), text.c_str(), "Bombagram 2 레벨 편집기",
+                       MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
 }
 
 // In the editor's current folder: the scratch folder.
@@ -81,7 +149,7 @@ static bool startGame(const std::wstring& program)
                         &process))
         return false;
     CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    gamePlaying = process.hProcess;
     return true;
 }
 
@@ -93,7 +161,7 @@ static void playInScratchFolder(const Level& picture, const std::wstring& progra
         tellProblem("해 볼 폴더를 만들지 못했습니다.");
         return;
     }
-    if (!writeLevelFile(folder, picture, &problem)) {
+    if (!writeLevelFiles(folder, picture, &problem)) {
         tellProblem("이 그림으로 레벨 파일을 만들지 못했습니다: " + ansiFromUtf8(problem));
         return;
     }
@@ -111,6 +179,9 @@ void playSelectedPicture()
         tellProblem("게임 프로그램(bombagram2.exe)이 편집기 옆에 없습니다.");
         return;
     }
+    if (!mayPlayFailing(*picture))
+        return;
+    endEarlierGame();
     std::wstring editorFolder;
     if (!enterScratchFolder(&editorFolder)) {
         tellProblem("해 볼 폴더를 만들지 못했습니다.");

@@ -268,8 +268,10 @@ void takeSuggestions(LPARAM answer)
     fitScrollWidth(box, lines);
     if (!suggestionsShown.items.empty())
         showSuggestionsLabel("제안 (누르면 그 블럭을 바꿉니다):");
-    else if (suggestionsShown.undecidedBefore == 0)
+    else if (suggestionsShown.undecidedBefore == 0 && verdictShown && verdictShown->passes)
         showSuggestionsLabel("제안: 필요 없음");
+    else if (suggestionsShown.undecidedBefore == 0)
+        showSuggestionsLabel("제안: 없음 (블럭 하나로는 고쳐지지 않음)");
     else
         showSuggestionsLabel("제안: 찾지 못했습니다");
 }

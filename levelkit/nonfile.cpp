@@ -343,6 +343,9 @@ bool pictureFromClues(NonReading* reading, Level* level)
     int pictures = judgeClues(reading->clues, reading->options.searchSeconds, known);
     if (pictures == noPicture)
         return fail(reading, last, "the clues contradict one another: no picture fits them");
+    if (pictures != uniqueByLines && reading->options.anyFittingPicture &&
+        findPicture(reading->clues, reading->options.searchSeconds, level->picture))
+        return true;
     if (pictures != uniqueByLines) {
         return fail(reading, last,
                     "no goal, and line logic leaves " + std::to_string(undecidedCount(level->size, known)) +

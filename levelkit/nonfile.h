@@ -13,6 +13,9 @@
 struct NonReadOptions {
     std::string name;                             // when not empty, the level's name instead of the title
     double searchSeconds = defaultSearchSeconds;  // for counting pictures when line logic stalls
+    // Without a goal, clues that line logic cannot solve still give a picture
+    // that fits them (the level editor imports such a puzzle to mend it).
+    bool anyFittingPicture = false;
 };
 
 // Reads a .non text into a level. Without a goal the clues must solve by

@@ -8,6 +8,7 @@
 #include "levelformat.h"
 #include "namecodec.h"
 #include "nonfile.h"
+#include "savechecks.h"
 #include "sourcefile.h"
 
 namespace {
@@ -157,14 +158,18 @@ bool readPictureFile(const std::string& path, const std::string& placeholderName
         picture->flaw = problem;
         return false;
     }
-    if (parseNon(text, fileNameOf(path), picture))
-        return true;
-    // A puzzle whose title cannot be a name is still worth drawing on.
-    Level renamed;
+    // A puzzle that is no level yet (no single answer) is still worth mending.
     NonReadOptions options;
+    options.anyFittingPicture = true;
+    if (parseNon(text, fileNameOf(path), picture, options))
+        return true;
+    // Nor is one whose title cannot be a name.
+    Level renamed;
     options.name = placeholderName;
-    if (!parseNon(text, fileNameOf(path), &renamed, options))
+    if (!parseNon(text, fileNameOf(path), &renamed, options)) {
+        *picture = renamed;  // what is wrong besides the title
         return false;
+    }
     *picture = renamed;
     return true;
 }
@@ -209,6 +214,7 @@ OpenReport openLevelFile(EditDocument* document, const std::string& path)
     }
     std::string notes = report.message;
     takePictures(document, path, content, &notes);
+    noteDiskBytes(document, bytes);
     report.message = notes;
     report.opened = true;
     report.picturesRead = static_cast<int>(document->pictures.size());
@@ -241,6 +247,7 @@ SaveReport saveLevelFile(EditDocument* document, const std::string& path)
         return report;
     }
     document->path = path;
+    noteDiskBytes(document, bytes);
     markSaved(document);
     report.saved = true;
     return report;
@@ -264,20 +271,32 @@ std::vector<PictureFailure> failingPictures(const std::vector<Level>& pictures, 
     return failures;
 }
 
-std::string importPicture(EditDocument* document, const std::string& path)
+ImportReport importPicture(EditDocument* document, const std::string& path)
 {
-    if (static_cast<int>(document->pictures.size()) >= mostEditorPictures)
-        return "파일에 그림이 이미 " + std::to_string(mostEditorPictures) + "개라 더 넣을 수 없습니다";
+    ImportReport report;
+    if (static_cast<int>(document->pictures.size()) >= mostEditorPictures) {
+        report.message = "파일에 그림이 이미 " + std::to_string(mostEditorPictures) + "개라 더 넣을 수 없습니다";
+        return report;
+    }
     Level picture;
-    if (!readPictureFile(path, pictureLabel(document->selected + 1), &picture))
-        return "가져올 수 없습니다: " + picture.flaw;
+    if (!readPictureFile(path, pictureLabel(document->selected + 1), &picture)) {
+        report.message = "가져올 수 없습니다:\n" + koreanReadProblem(picture.flaw, path);
+        return report;
+    }
     if (picture.size != document->size) {
-        return "크기가 다릅니다: " + sizeText(picture.size) + " 그림은 " + sizeText(document->size) +
-               " 파일에 넣을 수 없습니다";
+        report.message = "크기가 다릅니다: " + sizeText(picture.size) + " 그림은 " + sizeText(document->size) +
+                         " 파일에 넣을 수 없습니다";
+        return report;
     }
     picture.flaw.clear();
     insertPicture(document, picture);
-    return "";
+    report.imported = true;
+    std::vector<PictureFailure> failures = failingPictures({picture});
+    if (!failures.empty()) {
+        report.message = "가져왔지만 이 그림은 검사를 통과하지 못합니다: " + failures[0].reason +
+                         "\n고친 뒤에 저장해 주세요 (목록에 \"실패\"로 표시됩니다)";
+    }
+    return report;
 }
 
 std::string exportPicture(const EditDocument& document, const std::string& path)

@@ -261,7 +261,7 @@ std::string renamePicture(EditDocument* document, const std::string& name)
     endEditStroke(document);
     if (!selectedPicture(*document))
         return "고를 그림이 없습니다";
-    std::string problem = nameProblemText(name);
+    std::string problem = typedNameProblemText(name);
     if (!problem.empty() || name == document->pictures[document->selected].name)
         return problem;
     Level before = document->pictures[document->selected];
@@ -393,6 +393,28 @@ std::string nameProblemText(const std::string& utf8)
                "바이트까지 됩니다 (한글 한 자는 2바이트)";
     }
     return "";
+}
+
+// Blanks as a player types them: the space, and the wide one of Korean input.
+static bool blanksOnly(const std::string& utf8)
+{
+    const std::string wideBlank = "\xE3\x80\x80";
+    for (size_t at = 0; at < utf8.size();) {
+        if (utf8[at] == ' ')
+            at += 1;
+        else if (utf8.compare(at, wideBlank.size(), wideBlank) == 0)
+            at += wideBlank.size();
+        else
+            return false;
+    }
+    return true;
+}
+
+std::string typedNameProblemText(const std::string& utf8)
+{
+    if (!utf8.empty() && blanksOnly(utf8))
+        return "이름이 빈칸뿐입니다: 글자를 하나 이상 넣어 주세요";
+    return nameProblemText(utf8);
 }
 
 int nameBytesLeft(const std::string& utf8)

@@ -57,6 +57,10 @@ struct EditDocument {
     std::vector<Level> pictures;  // at most mostEditorPictures
     int selected = -1;            // -1 only when there are no pictures
     std::string path;             // the file it was opened from or saved to; "" for a new one
+    // The bytes the file at path held when it was opened or last saved, to
+    // tell whether another program has written it since.
+    bool diskKnown = false;
+    std::string diskBytes;
     std::deque<EditChange> undoSteps;  // the oldest first
     std::deque<EditChange> redoSteps;  // the next to redo last
     int nextSerial = 1;
@@ -133,6 +137,10 @@ bool redoChange(EditDocument* document);
 // "" when the name can be a picture's name, else why not, in Korean: empty,
 // a control byte, a character CP949 cannot hold, more than 19 bytes in CP949.
 std::string nameProblemText(const std::string& utf8);
+// A name the player typed: as nameProblemText, and a name of blanks only
+// (which the game would show as none) is refused too. Only typing refuses
+// it: a file that holds one opens and saves as the game reads it.
+std::string typedNameProblemText(const std::string& utf8);
 // How many of the 19 bytes of a name are left; below 0 when it is too long.
 // A text CP949 cannot hold counts each such character as 2 bytes.
 int nameBytesLeft(const std::string& utf8);
@@ -176,10 +184,15 @@ struct PictureFailure {
 // searchSeconds each. Safe on a worker thread with copies of the pictures.
 std::vector<PictureFailure> failingPictures(const std::vector<Level>& pictures, double searchSeconds = 0.2);
 
+struct ImportReport {
+    bool imported = false;
+    std::string message;  // Korean: why not, or what to mend in the picture imported; "" when all is well
+};
 // Imports a .non puzzle or a level source (*.txt; the choice by the file's
-// ending) as a new picture after the selected one. "" on success, else why
-// not (Korean, with the level tool's own account of the fault).
-std::string importPicture(EditDocument* document, const std::string& path);
+// ending) as a new picture after the selected one. A .non puzzle whose clues
+// line logic cannot solve is imported as one picture that fits them, so
+// that it can be mended here; the message says so.
+ImportReport importPicture(EditDocument* document, const std::string& path);
 // Writes the selected picture as a .non puzzle or a level source (by the
 // ending of path), replacing the file whole. "" on success, else why not.
 std::string exportPicture(const EditDocument& document, const std::string& path);

@@ -15,3 +15,8 @@ std::string emptyPictureText();
 std::string repeatText(int index, const std::string& how);
 // A flipped block, by its column and row from 0: "3열 7행 블럭을 폭탄으로".
 std::string flipText(int col, int row, int value);
+// What the level tool found wrong in a picture file it read (a .non puzzle
+// or a level source), told in Korean: each line of its account, from
+// "cross.non:7: the board is 12 x 12; ..." to "cross.non 7번째 줄: 판이 ...".
+// A wording the table does not know becomes a general Korean line.
+std::string koreanReadProblem(const std::string& flaw, const std::string& path);

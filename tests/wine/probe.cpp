@@ -12,13 +12,20 @@
 //   probe answers <title>         whether that window's thread takes a sent message within 5 s,
 //                                 and whether keys go to a window of that thread
 //   probe items <title>           the lines of every list box of that window, and which is selected
+//                                 (with each line's rectangle, in screen pixels)
 //   probe edit <title> <id>       the selection and the first line shown of that window's edit box
 //   probe move <hwnd> <x> <y>     moves the top-left corner of the window of that number (as the
 //                                 windows listing gives it) to the screen point
+//   probe text <title> <id>       a control's text read wide, so a character the code page lacks shows
+//   probe settext <title> <id> <text>  sets a control's text wide, as a paste into it does
+//   probe close <title>           what the title bar's close button sends (WM_SYSCOMMAND, SC_CLOSE)
+//   probe logoff <title>          asks the window whether the session may end (WM_QUERYENDSESSION);
+//                                 prints its answer once it gives one (within 60 s)
 //
 // A control's focus=1 marks the control that has the keyboard focus of its
 // window's thread.
 #include <windows.h>
+#include <shellapi.h>
 #include <winternl.h>
 
 #include <cstdio>
@@ -237,10 +244,36 @@ BOOL CALLBACK printListItems(HWND child, LPARAM)
             SendMessageW(child, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
         char utf8[4096] = "";
         WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8, sizeof utf8, nullptr, nullptr);
-        std::printf("item id=%d index=%d selected=%d text=%s\n", GetDlgCtrlID(child), static_cast<int>(i),
-                    i == selected ? 1 : 0, escaped(utf8).c_str());
+        RECT line = {};
+        SendMessageW(child, LB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&line));
+        MapWindowPoints(child, nullptr, reinterpret_cast<POINT*>(&line), 2);
+        std::printf("item id=%d index=%d selected=%d rect=%ld,%ld,%ld,%ld text=%s\n", GetDlgCtrlID(child),
+                    static_cast<int>(i), i == selected ? 1 : 0, line.left, line.top, line.right, line.bottom,
+                    escaped(utf8).c_str());
     }
     return TRUE;
+}
+
+// Asked of the control itself: GetWindowText of another process's window
+// gives its caption, which an edit box does not keep.
+void printWideText(HWND control)
+{
+    wchar_t wide[1024] = L"";
+    SendMessageW(control, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(wide));
+    char utf8[4096] = "";
+    WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8, sizeof utf8, nullptr, nullptr);
+    std::printf("text %s\n", escaped(utf8).c_str());
+}
+
+// Wine hands the probe its arguments in the ANSI code page: a text with a
+// character that code page lacks comes from the command line read wide.
+std::wstring wideArgument(int index)
+{
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::wstring argument = arguments && index < count ? arguments[index] : L"";
+    LocalFree(arguments);
+    return argument;
 }
 
 int fail(const char* why)
@@ -317,6 +350,25 @@ int main(int argc, char** argv)
         const DWORD selection = static_cast<DWORD>(SendMessageA(box, EM_GETSEL, 0, 0));
         std::printf("edit start=%u end=%u first=%ld lines=%ld\n", LOWORD(selection), HIWORD(selection),
                     (long)SendMessageA(box, EM_GETFIRSTVISIBLELINE, 0, 0), (long)SendMessageA(box, EM_GETLINECOUNT, 0, 0));
+        return 0;
+    }
+    if (command == "text" && argc >= 4) {
+        printWideText(GetDlgItem(window, std::atoi(argv[3])));
+        return 0;
+    }
+    if (command == "settext" && argc >= 5) {
+        const std::wstring text = wideArgument(4);
+        SendMessageW(GetDlgItem(window, std::atoi(argv[3])), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        return 0;
+    }
+    if (command == "close") {
+        PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        return 0;
+    }
+    if (command == "logoff") {
+        DWORD_PTR answer = 0;
+        LRESULT answered = SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 60000, &answer);
+        std::printf("logoff answered=%d may-end=%d\n", answered ? 1 : 0, answer ? 1 : 0);
         return 0;
     }
     if (command == "menu") {

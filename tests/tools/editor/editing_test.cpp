@@ -199,9 +199,15 @@ TEST(Limits, NamesAreAtMost19BytesOfCp949WithoutControlBytes)
     EXPECT_NE(renamePicture(&document, "줄\n바꿈"), "");
     EXPECT_NE(renamePicture(&document, ""), "");
     EXPECT_NE(renamePicture(&document, "😀"), "");  // CP949 cannot hold it
+    EXPECT_EQ(renamePicture(&document, "집😀"), "이름에 게임이 쓸 수 없는 글자가 있습니다 (한글, 영문, 숫자와 흔한 기호는 됩니다)");
+    EXPECT_NE(renamePicture(&document, "café"), "");
+    // Blanks alone, the wide one of Korean input too, name nothing.
+    EXPECT_NE(renamePicture(&document, "   "), "");
+    EXPECT_NE(renamePicture(&document, " \u3000 "), "");
     EXPECT_EQ(nameBytesLeft("😀"), 17);
     EXPECT_EQ(document.pictures[0].name, "가나다라마바사아자x");  // every refusal kept the name
     EXPECT_EQ(nameBytesLeft(""), 19);
+    EXPECT_EQ(renamePicture(&document, " 집 "), "");  // blanks around a name are the player's choice
 }
 
 TEST(Undo, CreditsAreUndoneAndTheOldestStepsGoPastTheLimit)

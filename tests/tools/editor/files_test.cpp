@@ -6,6 +6,8 @@
 #include "editmodel.h"
 #include "levelfile.h"
 #include "levelformat.h"
+#include "nonfile.h"
+#include "savechecks.h"
 #include "scratch.h"
 
 namespace {
@@ -24,6 +26,14 @@ std::vector<Level> numberedChairs(int count)
     for (int i = 0; i < count; ++i)
         pictures.push_back(levelOf("의자 " + std::to_string(i + 1), chairRows()));
     return pictures;
+}
+
+std::string repeated(const std::string& line, int times)
+{
+    std::string text;
+    for (int i = 0; i < times; ++i)
+        text += line;
+    return text;
 }
 
 bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
@@ -177,7 +187,9 @@ TEST_F(EditorFiles, PicturesGoOutAndComeBackAsNonAndSource)
     document.pictures[0].credits = {{"by", "그린 이"}};
     for (const char* name : {"/chair.non", "/chair.txt"}) {
         ASSERT_EQ(exportPicture(document, folder + name), "");
-        ASSERT_EQ(importPicture(&document, folder + name), "");
+        ImportReport report = importPicture(&document, folder + name);
+        ASSERT_TRUE(report.imported);
+        EXPECT_EQ(report.message, "");
         EXPECT_EQ(document.selected, 1);
         EXPECT_EQ(document.pictures[1].name, "의자");
         EXPECT_EQ(document.pictures[1].credits, document.pictures[0].credits);
@@ -190,8 +202,90 @@ TEST_F(EditorFiles, PicturesGoOutAndComeBackAsNonAndSource)
     for (int row = 0; row < 15; ++row)
         big += std::string(15, '#') + "\n";
     writeText(folder + "/big.txt", big);
-    EXPECT_TRUE(contains(importPicture(&document, folder + "/big.txt"), "크기가 다릅니다"));
-    writeText(folder + "/bad.non", "width 10\nheight 10\n");
-    EXPECT_TRUE(contains(importPicture(&document, folder + "/bad.non"), "가져올 수 없습니다: bad.non"));
+    EXPECT_TRUE(contains(importPicture(&document, folder + "/big.txt").message, "크기가 다릅니다"));
     EXPECT_EQ(document.pictures.size(), 1u);
+}
+
+// What the player reads is Korean, with the file and its line: never the
+// level tool's English.
+TEST_F(EditorFiles, AFileThatCannotBeImportedIsToldOfInKorean)
+{
+    EditDocument document = documentOf({levelOf("의자", chairRows())});
+    const std::vector<std::pair<std::string, std::string>> files = {
+        {"/bad.non", "width 10\nheight 10\n"},
+        {"/wide.non", "title \"넓은\"\nwidth 12\nheight 12\n"},
+        {"/clue.non", "width 10\nheight 10\nrows\n2 x\n" + repeated("1\n", 9)},
+        {"/tab.txt", "name: 탭\n##\t.......\n" + repeated("..........\n", 9)},
+        {"/missing.non", ""},
+    };
+    const char* const told[] = {
+        "bad.non 2번째 줄: goal이 없고, rows와 columns 가운데 하나가 없습니다",
+        "wide.non 2번째 줄: 판이 12 x 12입니다: 그림은 10 x 10, 15 x 15, 20 x 20이어야 합니다",
+        "clue.non 4번째 줄: \"x\"은(는) 수가 아닙니다",
+        "tab.txt 2번째 줄: 3번째 칸에 탭이(가) 있습니다 ('#'과 '.'만 판을 그립니다)",
+        "missing.non: 읽을 수 없습니다",
+    };
+    for (size_t i = 0; i < files.size(); ++i) {
+        if (!files[i].second.empty())
+            writeText(folder + files[i].first, files[i].second);
+        ImportReport report = importPicture(&document, folder + files[i].first);
+        EXPECT_FALSE(report.imported);
+        EXPECT_EQ(report.message, std::string("가져올 수 없습니다:\n") + told[i]);
+    }
+    EXPECT_EQ(document.pictures.size(), 1u);
+}
+
+// A puzzle without a goal whose clues two pictures fit comes in as one of
+// them, to be mended, and the player is told it fails.
+TEST_F(EditorFiles, APuzzleWithTwoAnswersIsImportedToBeMended)
+{
+    EditDocument document = documentOf({levelOf("의자", chairRows())});
+    Level twoAnswers = levelOf("둘", ambiguousRows());
+    std::string non = nonText(twoAnswers);
+    non = non.substr(0, non.find("goal"));
+    writeText(folder + "/two.non", non);
+    ImportReport report = importPicture(&document, folder + "/two.non");
+    ASSERT_TRUE(report.imported);
+    EXPECT_TRUE(contains(report.message, "검사를 통과하지 못합니다")) << report.message;
+    ASSERT_EQ(document.pictures.size(), 2u);
+    BoardClues drawn, given;
+    cluesOfPicture(document.pictures[1].picture, 10, &drawn);
+    cluesOfPicture(twoAnswers.picture, 10, &given);
+    for (int line = 0; line < 10; ++line) {
+        EXPECT_TRUE(sameRuns(drawn.rowRuns[line], drawn.rowRunCount[line], given.rowRuns[line], given.rowRunCount[line]));
+        EXPECT_TRUE(sameRuns(drawn.columnRuns[line], drawn.columnRunCount[line], given.columnRuns[line],
+                             given.columnRunCount[line]));
+    }
+}
+
+TEST_F(EditorFiles, ALevelFileNameOfAnotherSizeIsKnown)
+{
+    EXPECT_EQ(misreadSizeOfName(folder + "/level10.dat", 15), 10);
+    EXPECT_EQ(misreadSizeOfName(folder + "/LEVEL20.DAT", 10), 20);  // Windows finds it in any case
+    EXPECT_EQ(misreadSizeOfName(folder + "/level15.dat", 15), 0);
+    EXPECT_EQ(misreadSizeOfName(folder + "/mine.dat", 15), 0);  // a name the game never reads
+    EXPECT_EQ(levelFileNameFor(20), "level20.dat");
+}
+
+// Two editors on one file: what the other wrote is seen before it is lost.
+TEST_F(EditorFiles, AFileWrittenByAnotherProgramIsSeenBeforeSaving)
+{
+    const std::string path = folder + "/level10.dat";
+    EditDocument first = documentOf({levelOf("의자", chairRows())});
+    EXPECT_FALSE(changedOnDisk(first, path));  // a new file was never on disk
+    ASSERT_TRUE(saveLevelFile(&first, path).saved);
+    EXPECT_FALSE(changedOnDisk(first, path));
+
+    EditDocument second;
+    ASSERT_TRUE(openLevelFile(&second, path).opened);
+    ASSERT_EQ(renamePicture(&second, "Dos"), "");
+    ASSERT_TRUE(saveLevelFile(&second, path).saved);
+    EXPECT_TRUE(changedOnDisk(first, path));
+    EXPECT_FALSE(changedOnDisk(second, path));
+    EXPECT_FALSE(changedOnDisk(first, folder + "/other.dat"));  // Save As elsewhere
+    // Opened again, the file is the document's once more.
+    ASSERT_TRUE(openLevelFile(&first, path).opened);
+    EXPECT_FALSE(changedOnDisk(first, path));
+    removeScratch(folder);
+    EXPECT_FALSE(changedOnDisk(first, path));  // gone: a save drops nobody's work
 }
