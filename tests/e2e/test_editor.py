@@ -636,6 +636,7 @@ class EditingAFile(unittest.TestCase):
             return all(block_is(img, geo, c, r, "covered" if (c, r) in bombs else "broken", cursor=True)
                        for c in range(10) for r in range(10))
         return shown
+
     def test_a_typed_name_is_kept_on_every_way_of_closing(self):
         """A name typed without Enter is the picture's before Alt+F4, the
         title bar's close button or logging off asks about unsaved changes."""
