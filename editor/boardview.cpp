@@ -4,7 +4,6 @@
 #include "editorids.h"
 #include "editorwindow.h"
 #include "gdisurface.h"
-#include "verdicts.h"
 
 const char boardClassName[] = "Bombagram2EditorBoard";
 const COLORREF boardBackground = 0xC0C0C0;
@@ -72,16 +71,25 @@ static void paintMark(HDC dc, const Layout& layout, int col, int row, COLORREF c
     DeleteObject(brush);
 }
 
+// The marks the main window last gave the board (showBoardMarks).
+static bool marksShown = false;
+static PictureVerdict marks;
+
+void showBoardMarks(const PictureVerdict* verdict)
+{
+    marksShown = verdict != nullptr;
+    marks = verdict ? *verdict : PictureVerdict();
+}
+
 static void paintMarks(HDC dc, const Layout& layout)
 {
-    const PictureVerdict* verdict = shownVerdict();
-    if (!verdict)
+    if (!marksShown)
         return;
     for (int col = 0; col < layout.size; ++col) {
         for (int row = 0; row < layout.size; ++row) {
-            if (verdict->undecidedBlocks[col][row])
+            if (marks.undecidedBlocks[col][row])
                 paintMark(dc, layout, col, row, undecidedMark, undecidedInset);
-            if (verdict->differingBlocks[col][row])
+            if (marks.differingBlocks[col][row])
                 paintMark(dc, layout, col, row, differingMark, differingInset);
         }
     }

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include "layout.h"
+#include "pictureverdict.h"
 
 extern const char boardClassName[];
 void registerBoardClass(HINSTANCE instance);
@@ -18,3 +19,6 @@ Layout editorBoardLayout(int size);
 // The board window's size for a board of that size at the game's scale.
 SIZE boardWindowSize(int size);
 void repaintEditorBoard();
+// The verdict whose blocks the board marks from its next painting on (a
+// copy is kept); null for none, while the check runs.
+void showBoardMarks(const PictureVerdict* verdict);

@@ -10,7 +10,7 @@
 
 #include "ansitext.h"
 #include "editorwindow.h"
-#include "nameedit.h"
+#include "programfolder.h"
 #include "savechecks.h"
 #include "savequestions.h"
 
@@ -18,15 +18,6 @@ const char editorCaption[] = "Bombagram 2 레벨 편집기";
 const char levelFilter[] = "레벨 파일 (*.dat)\0*.dat\0모든 파일 (*.*)\0*.*\0";
 const char pictureFilter[] = "그림 파일 (*.non, *.txt)\0*.non;*.txt\0모든 파일 (*.*)\0*.*\0";
 const size_t mostFailuresNamed = 12;
-
-std::string programFolder()
-{
-    char path[MAX_PATH] = "";
-    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder(path, length < sizeof path ? length : 0);
-    size_t slash = folder.find_last_of("\\/");
-    return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
-}
 
 static int tell(const std::string& ansi, UINT kind)
 {
@@ -61,12 +52,6 @@ static std::string pathOnCommandLine(const char* commandLine)
     return path;
 }
 
-void startNewFile()
-{
-    newDocument(changeDocument(), 10);
-    documentChanged();
-}
-
 // Without a file named, the player's level10.dat of the folder the editor is
 // started in (the player's own folder under the package's launcher, the
 // editor's when it is started from there), named relative to it as the game
@@ -81,9 +66,8 @@ void openStartingFile(const char* commandLine)
 }
 
 // A name typed but refused goes only with the player's yes.
-static bool mayLeaveRefusedName()
+static bool mayLeaveRefusedName(const std::string& name)
 {
-    const std::string name = refusedName();
     if (name.empty())
         return true;
     const std::string text = "이름 상자의 \"" + ansiFromUtf8(name) +
@@ -91,11 +75,9 @@ static bool mayLeaveRefusedName()
     return tell(text, MB_OKCANCEL | MB_ICONWARNING | MB_DEFBUTTON2) == IDOK;
 }
 
-// A name still being typed counts as a change: it is given to the picture first.
-bool mayLeaveChanges()
+bool mayLeaveChanges(const std::string& refusedName)
 {
-    commitName();
-    if (!mayLeaveRefusedName())
+    if (!mayLeaveRefusedName(refusedName))
         return false;
     if (!changedSinceSaved(editorDocument()))
         return true;
@@ -108,8 +90,6 @@ bool mayLeaveChanges()
 
 void newFile(int size)
 {
-    if (!mayLeaveChanges())
-        return;
     newDocument(changeDocument(), size);
     documentChanged();
 }
@@ -149,8 +129,6 @@ static std::string askForPath(bool saving, const char* filter, const char* exten
 
 void openWithDialog()
 {
-    if (!mayLeaveChanges())
-        return;
     std::string path = askForPath(false, levelFilter, "dat", "");
     if (!path.empty())
         openFile(path);

@@ -4,14 +4,11 @@
 // fail the level check, naming them. Nothing is written but by a save.
 #include <string>
 
-// The folder of the editor's program, with its separator at the end.
-std::string programFolder();
-
-// A new 10 x 10 file, which the window shows before anything is opened.
-void startNewFile();
 // The file named on the command line, else level10.dat of the current folder;
 // the new file stays when there is none or nothing could be read.
 void openStartingFile(const char* commandLine);
+// A new file of that size. It and opening leave the open file without
+// asking: mayLeaveChanges asks first.
 void newFile(int size);
 void openWithDialog();
 // False when the player cancelled or the file could not be written.
@@ -19,5 +16,6 @@ bool saveFile();
 bool saveFileAs();
 void importWithDialog();
 void exportWithDialog();
-// True when the changes may go: none, saved, or let go by the player.
-bool mayLeaveChanges();
+// True when the changes may go: none, saved, or let go by the player. The
+// name box's name its picture could not take ("" for none) counts as one.
+bool mayLeaveChanges(const std::string& refusedName);

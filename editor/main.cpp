@@ -3,9 +3,6 @@
 // the editor's keys.
 #include <windows.h>
 
-#include "boardview.h"
-#include "documentfiles.h"
-#include "editorwindow.h"
 #include "gdisurface.h"
 #include "mainwindow.h"
 #include "window.h"
@@ -46,15 +43,11 @@ static int runMessageLoop(HWND window, HACCEL keys)
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show)
 {
     holdBoardTools(instance);
-    registerBoardClass(instance);
     registerEditorClass(instance);
     HWND window = createEditorWindow(instance);
     if (!window)
         return 1;
-    startNewFile();
-    ShowWindow(window, show);
-    UpdateWindow(window);
-    openStartingFile(commandLine);
+    showEditorWindow(show, commandLine);
     int status = runMessageLoop(window, LoadAcceleratorsA(instance, "EDITORKEYS"));
     releaseBoardTools();
     return status;

@@ -1,7 +1,14 @@
+// Who owns what: this window owns the document (editorwindow.h) and the flow.
+// Its parts (picturelist, nameedit, boardview, verdicts with its worker,
+// suggestionbox, documentfiles, playtest, helppage) never call one another:
+// a part reports a change through editorwindow.h or its control's WM_COMMAND,
+// the worker posts its answers here, and this window tells each part what to
+// show. The save's questions (savequestions) belong to documentfiles.
 #include "mainwindow.h"
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "ansitext.h"
 #include "boardview.h"
@@ -267,9 +274,21 @@ void showTitle()
     SetWindowTextA(mainWindow, title.c_str());
 }
 
-// The check restarts before the board is drawn: the verdict of the picture
-// as it was is gone before the picture as it is shows.
 // ---- When the check starts anew ----
+// The check restarts before the board is drawn: the verdict of the picture
+// as it was is gone before the picture as it is shows, and its marks with it.
+static void checkAnew()
+{
+    restartCheck();
+    showBoardMarks(nullptr);
+}
+
+static void endChecks()
+{
+    stopChecks();
+    showBoardMarks(nullptr);
+}
+
 // The blocks of the picture the running check judges. A stroke's button
 // going up changes no block its last step had not changed already: that
 // check goes on, and its verdict comes the sooner.
@@ -290,16 +309,16 @@ static void checkChangedBlocks()
     if (picture && document.selected == indexChecked &&
         std::memcmp(blocksChecked, picture->picture, sizeof blocksChecked) == 0)
         return;
-    restartCheck();
+    checkAnew();
     rememberChecked();
 }
 
 void documentChanged()
 {
-    restartCheck();
+    checkAnew();
     rememberChecked();
     fitBoard(document.size);
-    showPictureList();
+    showPictureList(listVerdictTexts());
     showSelectedName();
     repaintEditorBoard();
     showTitle();
@@ -309,14 +328,29 @@ void blocksChanged()
 {
     checkChangedBlocks();
     repaintEditorBoard();
-    showListLine(document.selected);
+    showListLine(document.selected, listVerdictTexts());
     showTitle();
 }
 
 void nameChanged()
 {
-    showListLine(document.selected);
+    showListLine(document.selected, listVerdictTexts());
     showTitle();
+}
+
+// ---- The worker's answers ----
+static void verdictCame(LPARAM answer)
+{
+    if (!takeVerdict(answer))
+        return;
+    showBoardMarks(shownVerdict());
+    repaintEditorBoard();
+}
+
+static void listVerdictsCame(LPARAM answer)
+{
+    const std::vector<int> changed = takeListVerdict(answer);
+    showListLines(changed, listVerdictTexts());
 }
 
 static void applyToDocument(bool (*operation)(EditDocument*))
@@ -327,31 +361,52 @@ static void applyToDocument(bool (*operation)(EditDocument*))
         MessageBeep(MB_ICONWARNING);
 }
 
+// A name still being typed counts as a change: it is given to the picture
+// first, and a name the picture could not take goes only with a yes.
+static bool mayLeaveDocument()
+{
+    commitName();
+    return mayLeaveChanges(refusedName());
+}
+
 // Every way of closing (the menu, Alt+F4, the title bar's close button)
 // gives a typed name to its picture and asks about unsaved changes.
 static void closeEditor()
 {
-    if (mayLeaveChanges())
+    if (mayLeaveDocument())
         DestroyWindow(mainWindow);
 }
 
 // Logging off asks as closing does; the player's no keeps the session.
-static LRESULT sessionMayEnd() { return mayLeaveChanges() ? TRUE : FALSE; }
+static LRESULT sessionMayEnd() { return mayLeaveDocument() ? TRUE : FALSE; }
 
 static void sessionEnds(bool ending)
 {
     if (ending)
-        stopChecks();
+        endChecks();
+}
+
+// A new file and opening one ask about the changes first, as closing does.
+static void leaveForNewFile(int size)
+{
+    if (mayLeaveDocument())
+        newFile(size);
+}
+
+static void leaveForOpenedFile()
+{
+    if (mayLeaveDocument())
+        openWithDialog();
 }
 
 static void commandFromMenu(int command)
 {
     switch (command) {
-    case IDM_NEW10: newFile(10); break;
-    case IDM_NEW15: newFile(15); break;
-    case IDM_NEW20: newFile(20); break;
-    case IDM_NEWSAME: newFile(document.size); break;
-    case IDM_OPEN: openWithDialog(); break;
+    case IDM_NEW10: leaveForNewFile(10); break;
+    case IDM_NEW15: leaveForNewFile(15); break;
+    case IDM_NEW20: leaveForNewFile(20); break;
+    case IDM_NEWSAME: leaveForNewFile(document.size); break;
+    case IDM_OPEN: leaveForOpenedFile(); break;
     case IDM_SAVE: saveFile(); break;
     case IDM_SAVEAS: saveFileAs(); break;
     case IDM_IMPORT: importWithDialog(); break;
@@ -378,6 +433,8 @@ static void commandFromControl(int id, int notification)
         commitName();
     else if (id == IDC_PICTURELIST && notification == LBN_SELCHANGE)
         pickListLine();
+    else if (id == IDC_SUGGESTIONS && notification == suggestionChosen && applyChosenSuggestion())
+        blocksChanged();
 }
 
 // The controls that notify; the buttons send their menu commands.
@@ -397,7 +454,7 @@ static void command(WPARAM wParam, LPARAM lParam)
 
 static void windowGone()
 {
-    stopChecks();
+    endChecks();
     if (controlFont)
         DeleteObject(controlFont);
     controlFont = nullptr;
@@ -417,9 +474,9 @@ static LRESULT CALLBACK editorProc(HWND window, UINT message, WPARAM wParam, LPA
     case WM_CREATE: mainWindow = window; makeControls(); orderTabStops(); return 0;
     case WM_COMMAND: command(wParam, lParam); return 0;
     case WM_CTLCOLORSTATIC: return staticColours(window, reinterpret_cast<HDC>(wParam));
-    case verdictMessage: takeVerdict(lParam); return 0;
+    case verdictMessage: verdictCame(lParam); return 0;
     case suggestionsMessage: takeSuggestions(lParam); return 0;
-    case listVerdictMessage: takeListVerdict(lParam); return 0;
+    case listVerdictMessage: listVerdictsCame(lParam); return 0;
     case checkDoneMessage: takeCheckDone(lParam); return 0;
     case WM_CLOSE: closeEditor(); return 0;
     case WM_SIZE: resized(wParam, lParam); return 0;
@@ -436,6 +493,7 @@ static LRESULT CALLBACK editorProc(HWND window, UINT message, WPARAM wParam, LPA
 void registerEditorClass(HINSTANCE programInstance)
 {
     instance = programInstance;
+    registerBoardClass(programInstance);
     WNDCLASSA editorClass = {};
     editorClass.lpfnWndProc = editorProc;
     editorClass.hInstance = programInstance;
@@ -452,7 +510,17 @@ HWND createEditorWindow(HINSTANCE programInstance)
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
     RECT frame = {0, 0, clientWidthNeeded(), clientHeightNeeded()};
     AdjustWindowRect(&frame, style, TRUE);
-    return CreateWindowExA(0, editorClassName, editorTitle, style, CW_USEDEFAULT, CW_USEDEFAULT,
-                           frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, programInstance,
-                           nullptr);
+    HWND window = CreateWindowExA(0, editorClassName, editorTitle, style, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                                  programInstance, nullptr);
+    if (window)
+        newFile(10);
+    return window;
+}
+
+void showEditorWindow(int show, const char* commandLine)
+{
+    ShowWindow(mainWindow, show);
+    UpdateWindow(mainWindow);
+    openStartingFile(commandLine);
 }

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "ansitext.h"
-#include "documentfiles.h"
 #include "editorwindow.h"
 #include "files.h"
 #include "levelfile.h"
+#include "programfolder.h"
 #include "recordvalues.h"
 
 const wchar_t gameProgram[] = L"bombagram2.exe";

@@ -1,8 +1,13 @@
 #include "suggestionbox.h"
 
-#include "verdicts.h"
-
 static WNDPROC plainListProc = nullptr;
+
+// The window the box stands in is told, as by any notification of a list.
+static void tellSuggestionChosen(HWND box)
+{
+    SendMessageA(GetParent(box), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), suggestionChosen),
+                 reinterpret_cast<LPARAM>(box));
+}
 
 // Enter is the list's own key while it has the focus, not the window's.
 static LRESULT enterKeyCode(LPARAM message)
@@ -25,7 +30,7 @@ static LRESULT CALLBACK suggestionBoxProc(HWND box, UINT message, WPARAM wParam,
     case WM_GETDLGCODE: return enterKeyCode(lParam) | CallWindowProcA(plainListProc, box, message, wParam, lParam);
     case WM_KEYDOWN:
         if (wParam == VK_RETURN) {
-            applyChosenSuggestion();
+            tellSuggestionChosen(box);
             return 0;
         }
         break;
@@ -36,7 +41,7 @@ static LRESULT CALLBACK suggestionBoxProc(HWND box, UINT message, WPARAM wParam,
     case WM_LBUTTONUP: {
         const LRESULT result = CallWindowProcA(plainListProc, box, message, wParam, lParam);
         if (onALine(box, lParam))
-            applyChosenSuggestion();
+            tellSuggestionChosen(box);
         return result;
     }
     }

@@ -1,14 +1,14 @@
 #include "verdicts.h"
 
 #include <atomic>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "ansitext.h"
-#include "boardview.h"
 #include "editorids.h"
 #include "editorwindow.h"
-#include "picturelist.h"
+#include "levelcheck.h"
 
 // How long the list's check of one stalled picture may search.
 const double listSearchSeconds = 0.2;
@@ -16,6 +16,14 @@ const double listSearchSeconds = 0.2;
 const SIZE_T workerStackBytes = 8 << 20;
 // How long the list's answers gather before they go to the window.
 const DWORD listBatchMilliseconds = 250;
+
+// A list line's verdict: known, and then whether it passes and its work.
+struct ListVerdict {
+    unsigned long long key = 0;  // the pictures it was judged with
+    bool known = false;
+    bool passes = false;
+    int steps = -1;
+};
 
 struct ListJob {
     int index;
@@ -46,9 +54,37 @@ static std::vector<ListVerdict> listVerdicts;
 
 const PictureVerdict* shownVerdict() { return verdictShown; }
 
-ListVerdict listVerdictOf(int index)
+static ListVerdict listVerdictOf(int index)
 {
     return index >= 0 && index < static_cast<int>(listVerdicts.size()) ? listVerdicts[index] : ListVerdict();
+}
+
+// The grade's Korean word for the level check's grade name.
+static const char* gradeWord(int steps, int size)
+{
+    const char* name = gradeName(steps, size);
+    if (std::strcmp(name, "easy") == 0)
+        return "쉬움";
+    if (std::strcmp(name, "middle") == 0)
+        return "보통";
+    if (std::strcmp(name, "hard") == 0)
+        return "어려움";
+    return "-";
+}
+
+std::vector<std::string> listVerdictTexts()
+{
+    const EditDocument& document = editorDocument();
+    std::vector<std::string> texts;
+    for (size_t i = 0; i < document.pictures.size(); ++i) {
+        const ListVerdict verdict = listVerdictOf(static_cast<int>(i));
+        if (!verdict.known)
+            texts.push_back("...\t검사 중");
+        else
+            texts.push_back(std::string(verdict.passes ? gradeWord(verdict.steps, document.size) : "-") + "\t" +
+                            (verdict.passes ? "통과" : "실패"));
+    }
+    return texts;
 }
 
 // What a picture's verdict depends on: its blocks and those of the pictures
@@ -220,17 +256,17 @@ static std::string verdictText(const PictureVerdict& verdict)
     return text;
 }
 
-void takeVerdict(LPARAM answer)
+bool takeVerdict(LPARAM answer)
 {
     PictureVerdict* verdict = reinterpret_cast<PictureVerdict*>(answer);
     if (verdict->generation != generation || !verdict->complete) {
         delete verdict;
-        return;
+        return false;
     }
     delete verdictShown;
     verdictShown = verdict;
     showVerdictText(verdictText(*verdict));
-    repaintEditorBoard();
+    return true;
 }
 
 // The box scrolls sideways as far as its widest line reaches.
@@ -276,7 +312,7 @@ void takeSuggestions(LPARAM answer)
         showSuggestionsLabel("제안: 찾지 못했습니다");
 }
 
-void takeListVerdict(LPARAM answer)
+std::vector<int> takeListVerdict(LPARAM answer)
 {
     std::vector<ListAnswer>* batch = reinterpret_cast<std::vector<ListAnswer>*>(answer);
     std::vector<unsigned long long> keys = pictureKeys(editorDocument());
@@ -289,7 +325,7 @@ void takeListVerdict(LPARAM answer)
         }
     }
     delete batch;
-    showListLines(changed);
+    return changed;
 }
 
 void takeCheckDone(LPARAM answer)
@@ -306,11 +342,10 @@ void takeCheckDone(LPARAM answer)
     }
 }
 
-void applyChosenSuggestion()
+bool applyChosenSuggestion()
 {
     LRESULT chosen = SendMessageA(editorControl(IDC_SUGGESTIONS), LB_GETCURSEL, 0, 0);
     if (chosen < 0 || chosen >= static_cast<LRESULT>(suggestionsShown.items.size()))
-        return;
-    if (applySuggestion(changeDocument(), suggestionsShown.items[chosen]))
-        blocksChanged();
+        return false;
+    return applySuggestion(changeDocument(), suggestionsShown.items[chosen]);
 }

@@ -7,6 +7,9 @@
 // thread then judges the pictures of the list whose verdict is not known.
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 #include "pictureverdict.h"
 
 // Cancels the running check and starts one for the document as it stands.
@@ -16,20 +19,18 @@ void stopChecks();
 
 // The verdict of the selected picture as it stands, or null while unknown.
 const PictureVerdict* shownVerdict();
-// A list line's verdict: known, and then whether it passes and its work.
-struct ListVerdict {
-    unsigned long long key = 0;  // the pictures it was judged with
-    bool known = false;
-    bool passes = false;
-    int steps = -1;
-};
-ListVerdict listVerdictOf(int index);
+// Each picture's grade and verdict as its list line shows them, the two
+// apart by a tab: "쉬움\t통과", "-\t실패", "...\t검사 중" while unknown.
+std::vector<std::string> listVerdictTexts();
 
-// The worker's answers, taken by the main window (lParam owns each).
-void takeVerdict(LPARAM answer);
+// The worker's answers, taken by the main window (lParam owns each), which
+// then tells the board and the list what to show. A verdict of an older
+// generation is dropped: false. The list's answers give the lines they change.
+bool takeVerdict(LPARAM answer);
 void takeSuggestions(LPARAM answer);
-void takeListVerdict(LPARAM answer);
+std::vector<int> takeListVerdict(LPARAM answer);
 void takeCheckDone(LPARAM run);
 
-// Applies the suggestion selected in the suggestions list (Enter or a click, suggestionbox.h).
-void applyChosenSuggestion();
+// Applies the suggestion selected in the suggestions list (Enter or a click,
+// suggestionbox.h); true when it changed the picture's blocks.
+bool applyChosenSuggestion();
