@@ -12,6 +12,10 @@
 //   probe answers <title>         whether that window's thread takes a sent message within 5 s,
 //                                 and whether keys go to a window of that thread
 //   probe items <title>           the lines of every list box of that window, and which is selected
+//   probe inputlog <title>        hooks that window's thread with inputlog.dll (beside the probe),
+//                                 which writes every mouse message the thread takes to
+//                                 inputlog.txt in its current folder; prints "inputlog 1" once
+//                                 hooked and keeps the hook until the probe is ended
 #include <windows.h>
 #include <winternl.h>
 
@@ -227,6 +231,28 @@ BOOL CALLBACK printListItems(HWND child, LPARAM)
     return TRUE;
 }
 
+// The hook lives as long as the probe: it prints when it is set, then waits.
+int logInput(HWND window)
+{
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    char* slash = std::strrchr(path, '\\');
+    std::strcpy(slash ? slash + 1 : path, "inputlog.dll");
+    HMODULE library = LoadLibraryA(path);
+    HOOKPROC hook = library ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(library, "inputLogHook"))) : nullptr;
+    DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    if (!hook || !SetWindowsHookExA(WH_GETMESSAGE, hook, library, thread)) {
+        std::printf("inputlog 0\n");
+        return 1;
+    }
+    std::printf("inputlog 1\n");
+    std::fflush(stdout);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0)
+        DispatchMessageA(&msg);
+    return 0;
+}
+
 int fail(const char* why)
 {
     std::printf("error %s\n", why);
@@ -288,6 +314,8 @@ int main(int argc, char** argv)
         EnumChildWindows(window, printListItems, 0);
         return 0;
     }
+    if (command == "inputlog")
+        return logInput(window);
     if (command == "menu") {
         printWindow(window);
         printMenu(GetMenu(window), 0);
