@@ -89,6 +89,11 @@ def counts(output):
     return (int(ran.group(1)) if ran else 0), bad, skipped
 
 
+def indented(output):
+    """Indented, so that only the run's summary starts a line with "Ran"."""
+    return "\n".join("  " + line for line in output.rstrip().splitlines())
+
+
 def main():
     times_file = os.path.join(os.environ.get("BUILD_ROOT", "build"), "e2e-times.json")
     try:
@@ -112,6 +117,8 @@ def main():
                 results[unit] = (status, output, seconds)
                 print("%s: %s in %.0f s (slot %d)" % (unit, "ok" if status == 0 else "FAILED", seconds, slot),
                       flush=True)
+                if status != 0:  # at once, for a long run watched as it goes
+                    print(indented(output[-4000:]), flush=True)
 
     started = time.time()
     threads = [threading.Thread(target=worker, args=(SLOT_BASE + n,)) for n in range(SLOTS)]
@@ -125,8 +132,7 @@ def main():
     for unit in sorted(results):
         status, output, seconds = results[unit]
         print("\n--- %s (%.0f s)" % (unit, seconds))
-        # Indented, so that only the summary below starts a line with "Ran".
-        print("\n".join("  " + line for line in output.rstrip().splitlines()))
+        print(indented(output))
         ran, failures, skips = counts(output)
         if status != 0 and failures == 0:
             failures = 1  # a unit that crashed or failed to load
