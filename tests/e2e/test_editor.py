@@ -525,6 +525,7 @@ class ImportAndExport(unittest.TestCase):
         s.xdotool("type", name)
         s.key("Return")
         harness.wait_for(lambda: not any(w["class"] == "#32770" for w in s.windows()), "the file dialog to close")
+        ed.wait_ready()  # keys sent before the editor is active again go nowhere
 
     def test_a_new_file_saved_as_is_the_file_the_game_deals_from(self):
         with harness.Session() as s:
