@@ -782,6 +782,9 @@ class FolderOfAnyName(unittest.TestCase):
             lines = harness.wait_for(lambda: ed.lines(PICTURE_LIST), "the picture list")
             self.assertTrue(lines[0]["text"].startswith("1\tTiny\t"), lines[0]["text"])
             ed.key("F5")
+            # Two corners fit the clues two ways: the editor asks before playing it.
+            self.assertIn("검사를 통과하지 못합니다", ed.asked())
+            s.key("y")
             game = s.wait_window(harness.TITLE, timeout=30)
             geo = Geometry(10, game["client"][:2])
             harness.wait_for(lambda: harness.board_is_fresh(s.screenshot(), geo), "the game's fresh board", 20)
