@@ -6,23 +6,28 @@ set -uo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 bash scripts/setup.sh || exit 1
 source scripts/env.sh
+build_started=$SECONDS
 bash scripts/build.sh || { echo "the build failed"; exit 1; }
+echo "build took $((SECONDS - build_started)) s"
 
 logs="$BUILD_ROOT/test-logs"
 mkdir -p "$logs"
 groups=()
+# Each group says how long it took, so that a slow run shows its longest path.
 run_group() {
-  local name="$1"; shift
+  local name="$1" started=$SECONDS; shift
   echo "=== $name"
   "$@" 2>&1 | tee "$logs/$name.log"
   groups+=("$name:${PIPESTATUS[0]}")
+  echo "$name took $((SECONDS - started)) s"
 }
 # The sanitized unit tests and the fuzzers run in the background at the
 # lowest priority: they take the processor time that the end-to-end tests,
 # which mostly wait on Wine, leave over, and those run as fast as alone.
 background() {
   local name="$1"; shift
-  nice -n 19 "$@" >"$logs/$name.log" 2>&1 &
+  nice -n 19 bash -c 'started=$SECONDS; "$@"; status=$?; echo "took $((SECONDS - started)) s"; exit $status' \
+    "$name" "$@" >"$logs/$name.log" 2>&1 &
   background_pids+=("$name:$!")
 }
 background_pids=()

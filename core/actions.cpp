@@ -103,11 +103,10 @@ static void keepSolved(bool wasSolved, bool changed)
         game.gameState = Solved;
 }
 
-void cellAction(int x, int y, int word)
+static void actOnBlock(BlockPos b, int word)
 {
     bool wasSolved = game.gameState == Solved;
     game.gameState = Playing;
-    BlockPos b = blockAt(x, y);
     bool changed = false;
     if (onBoard(b) && word == keyLeft)
         changed = breakBlock(b);
@@ -117,6 +116,8 @@ void cellAction(int x, int y, int word)
         blockChanged(b);
     keepSolved(wasSolved, changed);
 }
+
+void cellAction(int x, int y, int word) { actOnBlock(blockAt(x, y), word); }
 
 void beginStroke(int x, int y, int word)
 {
@@ -144,6 +145,36 @@ static void confineToLine(BlockPos b, int x, int y)
     confineCursor(area.x, top, area.x + area.width, top + blockPixels);
 }
 
+static int stepToward(int from, int to) { return to > from ? 1 : to < from ? -1 : 0; }
+
+// True while the stroke goes on: a broken bomb ends it and clears the marks.
+static bool enterBlock(BlockPos b)
+{
+    if (game.stroke.visited[b.col][b.row])
+        return true;
+    actOnBlock(b, game.stroke.strokeButton);
+    if (game.stroke.strokeButton == 0)
+        return false;
+    game.stroke.visited[b.col][b.row] = true;
+    return true;
+}
+
+// A quick hand, or a busy machine, reports the pointer several blocks on
+// from the last one acted on: the pointer crossed the blocks between them on
+// its way along the row or column, and each is entered in turn.
+static bool enterBlocksBetween(BlockPos from, BlockPos to)
+{
+    if (from.col != to.col && from.row != to.row)
+        return true;
+    int stepCol = stepToward(from.col, to.col);
+    int stepRow = stepToward(from.row, to.row);
+    for (BlockPos b = {from.col + stepCol, from.row + stepRow}; b.col != to.col || b.row != to.row;
+         b = {b.col + stepCol, b.row + stepRow})
+        if (!enterBlock(b))
+            return false;
+    return true;
+}
+
 void continueStroke(int x, int y)
 {
     BlockPos b = blockAt(x, y);
@@ -152,10 +183,9 @@ void continueStroke(int x, int y)
     confineToLine(b, x, y);
     if (game.stroke.visited[b.col][b.row])
         return;
-    cellAction(x, y, game.stroke.strokeButton);
-    if (game.stroke.strokeButton == 0)
-        return;  // a broken bomb ended the stroke and cleared the marks
-    game.stroke.visited[b.col][b.row] = true;
+    BlockPos last = blockAt(game.stroke.strokeAnchor.x, game.stroke.strokeAnchor.y);
+    if (!enterBlocksBetween(last, b) || !enterBlock(b))
+        return;
     game.stroke.strokeAnchor.x = word16(x);
     game.stroke.strokeAnchor.y = word16(y);
 }

@@ -292,6 +292,8 @@ class Session:
         self.home = os.path.join(self.folder, "home")
         os.makedirs(self.home)
         self.game = None
+        self.recorder = None
+        self.sent = []  # (wall clock, xdotool arguments) of every input sent
         self.xvfb = subprocess.Popen(
             ["Xvfb", ":%d" % self.display, "-screen", "0", "%dx%dx24" % (width, height), "-nolisten", "tcp"],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -556,8 +558,36 @@ class Session:
         that Wine may lose around a dialog's closing."""
         return wait_for(shows, what, timeout, act=act)
 
+    def record_input(self, title=TITLE):
+        """From now on every mouse message the window's thread takes is
+        written to inputlog.txt in the game's folder (see input_log), until
+        the session closes."""
+        out = self.path("inputlog.out")
+        with open(out, "w") as f:
+            self.recorder = subprocess.Popen([self.build.wine, self.build.probe_exe, "inputlog", title],
+                                             cwd=self.folder, env=self.env, stdout=f, stderr=subprocess.DEVNULL)
+        wait_for(lambda: open(out).read().strip() or self.recorder.poll() is not None, "the input hook")
+        assert open(out).read().strip() == "inputlog 1", "the input hook was not set"
+
+    def input_log(self):
+        """The mouse messages the game took since record_input, as dicts:
+        ms (wall clock), kind (move, ldown, lup, rdown, rup...), word, x, y
+        (client pixels), time (the message's own)."""
+        try:
+            with open(self.path("inputlog.txt")) as f:
+                lines = f.read().splitlines()
+        except OSError:
+            return []
+        entries = []
+        for line in lines:
+            ms, kind, *fields = line.split()
+            entry = dict(field.split("=") for field in fields)
+            entries.append({"ms": int(ms), "kind": kind, **{k: int(v) for k, v in entry.items()}})
+        return entries
+
     # --- input and pictures -------------------------------------------------
     def xdotool(self, *args):
+        self.sent.append((time.time(), args))
         subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env, check=True)
 
     def click(self, x, y, button=1):
@@ -589,6 +619,9 @@ class Session:
 
     # --- the end -----------------------------------------------------------
     def close(self):
+        if self.recorder is not None and self.recorder.poll() is None:
+            self.recorder.kill()
+            self.recorder.wait()
         if self.game is not None and self.game.poll() is None:
             self.game.kill()
         if self.game is not None:

@@ -235,6 +235,18 @@ class BoardTest(unittest.TestCase):
         self.assert_block(img, geo, 3, 8, "covered")
         harness.wait_for(lambda: self.s.clip() != band, "the button-up to free the cursor")
 
+    def test_a_quick_drag_checks_the_blocks_it_jumps_over(self):
+        """One motion from the first block to the sixth: the pointer crossed
+        the blocks between, as a quick hand moves it or as a busy machine
+        reports it when it merges the moves it could not take in time."""
+        geo = self.s.fresh_board("F3", 10)
+        self.s.drag([geo.block_centre(1, 8), geo.block_centre(6, 8)], button=3)
+        img = self.shot_showing(geo, 6, 8, "checked")
+        for col in range(1, 7):
+            self.assert_block(img, geo, col, 8, "checked")
+        for col, row in [(0, 8), (7, 8)] + [(col, row) for col in range(1, 7) for row in (7, 9)]:
+            self.assert_block(img, geo, col, row, "covered")
+
     def test_ctrl_click_hint_resolves_its_row_and_column(self):
         geo = self.s.fresh_board("F3", 10)
         self.s.xdotool("keydown", "ctrl")

@@ -146,6 +146,51 @@ TEST_F(Strokes, ARowStrokeActsOnceOnEveryBlockEntered)
             ASSERT_FALSE(game.stroke.visited[col][row]) << col << "," << row;
 }
 
+// Moves come as the pointer is sampled: a quick hand, or a busy machine that
+// merges queued moves, reports it several blocks on from the last one.
+TEST_F(Strokes, AMoveThatSkipsBlocksOfTheLineEntersEveryBlockBetween)
+{
+    rightButtonDown(blockX(1), blockY(2), keyRight);
+    mouseMoved(blockX(5), blockY(2));
+    EXPECT_EQ(callsNamed({"playCheckSound"}),
+              (std::vector<std::string>{"playCheckSound 1 2", "playCheckSound 2 2", "playCheckSound 3 2",
+                                        "playCheckSound 4 2", "playCheckSound 5 2"}));
+    mouseMoved(blockX(2), blockY(2));  // back over the row: every block visited
+    EXPECT_EQ(callCount("playCheckSound"), 5);
+    buttonReleased();
+
+    leftButtonDown(blockX(7), blockY(0), keyLeft, false);
+    mouseMoved(blockX(7), blockY(4));
+    for (int row = 0; row <= 4; ++row)
+        EXPECT_EQ(game.cells[7][row], Broken) << "column 7, row " << row;
+    EXPECT_EQ(game.cells[7][5], Covered);
+    buttonReleased();
+}
+
+TEST_F(Strokes, ASkippingMoveStopsAtABrokenBombAndADiagonalOneFillsNothing)
+{
+    dealBoard(10, {"...#"});
+    fake.calls.clear();
+    leftButtonDown(blockX(0), blockY(0), keyLeft, false);
+    mouseMoved(blockX(6), blockY(0));
+    EXPECT_EQ(game.cells[2][0], Broken);
+    EXPECT_EQ(game.cells[3][0], Checked) << "the bomb on the way is broken";
+    EXPECT_EQ(game.stroke.strokeButton, 0) << "and ends the stroke";
+    EXPECT_EQ(game.cells[4][0], Covered);
+    EXPECT_EQ(game.cells[6][0], Covered);
+    buttonReleased();
+
+    // The first move may leave the line of the button-down: only the block
+    // under the pointer is entered.
+    leftButtonDown(blockX(0), blockY(5), keyLeft, false);
+    mouseMoved(blockX(3), blockY(7));
+    EXPECT_EQ(game.cells[3][7], Broken);
+    EXPECT_EQ(game.cells[1][5], Covered);
+    EXPECT_EQ(game.cells[1][6], Covered);
+    EXPECT_EQ(game.cells[2][7], Covered);
+    buttonReleased();
+}
+
 TEST_F(Strokes, ARightStrokeDoesNotUncheckOnTheWayBack)
 {
     rightButtonDown(blockX(0), blockY(0), keyRight);

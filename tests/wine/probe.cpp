@@ -21,6 +21,10 @@
 //   probe close <title>           what the title bar's close button sends (WM_SYSCOMMAND, SC_CLOSE)
 //   probe logoff <title>          asks the window whether the session may end (WM_QUERYENDSESSION);
 //                                 prints its answer once it gives one (within 60 s)
+//   probe inputlog <title>        hooks that window's thread with inputlog.dll (beside the probe),
+//                                 which writes every mouse message the thread takes to
+//                                 inputlog.txt in its current folder; prints "inputlog 1" once
+//                                 hooked and keeps the hook until the probe is ended
 //
 // A control's focus=1 marks the control that has the keyboard focus of its
 // window's thread.
@@ -276,6 +280,28 @@ std::wstring wideArgument(int index)
     return argument;
 }
 
+// The hook lives as long as the probe: it prints when it is set, then waits.
+int logInput(HWND window)
+{
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    char* slash = std::strrchr(path, '\\');
+    std::strcpy(slash ? slash + 1 : path, "inputlog.dll");
+    HMODULE library = LoadLibraryA(path);
+    HOOKPROC hook = library ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(library, "inputLogHook"))) : nullptr;
+    DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    if (!hook || !SetWindowsHookExA(WH_GETMESSAGE, hook, library, thread)) {
+        std::printf("inputlog 0\n");
+        return 1;
+    }
+    std::printf("inputlog 1\n");
+    std::fflush(stdout);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0)
+        DispatchMessageA(&msg);
+    return 0;
+}
+
 int fail(const char* why)
 {
     std::printf("error %s\n", why);
@@ -371,6 +397,8 @@ int main(int argc, char** argv)
         std::printf("logoff answered=%d may-end=%d\n", answered ? 1 : 0, answer ? 1 : 0);
         return 0;
     }
+    if (command == "inputlog")
+        return logInput(window);
     if (command == "menu") {
         printWindow(window);
         printMenu(GetMenu(window), 0);
