@@ -18,7 +18,7 @@ const int mostBombPercent = 70;
 // the same on every size. The bounds follow from the shipped pictures by
 // thirdsOfWork below; `bombalevels figures levels` prints both.
 const int mostEasyWork = 163;
-const int mostMiddleWork = 213;
+const int mostMiddleWork = 212;
 // How long the count of pictures may search when line logic stalls.
 const double defaultSearchSeconds = 1;
 
