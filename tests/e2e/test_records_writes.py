@@ -320,6 +320,11 @@ class TwoCopiesInOneFolder(unittest.TestCase):
             s.wait_window(BEST)
             s.xdotool("type", "Alice")
             seconds = s.control_texts(BEST)[1001]
+            # The dialog opens centred, under the second copy's window once
+            # that is active: below the first copy, no window covers its OK.
+            best = s.windows_titled(BEST)[0]
+            s.probe("move", best["hwnd"], "0", "420")
+            harness.wait_for(lambda: s.windows_titled(BEST)[0]["rect"][:2] == (0, 420), "the BEST dialog below the first copy")
             ok = control_centre(s, BEST, 1)
             s.click(*second.screen(5, 5))
             # The second copy's Alt+F4, then at once a click on the first's OK.
