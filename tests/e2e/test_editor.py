@@ -894,6 +894,19 @@ PLUS_15 = {(c, r) for c in range(15) for r in range(15) if 6 <= c <= 8 or 6 <= r
 
 
 @unittest.skipUnless(os.path.exists(EDITOR_EXE), "the editor is not built")
+def draw_plus_in_new_15_file(ed, s):
+    """A new 15 x 15 file with a plus three blocks wide drawn in six strokes,
+    once the verdict proves it unique; gives the board's Geometry."""
+    ed.wait_window()
+    ed.new_15_by_15_file()
+    geo = ed.geometry(15)
+    for k in (6, 7, 8):
+        s.drag([geo.block_centre(0, k), geo.block_centre(14, k)])
+        s.drag([geo.block_centre(k, 0), geo.block_centre(k, 14)])
+    ed.verdict_after(lambda t: t.startswith("선으로 풀림: 유일한 그림"), "the plus proven unique")
+    return geo
+
+
 class FromNothing(unittest.TestCase):
     def test_a_15_by_15_picture_drawn_named_in_korean_saved_and_played(self):
         """A new 15 x 15 file from the menu, a picture drawn with six strokes
@@ -906,13 +919,7 @@ class FromNothing(unittest.TestCase):
             with open(os.path.join(own, "Kabloom2.dat"), "wb") as f:
                 f.write(b"[Bombagram2]\r\nSize=15\r\nRandom=0\r\n")  # the game starts at 15 x 15
             ed = start_editor(s)
-            ed.wait_window()
-            ed.new_15_by_15_file()
-            geo = ed.geometry(15)
-            for k in (6, 7, 8):
-                s.drag([geo.block_centre(0, k), geo.block_centre(14, k)])
-                s.drag([geo.block_centre(k, 0), geo.block_centre(k, 14)])
-            ed.verdict_after(lambda t: t.startswith("선으로 풀림: 유일한 그림"), "the plus proven unique")
+            geo = draw_plus_in_new_15_file(ed, s)
             shown = clue_strips(s.screenshot(), geo)
 
             ed.name_first_picture("십자")
@@ -929,20 +936,13 @@ class FromNothing(unittest.TestCase):
             game_geo = start_game_in(s, own, 15)
             self.assertEqual(clue_strips(s.screenshot(), game_geo), shown, "the game deals the plus")
 
-
     def test_pictures_are_saved_under_another_sizes_name_only_on_a_yes(self):
         """15 x 15 pictures saved as level10.dat, which the game would read as
         10 x 10 boards: the editor asks first, in words that say so; no
         keeps the file unwritten, and the name it offers is level15.dat."""
         with harness.Session() as s:
             ed = start_editor(s)
-            ed.wait_window()
-            ed.new_15_by_15_file()
-            geo = ed.geometry(15)
-            for k in (6, 7, 8):
-                s.drag([geo.block_centre(0, k), geo.block_centre(14, k)])
-                s.drag([geo.block_centre(k, 0), geo.block_centre(k, 14)])
-            ed.verdict_after(lambda t: t.startswith("선으로 풀림: 유일한 그림"), "the plus proven unique")
+            geo = draw_plus_in_new_15_file(ed, s)
             ed.key("ctrl+s")
             ed.name_the_file("level10.dat")
             told = ed.asked()
