@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Bounded fuzzing of the readers of untrusted bytes (level files, wave
 # images). Each fuzz/fuzz_NAME.cpp starts from the corpus in fuzz/corpus/NAME
-# and runs FUZZ_RUNS inputs (a million by default); FUZZ_SECONDS caps the
-# time of one target should the machine be slow. New inputs go to a scratch
-# folder, so the kept corpus changes only by hand.
+# and runs FUZZ_RUNS inputs (300000 by default); FUZZ_SECONDS caps the
+# time of one target should the machine be slow. The kept corpus holds what
+# earlier runs reached (a million inputs and more), so each run searches on
+# from there instead of finding the same ground again. New inputs go to a
+# scratch folder, so the kept corpus changes only by hand: FUZZ_KEEP=1 adds
+# those that reach something the corpus does not (libFuzzer's -merge=1).
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 cd "$REPO_ROOT"
-runs="${FUZZ_RUNS:-1000000}"
+runs="${FUZZ_RUNS:-300000}"
 seconds="${FUZZ_SECONDS:-900}"
 FUZZ_BUILD="$BUILD_ROOT/fuzz"
 CXX=clang++ cmake -S . -B "$FUZZ_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFUZZ=ON >/dev/null
@@ -27,6 +30,12 @@ fuzz_one() {
     echo "$name: ${executed:-?} executions in $((SECONDS - started))s"
     if [ "${executed:-0}" -lt "$runs" ]; then
       echo "$name reached its time cap before $runs runs"
+    fi
+    if [ "${FUZZ_KEEP:-0}" = 1 ]; then
+      local kept
+      kept="$(ls "$corpus" | wc -l)"
+      (cd "$FUZZ_BUILD" && "./fuzz/$name" -merge=1 "$REPO_ROOT/$corpus" "$scratch" >"$FUZZ_BUILD/$name.merge.log" 2>&1)
+      echo "$name: the kept corpus went from $kept to $(ls "$corpus" | wc -l) inputs"
     fi
   } >"$FUZZ_BUILD/$name.summary"
 }
