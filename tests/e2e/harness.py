@@ -392,8 +392,20 @@ class Session:
     def wait_ready(self, timeout=10):
         """Waits until the main window's thread answers messages and one of
         its windows takes the keys again (or the game has ended): input sent
-        from then on reaches it."""
-        wait_for(lambda: not self.running() or self.takes_input(), "the game to take input again", timeout)
+        from then on reaches it. A time-out tells what the probe last saw and
+        which windows were there."""
+        seen = []
+
+        def ready():
+            if not self.running():
+                return True
+            seen[:] = self.probe("answers", TITLE)
+            return "answers 1" in seen and "keys 1" in seen
+        try:
+            wait_for(ready, "the game to take input again", timeout)
+        except WaitTimeout as timeout_error:
+            raise WaitTimeout("%s; the probe: %s; windows: %s"
+                              % (timeout_error, " ".join(seen), [w["title"] for w in self.windows()])) from None
 
     def wait_exit(self, timeout=15):
         try:
