@@ -219,12 +219,15 @@ class Editor:
         self.s.wait_window(EDITOR_TITLE)
         return " ".join(c["text"] for c in self.s.controls(EDITOR_TITLE)[1])
 
-    def close_after_file_dialog(self):
-        """Alt+F4 once the editor is active again: a closed file dialog leaves
-        no window active, and keys go nowhere until a click on the editor
-        (on its verdict text, which no click changes) makes it active."""
+    def activate_after_file_dialog(self):
+        """A closed file dialog may leave no window active under Wine without
+        a window manager, and keys then go nowhere: a click on the editor (on
+        its verdict text, which no click changes) makes it active."""
         self.s.click(*self.centre(VERDICT))
         self.wait_ready()
+
+    def close_after_file_dialog(self):
+        self.activate_after_file_dialog()
         self.key("alt+F4")
 
     def key(self, name):
@@ -799,7 +802,10 @@ CROSS = {(c, r) for c in range(10) for r in range(10) if c in (4, 5) or r in (4,
 @unittest.skipUnless(os.path.exists(EDITOR_EXE), "the editor is not built")
 class ImportAndExport(unittest.TestCase):
     def through_file_dialog(self, s, ed, item_key, name):
-        """File menu item by its key, then a file name typed into the common dialog."""
+        """File menu item by its key, then a file name typed into the common
+        dialog; the editor is made active first, as an earlier dialog may have
+        left no window active."""
+        ed.activate_after_file_dialog()
         s.xdotool("mousemove", *ed.centre(BOARD))
         s.key("alt+f")
         s.wait_menu()
@@ -866,7 +872,7 @@ class ImportAndExport(unittest.TestCase):
             self.assertIn(b"width 10", exported)
             harness.wait_for(lambda: not any(w["class"] == "#32770" for w in s.windows()), "the dialog to close")
             # Open starts there too: a bare name opens the file beside the open one.
-            ed.wait_ready()
+            ed.activate_after_file_dialog()
             ed.key("ctrl+o")
             ed.name_the_file("other.dat")
             harness.wait_for(lambda: ed.title().endswith(" - other.dat (10 x 10)"), "the file beside it opened")
