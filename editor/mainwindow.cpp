@@ -318,7 +318,7 @@ void documentChanged()
     checkAnew();
     rememberChecked();
     fitBoard(document.size);
-    showPictureList(listVerdictTexts());
+    showPictureList(listVerdictText);
     showSelectedName();
     repaintEditorBoard();
     showTitle();
@@ -328,13 +328,13 @@ void blocksChanged()
 {
     checkChangedBlocks();
     repaintEditorBoard();
-    showListLine(document.selected, listVerdictTexts());
+    showListLine(document.selected, listVerdictText);
     showTitle();
 }
 
 void nameChanged()
 {
-    showListLine(document.selected, listVerdictTexts());
+    showListLine(document.selected, listVerdictText);
     showTitle();
 }
 
@@ -350,7 +350,7 @@ static void verdictCame(LPARAM answer)
 static void listVerdictsCame(LPARAM answer)
 {
     const std::vector<int> changed = takeListVerdict(answer);
-    showListLines(changed, listVerdictTexts());
+    showListLines(changed, listVerdictText);
 }
 
 static void applyToDocument(bool (*operation)(EditDocument*))

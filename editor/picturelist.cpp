@@ -12,11 +12,10 @@
 
 static HWND listBox() { return editorControl(IDC_PICTURELIST); }
 
-static std::string lineText(int index, const std::vector<std::string>& verdictTexts)
+static std::string lineText(int index, VerdictTextOf verdictText)
 {
     const Level& picture = editorDocument().pictures[index];
-    const std::string verdict = index < static_cast<int>(verdictTexts.size()) ? verdictTexts[index] : "";
-    return std::to_string(index + 1) + "\t" + ansiFromUtf8(picture.name) + "\t" + verdict;
+    return std::to_string(index + 1) + "\t" + ansiFromUtf8(picture.name) + "\t" + verdictText(index);
 }
 
 void fitListLines(HWND list)
@@ -93,7 +92,7 @@ void drawListLine(const DRAWITEMSTRUCT* item)
         DrawFocusRect(dc, &line);
 }
 
-void showListLines(const std::vector<int>& indexes, const std::vector<std::string>& verdictTexts)
+void showListLines(const std::vector<int>& indexes, VerdictTextOf verdictText)
 {
     const int count = static_cast<int>(editorDocument().pictures.size());
     HWND box = listBox();
@@ -103,7 +102,7 @@ void showListLines(const std::vector<int>& indexes, const std::vector<std::strin
         if (index < 0 || index >= count)
             continue;
         SendMessageA(box, LB_DELETESTRING, index, 0);
-        SendMessageA(box, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(lineText(index, verdictTexts).c_str()));
+        SendMessageA(box, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(lineText(index, verdictText).c_str()));
     }
     SendMessageA(box, LB_SETCURSEL, editorDocument().selected, 0);
     SendMessageA(box, LB_SETTOPINDEX, top, 0);
@@ -111,12 +110,12 @@ void showListLines(const std::vector<int>& indexes, const std::vector<std::strin
     InvalidateRect(box, nullptr, TRUE);
 }
 
-void showListLine(int index, const std::vector<std::string>& verdictTexts)
+void showListLine(int index, VerdictTextOf verdictText)
 {
-    showListLines({index}, verdictTexts);
+    showListLines({index}, verdictText);
 }
 
-void showPictureList(const std::vector<std::string>& verdictTexts)
+void showPictureList(VerdictTextOf verdictText)
 {
     HWND box = listBox();
     const LRESULT top = SendMessageA(box, LB_GETTOPINDEX, 0, 0);
@@ -124,7 +123,7 @@ void showPictureList(const std::vector<std::string>& verdictTexts)
     SendMessageA(box, LB_RESETCONTENT, 0, 0);
     const int count = static_cast<int>(editorDocument().pictures.size());
     for (int i = 0; i < count; ++i)
-        SendMessageA(box, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lineText(i, verdictTexts).c_str()));
+        SendMessageA(box, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lineText(i, verdictText).c_str()));
     SendMessageA(box, LB_SETTOPINDEX, top, 0);
     SendMessageA(box, LB_SETCURSEL, editorDocument().selected, 0);
     SendMessageA(box, WM_SETREDRAW, TRUE, 0);

@@ -13,11 +13,14 @@ void fitListLines(HWND list);
 // One line, for the main window's WM_DRAWITEM.
 void drawListLine(const DRAWITEMSTRUCT* item);
 
-// Every line anew, and the selection. verdictTexts holds each line's grade
-// and verdict as the check's texts give them (verdicts.h).
-void showPictureList(const std::vector<std::string>& verdictTexts);
+// A line's grade and verdict, as the check's texts give them (verdicts.h);
+// asked only of the lines shown anew.
+typedef std::string (*VerdictTextOf)(int index);
+
+// Every line anew, and the selection.
+void showPictureList(VerdictTextOf verdictText);
 // One line anew (its verdict came, or its name changed), or several.
-void showListLine(int index, const std::vector<std::string>& verdictTexts);
-void showListLines(const std::vector<int>& indexes, const std::vector<std::string>& verdictTexts);
+void showListLine(int index, VerdictTextOf verdictText);
+void showListLines(const std::vector<int>& indexes, VerdictTextOf verdictText);
 // The player picked a line: that picture becomes the selected one.
 void pickListLine();

@@ -13,7 +13,7 @@
 #include "recordvalues.h"
 
 const wchar_t gameProgram[] = L"bombagram2.exe";
-const char scratchFolderName[] = "Bombagram2 editor play";
+const wchar_t scratchFolderName[] = L"Bombagram2 editor play";
 const int boardSizes[] = {10, 15, 20};
 
 static void tellProblem(const std::string& ansi)
@@ -33,23 +33,13 @@ static bool enterScratchFolder(std::wstring* left)
     DWORD currentLength = GetCurrentDirectoryW(MAX_PATH, current);
     if (length == 0 || length >= MAX_PATH || currentLength == 0 || currentLength >= MAX_PATH)
         return false;
-    const std::string name = scratchFolderName;
-    const std::wstring folder = temporary + std::wstring(name.begin(), name.end());
+    const std::wstring folder = std::wstring(temporary) + scratchFolderName;
     if (!CreateDirectoryW(folder.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
         return false;
     *left = current;
     return SetCurrentDirectoryW(folder.c_str()) != 0;
 }
 
-// The game beside the editor, by its path in UTF-16 for the same reason.
-static std::wstring gameBesideEditor()
-{
-    wchar_t path[MAX_PATH] = L"";
-    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    const std::wstring program(path, length < MAX_PATH ? length : 0);
-    const size_t slash = program.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? std::wstring() : program.substr(0, slash + 1) + gameProgram;
-}
 
 // The game's settings: picture boards (Random 0) of the picture's size. The
 // scratch folder's name holds no double-byte character, so a plain join does.
@@ -174,7 +164,7 @@ void playSelectedPicture()
     const Level* picture = selectedPicture(editorDocument());
     if (!picture)
         return;
-    const std::wstring program = gameBesideEditor();
+    const std::wstring program = programFolderWide() + gameProgram;  // UTF-16, for the same reason
     if (GetFileAttributesW(program.c_str()) == INVALID_FILE_ATTRIBUTES) {
         tellProblem("게임 프로그램(bombagram2.exe)이 편집기 옆에 없습니다.");
         return;

@@ -72,19 +72,13 @@ static const char* gradeWord(int steps, int size)
     return "-";
 }
 
-std::vector<std::string> listVerdictTexts()
+std::string listVerdictText(int index)
 {
-    const EditDocument& document = editorDocument();
-    std::vector<std::string> texts;
-    for (size_t i = 0; i < document.pictures.size(); ++i) {
-        const ListVerdict verdict = listVerdictOf(static_cast<int>(i));
-        if (!verdict.known)
-            texts.push_back("...\t검사 중");
-        else
-            texts.push_back(std::string(verdict.passes ? gradeWord(verdict.steps, document.size) : "-") + "\t" +
-                            (verdict.passes ? "통과" : "실패"));
-    }
-    return texts;
+    const ListVerdict verdict = listVerdictOf(index);
+    if (!verdict.known)
+        return "...\t검사 중";
+    return std::string(verdict.passes ? gradeWord(verdict.steps, editorDocument().size) : "-") + "\t" +
+           (verdict.passes ? "통과" : "실패");
 }
 
 // What a picture's verdict depends on: its blocks and those of the pictures

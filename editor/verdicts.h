@@ -19,9 +19,9 @@ void stopChecks();
 
 // The verdict of the selected picture as it stands, or null while unknown.
 const PictureVerdict* shownVerdict();
-// Each picture's grade and verdict as its list line shows them, the two
-// apart by a tab: "쉬움\t통과", "-\t실패", "...\t검사 중" while unknown.
-std::vector<std::string> listVerdictTexts();
+// A picture's grade and verdict as its list line shows them, the two apart
+// by a tab: "쉬움\t통과", "-\t실패", "...\t검사 중" while unknown.
+std::string listVerdictText(int index);
 
 // The worker's answers, taken by the main window (lParam owns each), which
 // then tells the board and the list what to show. A verdict of an older
