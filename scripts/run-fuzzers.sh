@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Bounded fuzzing of the readers of untrusted bytes (level files, wave
 # images). Each fuzz/fuzz_NAME.cpp starts from the corpus in fuzz/corpus/NAME
-# and runs FUZZ_RUNS inputs (300000 by default); FUZZ_SECONDS caps the
+# and runs FUZZ_RUNS inputs (200000 by default); FUZZ_SECONDS caps the
 # time of one target should the machine be slow. The kept corpus holds what
 # earlier runs reached (a million inputs and more), so each run searches on
 # from there instead of finding the same ground again. New inputs go to a
@@ -10,7 +10,7 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 cd "$REPO_ROOT"
-runs="${FUZZ_RUNS:-300000}"
+runs="${FUZZ_RUNS:-200000}"
 seconds="${FUZZ_SECONDS:-900}"
 FUZZ_BUILD="$BUILD_ROOT/fuzz"
 CXX=clang++ cmake -S . -B "$FUZZ_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFUZZ=ON >/dev/null
