@@ -364,6 +364,10 @@ int main(int argc, char** argv)
         HWND active = GetForegroundWindow();
         bool keys = active && GetWindowThreadProcessId(active, nullptr) == GetWindowThreadProcessId(window, nullptr);
         std::printf("answers %d\nkeys %d\n", answered ? 1 : 0, keys ? 1 : 0);
+        // Which window holds the keys instead, so that a wait that times out
+        // tells a lost activation (none) from a window that took it.
+        if (!keys)
+            std::printf("foreground %s\n", active ? (className(active) + " " + windowText(active)).c_str() : "none");
         return 0;
     }
     if (command == "items") {
