@@ -40,12 +40,17 @@ static bool enterScratchFolder(std::wstring* left)
     return SetCurrentDirectoryW(folder.c_str()) != 0;
 }
 
-
-// The game's settings: picture boards (Random 0) of the picture's size. The
-// scratch folder's name holds no double-byte character, so a plain join does.
-static bool writeSettings(const std::string& folder, int size)
+// A file of the scratch folder, the current one while the play-test writes:
+// ".\\" keeps the profile calls from looking in the Windows folder.
+static std::string inScratchFolder(const std::string& name)
 {
-    const std::string path = folder + "\\" + recordsFileName;
+    return ".\\" + name;
+}
+
+// The game's settings: picture boards (Random 0) of the picture's size.
+static bool writeSettings(int size)
+{
+    const std::string path = inScratchFolder(recordsFileName);
     DeleteFileA(path.c_str());
     return WritePrivateProfileStringA(recordsSectionName, "Size", std::to_string(size).c_str(), path.c_str()) &&
            WritePrivateProfileStringA(recordsSectionName, "Random", "0", path.c_str());
@@ -86,15 +91,16 @@ static std::string otherSizeBytes(int size)
 // The picture's size gets its level file; every other size one the game
 // reads right too, so that a key that reaches the game (F3, F4 ...) deals a
 // whole board and no "file open error".
-static bool writeLevelFiles(const std::string& folder, const Level& picture, std::string* problem)
+static bool writeLevelFiles(const Level& picture, std::string* problem)
 {
     std::string bytes;
     if (!levelFileBytes({picture}, &bytes, problem) ||
-        !writeFileAtomically(folder + "\\level" + std::to_string(picture.size) + ".dat", bytes, problem))
+        !writeFileAtomically(inScratchFolder("level" + std::to_string(picture.size) + ".dat"), bytes, problem))
         return false;
     for (int size : boardSizes) {
         if (size != picture.size &&
-            !writeFileAtomically(folder + "\\level" + std::to_string(size) + ".dat", otherSizeBytes(size), problem))
+            !writeFileAtomically(inScratchFolder("level" + std::to_string(size) + ".dat"), otherSizeBytes(size),
+                                 problem))
             return false;
     }
     return true;
@@ -145,13 +151,12 @@ static bool startGame(const std::wstring& program)
 
 static void playInScratchFolder(const Level& picture, const std::wstring& program)
 {
-    const std::string folder = ".";
     std::string problem;
-    if (!writeSettings(folder, picture.size)) {
+    if (!writeSettings(picture.size)) {
         tellProblem("해 볼 폴더를 만들지 못했습니다.");
         return;
     }
-    if (!writeLevelFiles(folder, picture, &problem)) {
+    if (!writeLevelFiles(picture, &problem)) {
         tellProblem("이 그림으로 레벨 파일을 만들지 못했습니다: " + ansiFromUtf8(problem));
         return;
     }

@@ -277,6 +277,12 @@ def board_is_fresh(img, geo):
     return all(img.region(*geo.screen(geo.hint_icon_x(k), geo.panel + 25), 20, 20) == book for k in (1, 2, 3))
 
 
+def _takes_input(answer):
+    """The probe's answer lines say the thread took a sent message and keys
+    go to one of its windows."""
+    return "answers 1" in answer and "keys 1" in answer
+
+
 class Session:
     """One virtual display and one folder the game is started from."""
 
@@ -400,7 +406,7 @@ class Session:
             if not self.running():
                 return True
             seen[:] = self.probe("answers", TITLE)
-            return "answers 1" in seen and "keys 1" in seen
+            return _takes_input(seen)
         try:
             wait_for(ready, "the game to take input again", timeout)
         except WaitTimeout as timeout_error:
@@ -473,8 +479,7 @@ class Session:
     def takes_input(self, title=TITLE):
         """True when the window's thread takes a sent message (within 5 s)
         and keys go to one of its windows."""
-        lines = self.probe("answers", title)
-        return "answers 1" in lines and "keys 1" in lines
+        return _takes_input(self.probe("answers", title))
 
     def controls(self, title):
         """The window titled so, then its controls, as dicts."""
