@@ -4,8 +4,9 @@
 A reader who has never seen the pictures looks at the sheets and writes down
 what each picture shows, so the sheets carry no names: nine pictures to a
 sheet, in a shuffled order, numbered only by their place (row by row, 1 to 9).
-The key file that maps sheet and place back to the source file is written
-elsewhere, so it is not handed over with the sheets.
+The key file that maps sheet and place back to the source file and the
+picture's name is written elsewhere, so it is not handed over with the
+sheets; the reader gets it once the blind guesses are written.
 
     python3 scripts/picture-sheets.py levels/10 --out reading/10 \
         --key reading/keys/10.txt [--seed 27] [--block 24] [--in-order]
@@ -21,19 +22,20 @@ PER_SHEET = 9
 COLUMNS = 3
 
 
-def read_board(path):
-    """The picture of one source file as rows of booleans, or None."""
-    rows = []
+def read_picture(path):
+    """The name and the picture (rows of booleans) of one source file; the
+    picture is None when it is not square."""
+    name, rows = "", []
     with open(path, encoding="utf-8") as source:
         for line in source:
             line = line.rstrip("\n")
-            if not line or line.startswith(";") or line.startswith("name:"):
-                continue
-            if set(line) <= {"#", "."}:
+            if line.startswith("name:"):
+                name = line[len("name:"):].strip()
+            elif line and not line.startswith(";") and set(line) <= {"#", "."}:
                 rows.append([c == "#" for c in line])
     if not rows or any(len(row) != len(rows) for row in rows):
-        return None
-    return rows
+        return name, None
+    return name, rows
 
 
 def picture_files(folders):
@@ -120,11 +122,11 @@ def main():
     files = picture_files(args.sources)
     pictures = []
     for path in files:
-        board = read_board(path)
+        name, board = read_picture(path)
         if board is None:
             print("skipped, no square picture: " + path, file=sys.stderr)
             continue
-        pictures.append((path, board))
+        pictures.append((path, name, board))
     if not pictures:
         print("no pictures", file=sys.stderr)
         return 1
@@ -141,15 +143,15 @@ def main():
     for first in range(0, len(pictures), PER_SHEET):
         group = pictures[first:first + PER_SHEET]
         sheet = "sheet-%02d.png" % (first // PER_SHEET + 1)
-        sizes = {len(board) for _, board in group}
+        sizes = {len(board) for _, _, board in group}
         block = args.block or max(4, 240 // max(sizes))
-        padded = [board for _, board in group]
+        padded = [board for _, _, board in group]
         width, height, pixels = paint_sheet(padded, block)
         write_png(os.path.join(args.out, sheet), width, height, pixels)
-        for place, (path, _) in enumerate(group, 1):
-            lines.append("%s %d %s" % (sheet, place, path))
+        for place, (path, name, _) in enumerate(group, 1):
+            lines.append("%s %d %s %s" % (sheet, place, path, name))
     with open(args.key, "w", encoding="utf-8") as key:
-        key.write("# sheet, place (row by row, 1 to 9), source file\n")
+        key.write("# sheet, place (row by row, 1 to 9), source file, name\n")
         key.write("\n".join(lines) + "\n")
     print("%d pictures on %d sheets in %s; key %s" % (
         len(pictures), (len(pictures) + PER_SHEET - 1) // PER_SHEET,
