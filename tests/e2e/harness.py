@@ -29,6 +29,7 @@ go to the active window; a test there locates each window through the probe
 (screen coordinates as Wine knows them), never through a bare display's
 layout.
 """
+import filecmp
 import os
 import re
 import shutil
@@ -361,9 +362,20 @@ class Session:
                 shutil.copy(src, self.folder)
 
     # --- the game ----------------------------------------------------------
+    def place(self, exe):
+        """Puts the program in the session's folder, unless the same file is
+        there already. A copy written over the file of a program that runs
+        changes that program under it: under 64-bit Wine an editor whose
+        file a second editor's start had rewritten jumped into freed memory
+        once the second one closed."""
+        placed = os.path.join(self.folder, os.path.basename(exe))
+        if not (os.path.exists(placed) and filecmp.cmp(exe, placed, shallow=False)):
+            shutil.copy(exe, self.folder)
+        return placed
+
     def start(self, exe=None, wait_title=TITLE, timeout=30):
         exe = exe or self.build.game_exe
-        shutil.copy(exe, self.folder)
+        self.place(exe)
         with open(os.path.join(self.folder, "wine.log"), "w") as log:
             self.game = subprocess.Popen([self.build.wine, os.path.basename(exe)], cwd=self.folder, env=self.env,
                                          stdout=log, stderr=subprocess.STDOUT)
@@ -374,7 +386,7 @@ class Session:
     def launch(self, exe, *args):
         """Starts another program from the session's folder beside the game
         (ended with the session)."""
-        shutil.copy(exe, self.folder)
+        self.place(exe)
         self.others.append(subprocess.Popen([self.build.wine, os.path.basename(exe)] + list(args), cwd=self.folder,
                                             env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
 

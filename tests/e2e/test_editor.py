@@ -258,7 +258,7 @@ def start_game_in(s, folder, size):
 
 
 def start_editor(s, *args):
-    shutil.copy(EDITOR_EXE, s.folder)
+    s.place(EDITOR_EXE)
     with open(s.path("wine.log"), "w") as log:
         s.game = subprocess.Popen([s.build.wine, os.path.basename(EDITOR_EXE)] + list(args), cwd=s.folder,
                                   env=s.env, stdout=log, stderr=subprocess.STDOUT)
