@@ -147,7 +147,7 @@ class Editor:
     def wait_ready(self):
         """Waits until the editor takes input again after a message box closed."""
         harness.wait_for(lambda: EDITOR_TITLE not in self.s.titles(), "the message box to close")
-        harness.wait_for(lambda: self.s.takes_input(self.title()), "the editor to take input again")
+        self.s.wait_ready(title=self.title())
 
     def name_first_picture(self, text):
         """Types the name of the first picture, selected, into the name box
