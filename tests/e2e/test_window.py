@@ -1,6 +1,7 @@
 """The main window: its client size for each board size, its place on the
 screen (also on a screen smaller than the window), the menu's check marks,
-and the orderly end through the menu and through closing the window."""
+getting the keys back after the desktop took them, and the orderly end
+through the menu and through closing the window."""
 import os
 import subprocess
 import unittest
@@ -12,6 +13,7 @@ EDITOR_EXE = os.path.join(harness.WIN_BUILD, "bombagram2-editor.exe")
 EDITOR_TITLE = "Bombagram 2 레벨 편집기 - "
 
 BOMBS = {(c, 0) for c in range(10)}
+HELP_TITLES = ("How To Play Bombagram 2", "How to play Bombagram 2 ")
 
 
 def start_game(session):
@@ -189,6 +191,39 @@ class WindowManagerTest(unittest.TestCase):
             self.assertLess(black, sum(row.count(bv.BLACK) for row in picture) + 1,
                             "%s at %s is no blacker than on a bare display" % (what, where))
             self.assertEqual(seen, picture, "%s under openbox" % what)
+
+
+def root_window(session):
+    """The X root window's id, as xwininfo names it."""
+    info = subprocess.run(["xwininfo", "-root"], env=session.env, stdout=subprocess.PIPE, text=True).stdout
+    return next(line.split()[3] for line in info.splitlines() if "Window id:" in line)
+
+
+class ActivationTest(unittest.TestCase):
+    """What the tests' wait for the game to take keys forgives, and what it
+    does not: the desktop that Wine makes active when the X focus falls back
+    to the root is left with the player's click on the title bar; another
+    program that took the keys fails the wait."""
+
+    def test_the_desktop_is_left_with_a_click_and_another_program_fails_the_wait(self):
+        with harness.Session() as s:
+            start_game(s)
+            subprocess.run(["xdotool", "windowfocus", root_window(s)], env=s.env, check=True)
+            harness.wait_for(lambda: "foreground #32769 " in s.probe("answers", harness.TITLE),
+                             "the desktop to be the active window")
+            s.wait_ready()
+            s.key("F1")
+            harness.wait_for(lambda: set(HELP_TITLES) & set(s.titles()), "F1 to reach the game")
+            s.key("Escape")
+            harness.wait_for(lambda: not set(HELP_TITLES) & set(s.titles()), "the help to close")
+            s.wait_ready()
+
+            s.launch(os.path.join(harness.WIN_BUILD, "minimal_window.exe"))
+            s.wait_window("Minimal")
+            with self.assertRaises(harness.WaitTimeout) as failed:
+                s.wait_ready(timeout=5)
+            self.assertIn("foreground ", str(failed.exception))
+            self.assertNotIn("foreground #32769 ", str(failed.exception))
 
 
 class EndTest(unittest.TestCase):
