@@ -422,10 +422,10 @@ class Session:
         from then on reaches it. A time-out tells what the probe last saw and
         which windows were there.
 
-        On a bare X display the X focus now and then falls back to the root
-        window as a dialog's window goes (seen twice in some ten full runs
-        under load), and Wine then makes the desktop the active window: no
-        window of any program is active, which no window manager allows.
+        On a bare X display the X focus now and then, under load, falls back
+        to the root window as a dialog's window goes, and Wine then makes the
+        desktop the active window: no window of any program is active, which
+        no window manager allows.
         The player would click the game's title bar; so does this wait, once,
         and says so. A window of the game or of another program that holds
         the keys, or no active window at all, still fails it."""
