@@ -9,8 +9,8 @@ session.
 Nothing here sleeps for a guessed time: every wait is wait_for on something
 the test can see (a window, a pixel, a text, a file), and fails with what it
 waited for. Input is taken in order, so a test waits only for the effect of
-the last of several moves. Two habits of Wine on a bare X display shape the
-waits:
+the last of several moves. Three habits of Wine on a bare X display shape
+the waits:
 
 - After the game hides a window it lets a window manager manage (a dialog
   closes), Wine holds the game's thread for two seconds, waiting for a
@@ -22,6 +22,9 @@ waits:
   until the board shows it.
 - Without a window manager the keyboard follows the pointer: keys reach the
   window under it.
+- Now and then the X focus falls back to the root window as a dialog goes,
+  and Wine makes the desktop the active window; wait_ready then clicks the
+  game's title bar, as a player would, and says so.
 
 A Session made with window_manager=True runs openbox on its display instead,
 as a player's desktop does: windows get its frames, it places them, and keys
