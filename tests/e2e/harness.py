@@ -93,6 +93,10 @@ GAME_EXE = PLAYED.game_exe
 PROBE_EXE = PLAYED.probe_exe
 GEN_DIR = os.path.join(BUILD, "gen")
 TITLE = "Bombagram2"
+# The help wizard's caption; under wizard paging the window shows the title
+# of the page's template instead, which differs only in case and a trailing
+# blank.
+HELP_TITLES = ("How To Play Bombagram 2", "How to play Bombagram 2 ")
 # The middle of a window's title bar, below the top edge of its frame (Wine's
 # frame and caption metrics).
 TITLE_BAR_MIDDLE = 12

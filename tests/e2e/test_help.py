@@ -12,9 +12,6 @@ import boardview as bv
 import harness
 from harness import Session
 
-# The sheet's caption; under wizard paging the window shows the title of the
-# page's template instead, which differs only in case and a trailing blank.
-SHEET_TITLES = ("How To Play Bombagram 2", "How to play Bombagram 2 ")
 ABOUT_TITLE = "About Bombagram 2"
 BACK, NEXT, FINISH, CANCEL = 12323, 12324, 12325, 2
 
@@ -40,7 +37,7 @@ seconds_value = bv.seconds_value
 
 def sheet_window(session):
     for w in session.windows():
-        if w["title"] in SHEET_TITLES:
+        if w["title"] in harness.HELP_TITLES:
             return w
     return None
 

@@ -7,7 +7,7 @@ import itertools
 import unittest
 
 import geometry
-from harness import Session, wait_for
+from harness import HELP_TITLES, Session, wait_for
 from recordsfile import BEST, LOSS, RECORDS, RECORDS_FILE, TINY, level_file, records_text, window_titles
 
 OPENINGS = 6
@@ -15,7 +15,6 @@ OPENINGS = 6
 # opening adds six, three times the allowance.
 ALLOWANCE = 2
 
-HELP_TITLES = ("How To Play Bombagram 2", "How to play Bombagram 2 ")
 ABOUT = "About Bombagram 2"
 MAIN = "Bombagram2"
 SCREEN_CENTRE = (512, 384)

@@ -25,7 +25,6 @@ from recordsfile import BEST, LOSS, NO_NAME, RECORDS, RECORDS_FILE, level_file
 
 ROUNDS = int(os.environ.get("LONGPLAY_ROUNDS", "11"))
 # Wine titles the wizard after its page rather than after the sheet.
-HELP_TITLES = ("How To Play Bombagram 2", "How to play Bombagram 2 ")
 ABOUT_TITLE = "About Bombagram 2"
 SIZE_KEYS = {10: "F3", 15: "F4", 20: "F5"}
 SLOTS = {10: 1, 15: 2, 20: 3}
@@ -308,14 +307,14 @@ class Player:
         self.key("Return")
         self.s.wait_gone(ABOUT_TITLE)
         titles = [w["title"] for w in self.s.windows()]
-        for title in (RECORDS, ABOUT_TITLE) + HELP_TITLES:
+        for title in (RECORDS, ABOUT_TITLE) + harness.HELP_TITLES:
             self.test.assertNotIn(title, titles)
 
     def open_help(self):
         self.key("F1")
-        self.wait_any(HELP_TITLES)
+        self.wait_any(harness.HELP_TITLES)
         self.key("Escape")
-        harness.wait_for(lambda: not set(HELP_TITLES) & set(self.s.titles()), "the help wizard to close")
+        harness.wait_for(lambda: not set(harness.HELP_TITLES) & set(self.s.titles()), "the help wizard to close")
         self.s.wait_ready()
 
     def wait_any(self, titles, timeout=15):
