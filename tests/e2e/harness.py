@@ -288,7 +288,7 @@ def board_is_fresh(img, geo):
     return all(img.region(*geo.screen(geo.hint_icon_x(k), geo.panel + 25), 20, 20) == book for k in (1, 2, 3))
 
 
-def _active_is_the_desktop(answer):
+def active_is_the_desktop(answer):
     """The probe's answer lines say the desktop window itself is the active
     one (its class is #32769)."""
     return "foreground #32769 " in answer
@@ -437,7 +437,7 @@ class Session:
         and says so. A window of the game or of another program that holds
         the keys, or no active window at all, still fails it."""
         seen = []
-        clicked = []
+        clicked = []  # once the title bar was clicked
 
         def ready():
             if not self.running():
@@ -445,8 +445,9 @@ class Session:
             seen[:] = self.probe("answers", title)
             if _takes_input(seen):
                 return True
-            if _active_is_the_desktop(seen) and not clicked:
-                clicked.append(self.click_title_bar(title))
+            if active_is_the_desktop(seen) and not clicked:
+                self.click_title_bar(title)
+                clicked.append(title)
                 print("the desktop had the keys; a click on the title bar gave them back to %r" % title, flush=True)
             return False
         try:
@@ -460,7 +461,6 @@ class Session:
         make it the active window again."""
         rect = self.windows_titled(title)[0]["rect"]
         self.click((rect[0] + rect[2]) // 2, rect[1] + TITLE_BAR_MIDDLE)
-        return True
 
     def wait_exit(self, timeout=15):
         try:
