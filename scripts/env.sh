@@ -66,7 +66,10 @@ else
   export WINEPREFIX="${WINEPREFIX:-$BUILD_ROOT/wineprefix}"
 fi
 export WINEDEBUG="${WINEDEBUG:--all}"
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No offer to download Mono or Gecko, and no menu builder: Wine's session
+# set-up would otherwise make menu and file-type folders in the home, as the
+# package's launcher also prevents.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LANG=ko_KR.UTF-8
 export LC_ALL=ko_KR.UTF-8
 GAME_EXE="$WIN_BUILD/bombagram2.exe"

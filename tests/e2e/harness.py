@@ -189,7 +189,7 @@ def wine_env(extra=None, build=PLAYED):
     env["WINEPREFIX"] = build.prefix
     env.update(build.env())
     env["WINEDEBUG"] = "-all"
-    env["WINEDLLOVERRIDES"] = "mscoree,mshtml="
+    env["WINEDLLOVERRIDES"] = "mscoree,mshtml=;winemenubuilder.exe=d"  # as scripts/env.sh sets it
     env["LANG"] = "ko_KR.UTF-8"
     env["LC_ALL"] = "ko_KR.UTF-8"
     if extra:
