@@ -183,6 +183,14 @@ def e2e_prefix(build=PLAYED, managed=False):
     return copy
 
 
+def wine_processes():
+    """Every Wine process on the machine, with its state and age, for a
+    time-out's message."""
+    shown = subprocess.run(["ps", "-eo", "pid,ppid,stat,etimes,wchan:20,args"], stdout=subprocess.PIPE,
+                           text=True).stdout.splitlines()
+    return "\n".join(shown[:1] + [l for l in shown[1:] if re.search(r"wine|\.exe", l, re.I)])
+
+
 def wine_env(extra=None, build=PLAYED):
     env = dict(os.environ)
     env.pop("WINELOADER", None)
@@ -490,8 +498,12 @@ class Session:
     def probe(self, *args):
         out = os.path.join(self.folder, "probe.out")
         with open(out, "w") as f:
-            subprocess.run([self.build.wine, self.build.probe_exe] + list(args), cwd=self.folder, env=self.env,
-                           stdout=f, stderr=subprocess.DEVNULL, timeout=60)
+            try:
+                subprocess.run([self.build.wine, self.build.probe_exe] + list(args), cwd=self.folder,
+                               env=self.env, stdout=f, stderr=subprocess.DEVNULL, timeout=60)
+            except subprocess.TimeoutExpired:
+                raise WaitTimeout("the probe (%s) did not end in 60 s; Wine's processes then:\n%s"
+                                  % (" ".join(args), wine_processes())) from None
         with open(out, encoding="utf-8", errors="replace") as f:
             return f.read().splitlines()
 
