@@ -235,14 +235,29 @@ class InstalledGameTest(unittest.TestCase):
         self.log = os.path.join(self.folder, "launcher-%d.log" % time.monotonic_ns())
         with open(self.log, "w") as log:
             self.s.game = subprocess.Popen(command, env=env, stdout=log, stderr=subprocess.STDOUT)
-        # Nobody else may use the prefix before the launcher has made it.
+        # Nobody else may use the prefix before the launcher has made it,
+        # nor begin its Wine session before the game has: the first program
+        # of a session runs Wine's session set-up with its own settings, and
+        # on a player's machine that program is the game. So the probe waits
+        # until the game's window is on the display.
         deadline = time.time() + timeout
         while not os.path.exists(os.path.join(self.prefix, ".bombagram2-ready")):
             self.assertIsNone(self.s.game.poll(), "the launcher ended early: %s" % self.launcher_output())
             self.assertLess(time.time(), deadline, "the prefix is not ready")
             time.sleep(0.5)
-        self.s.wait_window(harness.TITLE, timeout=max(30, deadline - time.time()))
+        harness.wait_for(self.window_on_display, "the game's window on the display, from the launcher",
+                         timeout=max(30, deadline - time.time()))
+        self.s.wait_window(harness.TITLE)
         self.wait_for_painted_board()
+
+    def window_on_display(self):
+        """True once the X display has a window titled as the game's main
+        window (asked of X, not of Wine)."""
+        if self.s.game.poll() is not None:
+            raise AssertionError("the game ended early: %s" % self.launcher_output())
+        found = subprocess.run(["xdotool", "search", "--name", "^%s$" % harness.TITLE], env=self.s.env,
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        return found.returncode == 0
 
     def launcher_output(self):
         with open(self.log, encoding="utf-8", errors="replace") as f:
