@@ -543,10 +543,12 @@ class Session:
         return _takes_input(self.probe("answers", title))
 
     def controls(self, title):
-        """The window titled so, then its controls, as dicts."""
+        """The window titled so, then its controls, as dicts. Asked of a
+        window that is not there, fails with the windows that are."""
         lines = self.probe("controls", title)
         if not lines or lines[0].startswith("error"):
-            return None, []
+            raise AssertionError("the probe answered %r for the controls of %r; the windows then: %r"
+                                 % (lines[:1], title, self.titles()))
         items = [self._fields(l) for l in lines if l.startswith(("window ", "control "))]
         return items[0], items[1:]
 
