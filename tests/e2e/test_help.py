@@ -49,7 +49,7 @@ class Sheet:
         self.window = sheet_window(session)
         self.controls = []
         if self.window:
-            _, self.controls = session.controls(self.window["title"])
+            _, self.controls = session.controls(self.window["title"], or_none=True)
 
     def button(self, ident):
         for c in self.controls:

@@ -60,7 +60,7 @@ def press_until_gone(s, key, titles):
 def help_controls(s):
     for w in s.windows():
         if w["title"] in HELP_TITLES:
-            return s.controls(w["title"])[1]
+            return s.controls(w["title"], or_none=True)[1]
     return []
 
 
