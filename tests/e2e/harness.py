@@ -431,6 +431,19 @@ class Session:
         wait_for(lambda: title not in self.titles(), "the window %r to close" % title, timeout)
         self.wait_ready(timeout)
 
+    def help_window(self):
+        """The help wizard's window, under either of its captions, or None."""
+        return next((w for w in self.windows() if w["title"] in HELP_TITLES), None)
+
+    def wait_help(self, what="the help wizard to open", timeout=15):
+        """The help wizard's window, once it shows."""
+        return wait_for(self.help_window, what, timeout)
+
+    def wait_help_gone(self, what="the help wizard to close", timeout=10):
+        """Waits until the help wizard has gone and the game takes input again."""
+        wait_for(lambda: self.help_window() is None, what, timeout)
+        self.wait_ready(timeout)
+
     def wait_ready(self, timeout=10, title=TITLE):
         """Waits until the main window's thread answers messages and one of
         its windows takes the keys again (or the game has ended): input sent
@@ -445,9 +458,10 @@ class Session:
         and says so. A window of the game or of another program that holds
         the keys, or no active window at all, still fails it."""
         seen = []
-        clicked = []  # once the title bar was clicked
+        clicked = False
 
         def ready():
+            nonlocal clicked
             if not self.running():
                 return True
             seen[:] = self.probe("answers", title)
@@ -455,7 +469,7 @@ class Session:
                 return True
             if active_is_the_desktop(seen) and not clicked:
                 self.click_title_bar(title)
-                clicked.append(title)
+                clicked = True
                 print("the desktop had the keys; a click on the title bar gave them back to %r" % title, flush=True)
             return False
         try:
@@ -549,9 +563,9 @@ class Session:
         (the help wizard's changes from page to page), gives None and no
         controls instead."""
         lines = self.probe("controls", title)
-        if or_none and (not lines or lines[0].startswith("error")):
-            return None, []
         if not lines or lines[0].startswith("error"):
+            if or_none:
+                return None, []
             raise AssertionError("the probe answered %r for the controls of %r; the windows then: %r"
                                  % (lines[:1], title, self.titles()))
         items = [self._fields(l) for l in lines if l.startswith(("window ", "control "))]

@@ -253,8 +253,7 @@ class InstalledGameTest(unittest.TestCase):
     def window_on_display(self):
         """True once the X display has a window titled as the game's main
         window (asked of X, not of Wine)."""
-        if self.s.game.poll() is not None:
-            raise AssertionError("the game ended early: %s" % self.launcher_output())
+        self.assertIsNone(self.s.game.poll(), "the game ended early: %s" % self.launcher_output())
         found = subprocess.run(["xdotool", "search", "--name", "^%s$" % harness.TITLE], env=self.s.env,
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         return found.returncode == 0

@@ -35,18 +35,11 @@ TOP_ROW_BOMBS = {(c, 0) for c in range(10)}
 seconds_value = bv.seconds_value
 
 
-def sheet_window(session):
-    for w in session.windows():
-        if w["title"] in harness.HELP_TITLES:
-            return w
-    return None
-
-
 class Sheet:
     """What the probe sees of the open wizard: its window and controls."""
 
     def __init__(self, session):
-        self.window = sheet_window(session)
+        self.window = session.help_window()
         self.controls = []
         if self.window:
             _, self.controls = session.controls(self.window["title"], or_none=True)
@@ -100,12 +93,12 @@ def click_centre(session, control):
 def open_help(session):
     session.xdotool("mousemove", 512, 384)  # keys go to the window under the pointer
     session.key("F1")
-    harness.wait_for(lambda: sheet_window(session), "F1 to open the help wizard")
+    session.wait_help("F1 to open the help wizard", timeout=10)
 
 
 def wait_wizard_closed(session, what):
     """Waits until the wizard is gone, the game window enabled and taking input again."""
-    harness.wait_for(lambda: sheet_window(session) is None, what)
+    harness.wait_for(lambda: session.help_window() is None, what)
     harness.wait_for(lambda: main_window_enabled(session), "the game window enabled again")
     session.wait_ready()
 
@@ -171,7 +164,7 @@ class HelpWizard(unittest.TestCase):
             open_help(s)
             sheet = self.settled_sheet(s, 1)
             self.press(s, sheet, CANCEL)
-            harness.wait_for(lambda: sheet_window(s) is None, "Cancel to close the wizard")
+            harness.wait_for(lambda: s.help_window() is None, "Cancel to close the wizard")
             self.assertTrue(s.running())
 
     def test_clock_stands_still_while_open(self):
@@ -195,7 +188,7 @@ class HelpWizard(unittest.TestCase):
             time.sleep(max(0.0, tick + 4.1 - time.time()))  # the wizard stays open 4 s from the tick
             s.key("Escape")
             closed = time.time()
-            harness.wait_for(lambda: sheet_window(s) is None, "Escape to close the wizard", timeout=5)
+            harness.wait_for(lambda: s.help_window() is None, "Escape to close the wizard", timeout=5)
             s.repaint()
             after = harness.wait_for(seconds, "the seconds counter back after the wizard closed", timeout=5,
                                      interval=0.05)

@@ -58,10 +58,8 @@ def press_until_gone(s, key, titles):
 
 
 def help_controls(s):
-    for w in s.windows():
-        if w["title"] in HELP_TITLES:
-            return s.controls(w["title"], or_none=True)[1]
-    return []
+    window = s.help_window()
+    return s.controls(window["title"], or_none=True)[1] if window else []
 
 
 def help_page(s):

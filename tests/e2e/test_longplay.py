@@ -312,13 +312,9 @@ class Player:
 
     def open_help(self):
         self.key("F1")
-        self.wait_any(harness.HELP_TITLES)
+        self.s.wait_help()
         self.key("Escape")
-        harness.wait_for(lambda: not set(harness.HELP_TITLES) & set(self.s.titles()), "the help wizard to close")
-        self.s.wait_ready()
-
-    def wait_any(self, titles, timeout=15):
-        harness.wait_for(lambda: set(titles) & set(self.s.titles()), "one of %s to open" % (titles,), timeout)
+        self.s.wait_help_gone()
 
     def change_activation(self):
         """Another program takes the activation; a click on the panel brings

@@ -77,16 +77,14 @@ class Showcase(unittest.TestCase):
             # The help wizard's first page.
             s.xdotool("mousemove", 512, 384)
             s.key("F1")
-            title = harness.wait_for(lambda: next((t for t in harness.HELP_TITLES if t in s.titles()), None),
-                                     "the help wizard to open", timeout=12)
+            title = s.wait_help(timeout=12)["title"]
             box = window_box(s, title)
             settled(s, box, "the help page drawn")
             help_page = cut(s, box, "help.png")
             self.assertEqual(png_size(help_page), box[2:])
             s.xdotool("mousemove", 512, 384)
             s.key("Escape")
-            harness.wait_for(lambda: not set(harness.HELP_TITLES) & set(s.titles()), "the help wizard to close")
-            s.wait_ready()
+            s.wait_help_gone()
 
             # Solving the cup opens the best-time dialog with its thumbnail.
             act_on(s, [b for b in CUP if b not in [(2, 3), (3, 3), (4, 3)]], button=3, pause=0.05)

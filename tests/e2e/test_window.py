@@ -212,10 +212,9 @@ class ActivationTest(unittest.TestCase):
                              "the desktop to be the active window")
             s.wait_ready()
             s.key("F1")
-            harness.wait_for(lambda: set(harness.HELP_TITLES) & set(s.titles()), "F1 to reach the game")
+            s.wait_help("F1 to reach the game", timeout=10)
             s.key("Escape")
-            harness.wait_for(lambda: not set(harness.HELP_TITLES) & set(s.titles()), "the help to close")
-            s.wait_ready()
+            s.wait_help_gone("the help to close")
 
             s.launch(os.path.join(harness.WIN_BUILD, "minimal_window.exe"))
             s.wait_window("Minimal")
